@@ -1,0 +1,182 @@
+#include "cli/ordenes.h"
+
+#include "io/archivo_proyecto.h"
+#include "model/error.h"
+#include "model/interaccion.h"
+#include "model/numeros.h"
+
+#include <CLI/CLI.hpp>
+#include <sstream>
+
+namespace vertana {
+namespace {
+
+std::string NombreMaterial(const std::string& sueloRoca)
+{
+    if (sueloRoca == "S") return "Suelos";
+    if (sueloRoca == "R") return "Macizos rocosos";
+    return "Sin definir";
+}
+
+std::string NombreMetodo(int metodo)
+{
+    switch (metodo) {
+    case 1: return "Leshchinsky y Huang (variacional)";
+    case 2: return "Bishop";
+    case 3: return "Fellenius";
+    case 4: return "Janbu";
+    default: return "Sin definir";
+    }
+}
+
+// Lee un proyecto; los mensajes de la lectura van a la salida de errores.
+bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
+{
+    InteraccionLote interaccion;
+    const bool leido = LeerProyecto(ruta, p, interaccion);
+    for (const auto& e : interaccion.Eventos()) errores << e.texto << ": " << ruta << '\n';
+    return leido;
+}
+
+} // namespace
+
+nlohmann::ordered_json ResumenJson(const Proyecto& p)
+{
+    using json = nlohmann::ordered_json;
+    json r;
+    r["descripcion"] = p.Descripcion;
+    r["informacion"] = {{"progresiva_inicial", p.ProgresivaInicial},
+                        {"progresiva_final", p.ProgresivaFinal},
+                        {"fecha", p.FechaProyecto},
+                        {"ingeniero", p.IngResponsable},
+                        {"empresa", p.Empresa}};
+    r["material"] = {{"codigo", p.SueloRoca}, {"nombre", NombreMaterial(p.SueloRoca)}};
+    r["metodo"] = {{"codigo", p.MetodoDeCalculo}, {"nombre", NombreMetodo(p.MetodoDeCalculo)}};
+    r["puntos"] = {{"talud", p.NumeroCoordenadasTalud},
+                   {"superficie_falla", p.NumeroCoordenadasFalla},
+                   {"nivel_freatico", p.NumeroCoordenadasFreatico}};
+    json uniones = json::array();
+    for (int d = 1; d <= p.NumeroTiposDeFalla && d <= p.TipoDeFalla.Tamano(); ++d)
+        uniones.push_back({{"inicial", p.PuntoInicialTipoFalla(d)},
+                           {"final", p.PuntoFinalTipoFalla(d)},
+                           {"tipo", p.TipoDeFalla(d)}});
+    r["uniones"] = uniones;
+    r["circulo_unico"] = EsCirculoUnico(p);
+    json estratos = json::array();
+    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+        estratos.push_back({{"numero", i}, {"puntos", p.NumeroCoordenadasEstrato(i)}});
+    r["estratos"] = estratos;
+    r["cargas"] = {{"uniformes", p.NumeroCargasUniformes},
+                   {"puntuales", p.NumeroCargasPuntuales}};
+    r["sismo"] = {{"kh", p.CoeficienteSismicoHorizontal}, {"kv", p.CoeficienteSismicoVertical}};
+    r["grieta"] = p.AbscisaPrimerPuntoGrieta != 0.0 || p.OrdenadaPrimerPuntoGrieta != 0.0 ||
+                  p.AbscisaSegundoPuntoGrieta != 0.0 || p.OrdenadaSegundoPuntoGrieta != 0.0;
+    r["numero_dovelas"] = p.NumeroDovelas;
+    r["banderas"] = {{"informacion_introducida", p.InformacionIntroducida},
+                     {"parametros_introducidos", p.ParametrosIntroducidos},
+                     {"tipos_de_falla_definidos", p.TiposDeFallaDefinidos},
+                     {"estratos_caracterizados", p.RocaCaracterizada},
+                     {"datos_laboratorio", p.HayDatosLaboratorio},
+                     {"parametros_instantaneos", p.UsaParametrosInstantaneos},
+                     {"valores_de_ht", p.HayValoresDeHt}};
+    json resultados = {{"hay", p.HayResultados}};
+    if (p.HayResultados) {
+        resultados["dovelas"] = p.NumeroPuntosDovelas > 1 ? p.NumeroPuntosDovelas - 1 : 0;
+        resultados["iteraciones"] = p.NumeroIteraciones;
+        if (p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano())
+            resultados["factor_seguridad"] = p.HistoriaFS(p.NumeroIteraciones);
+    }
+    r["resultados"] = resultados;
+    return r;
+}
+
+std::string ResumenTexto(const Proyecto& p)
+{
+    std::ostringstream s;
+    s << "Descripción: " << p.Descripcion << '\n';
+    s << "Material: " << NombreMaterial(p.SueloRoca) << " (" << p.SueloRoca << ")\n";
+    s << "Método de cálculo: " << p.MetodoDeCalculo << " (" << NombreMetodo(p.MetodoDeCalculo)
+      << ")\n";
+    s << "Puntos del talud: " << p.NumeroCoordenadasTalud << '\n';
+    s << "Puntos de la superficie de falla: " << p.NumeroCoordenadasFalla << '\n';
+    s << "Uniones de la superficie de falla:";
+    for (int d = 1; d <= p.NumeroTiposDeFalla && d <= p.TipoDeFalla.Tamano(); ++d)
+        s << ' ' << Formato(p.PuntoInicialTipoFalla(d), "#0") << '-'
+          << Formato(p.PuntoFinalTipoFalla(d), "#0") << ' ' << p.TipoDeFalla(d);
+    s << (EsCirculoUnico(p) ? " (círculo único)" : "") << '\n';
+    s << "Puntos del nivel freático: " << p.NumeroCoordenadasFreatico << '\n';
+    s << "Estratos: " << p.NumeroDeEstratos;
+    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+        s << (i == 1 ? " (puntos: " : ", ") << p.NumeroCoordenadasEstrato(i)
+          << (i == p.NumeroDeEstratos ? ")" : "");
+    s << '\n';
+    s << "Cargas uniformes: " << p.NumeroCargasUniformes
+      << "; cargas puntuales: " << p.NumeroCargasPuntuales << '\n';
+    s << "Coeficientes sísmicos: kh = " << Formato(p.CoeficienteSismicoHorizontal, "#0.000")
+      << ", kv = " << Formato(p.CoeficienteSismicoVertical, "#0.000") << '\n';
+    s << "Número de dovelas pedido: " << Formato(p.NumeroDovelas, "#0") << '\n';
+    s << "Datos de laboratorio: " << (p.HayDatosLaboratorio ? "sí" : "no")
+      << "; parámetros instantáneos: " << (p.UsaParametrosInstantaneos ? "sí" : "no") << '\n';
+    if (p.HayResultados) {
+        s << "Resultados: sí, " << (p.NumeroPuntosDovelas > 1 ? p.NumeroPuntosDovelas - 1 : 0)
+          << " dovelas, " << p.NumeroIteraciones << " iteraciones\n";
+        if (p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano())
+            s << "Factor de seguridad final: " << Formato(p.HistoriaFS(p.NumeroIteraciones), "#0.000")
+              << '\n';
+    } else {
+        s << "Resultados: no\n";
+    }
+    return s.str();
+}
+
+int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida,
+                std::ostream& errores)
+{
+    CLI::App app{"Vertana: estabilidad de taludes por equilibrio límite, por lotes",
+                 "vertana-cli"};
+    app.require_subcommand(1);
+
+    std::string archivo;
+    bool comoJson = false;
+    auto* resumen = app.add_subcommand("resumen", "Muestra lo que contiene un proyecto .cod");
+    resumen->add_option("archivo", archivo, "Proyecto .cod")->required();
+    resumen->add_flag("--json", comoJson, "Resumen en JSON");
+
+    std::string entrada, destino;
+    auto* reescribir =
+        app.add_subcommand("reescribir", "Lee un proyecto y lo escribe de nuevo en otro archivo");
+    reescribir->add_option("entrada", entrada, "Proyecto .cod que se lee")->required();
+    reescribir->add_option("salida", destino, "Proyecto .cod que se escribe")->required();
+
+    std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
+    try {
+        app.parse(std::move(invertidos));
+    } catch (const CLI::CallForHelp&) {
+        salida << app.help();
+        return SalidaCorrecta;
+    } catch (const CLI::ParseError& e) {
+        errores << e.what() << '\n' << app.help();
+        return SalidaUso;
+    }
+
+    try {
+        Proyecto p;
+        ReiniciarProyecto(p);
+        if (*resumen) {
+            if (!LeerParaCli(archivo, p, errores)) return SalidaArchivo;
+            if (comoJson)
+                salida << ResumenJson(p).dump(2) << '\n';
+            else
+                salida << ResumenTexto(p);
+        } else if (*reescribir) {
+            if (!LeerParaCli(entrada, p, errores)) return SalidaArchivo;
+            EscribirProyecto(destino, p);
+        }
+    } catch (const ErrorVertana& e) {
+        errores << e.what() << '\n';
+        return SalidaArchivo;
+    }
+    return SalidaCorrecta;
+}
+
+} // namespace vertana

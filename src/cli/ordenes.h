@@ -1,0 +1,26 @@
+// Órdenes de vertana-cli, separadas del main para poder probarlas.
+#pragma once
+
+#include "model/proyecto.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vertana {
+
+// Códigos de salida.
+constexpr int SalidaCorrecta = 0;
+constexpr int SalidaUso = 1;          // argumentos incorrectos
+constexpr int SalidaArchivo = 2;      // el archivo no pudo leerse o escribirse
+
+// Resumen de lo que contiene un proyecto.
+nlohmann::ordered_json ResumenJson(const Proyecto& p);
+std::string ResumenTexto(const Proyecto& p);
+
+// Ejecuta vertana-cli con sus argumentos (sin el nombre del programa).
+int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida,
+                std::ostream& errores);
+
+} // namespace vertana

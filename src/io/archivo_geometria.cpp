@@ -1,0 +1,90 @@
+#include "io/archivo_geometria.h"
+
+#include "io/archivo.h"
+#include "io/archivo_proyecto.h"
+#include "io/items.h"
+#include "model/textos.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace vertana {
+
+std::string RutaArchivoGeometria(const std::string& carpetaPersonal)
+{
+#if defined(_WIN32)
+    (void)carpetaPersonal;
+    return textos::RutaGeometriaWindows;
+#else
+    return (std::filesystem::path(carpetaPersonal) / textos::CarpetaGeometria /
+            textos::ArchivoGeometria)
+        .string();
+#endif
+}
+
+bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
+{
+    LectorItems l(bytes);
+    Proyecto nuevo; // sólo se usan sus tablas de geometría
+    auto leerPares = [&l](Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys) {
+        if (!l.Cantidad(cantidad)) return false;
+        xs.Redimensionar(cantidad);
+        ys.Redimensionar(cantidad);
+        for (int k = 1; k <= cantidad; ++k)
+            if (!l.Real(xs(k)) || !l.Real(ys(k))) return false;
+        return true;
+    };
+    if (!leerPares(nuevo.NumeroCoordenadasTalud, nuevo.AbscisasTalud, nuevo.OrdenadasTalud) ||
+        !leerPares(nuevo.NumeroCoordenadasFreatico, nuevo.AbscisasFreatico,
+                   nuevo.OrdenadasFreatico) ||
+        !l.Cantidad(nuevo.NumeroDeEstratos))
+        return false;
+
+    // Cada estrato: su cantidad y sus puntos. Las tablas crecen hasta la mayor cantidad leída y
+    // conservan lo leído antes.
+    const int n = nuevo.NumeroDeEstratos;
+    nuevo.NumeroCoordenadasEstrato.Redimensionar(n);
+    for (int i = 1; i <= n; ++i) {
+        Entero16 cantidad = 0;
+        if (!l.Cantidad(cantidad)) return false;
+        nuevo.NumeroCoordenadasEstrato(i) = cantidad;
+        const int columnas = std::max<int>(nuevo.AbscisasEstratos.Columnas(), cantidad);
+        if (static_cast<long>(n) * columnas > LimiteCeldasTabla2) return false;
+        if (nuevo.AbscisasEstratos.Filas() != n || nuevo.AbscisasEstratos.Columnas() < columnas) {
+            nuevo.AbscisasEstratos.RedimensionarConservando(n, columnas);
+            nuevo.OrdenadasEstratos.RedimensionarConservando(n, columnas);
+        }
+        for (int k = 1; k <= cantidad; ++k)
+            if (!l.Real(nuevo.AbscisasEstratos(i, k)) || !l.Real(nuevo.OrdenadasEstratos(i, k)))
+                return false;
+    }
+
+    p.NumeroCoordenadasTalud = nuevo.NumeroCoordenadasTalud;
+    p.AbscisasTalud = std::move(nuevo.AbscisasTalud);
+    p.OrdenadasTalud = std::move(nuevo.OrdenadasTalud);
+    p.NumeroCoordenadasFreatico = nuevo.NumeroCoordenadasFreatico;
+    p.AbscisasFreatico = std::move(nuevo.AbscisasFreatico);
+    p.OrdenadasFreatico = std::move(nuevo.OrdenadasFreatico);
+    p.NumeroDeEstratos = nuevo.NumeroDeEstratos;
+    p.NumeroCoordenadasEstrato = std::move(nuevo.NumeroCoordenadasEstrato);
+    p.AbscisasEstratos = std::move(nuevo.AbscisasEstratos);
+    p.OrdenadasEstratos = std::move(nuevo.OrdenadasEstratos);
+    p.EstratosCaracterizados = p.NumeroDeEstratos;
+    return true;
+}
+
+bool CargarGeometria(const std::string& ruta, Proyecto& p, Interaccion& interaccion)
+{
+    if (p.NumeroCoordenadasTalud >= 1 && p.NumeroDeEstratos >= 1 &&
+        !interaccion.Pregunta(textos::PreguntaCargarGeometria))
+        return false;
+    if (!interaccion.Pregunta(textos::PreguntaCarpetaGeometria)) return false;
+    const auto contenido = LeerArchivoCompleto(ruta);
+    if (!contenido || !LeerContenidoGeometria(*contenido, p)) {
+        interaccion.Mensaje(textos::ErrorLeyendoArchivo);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vertana

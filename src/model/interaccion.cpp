@@ -1,0 +1,67 @@
+#include "model/interaccion.h"
+
+namespace vertana {
+
+InteraccionGuionada& InteraccionGuionada::EsperarPregunta(const std::string& texto, bool respuesta)
+{
+    guion_.push_back({texto, respuesta});
+    return *this;
+}
+
+void InteraccionGuionada::Mensaje(const std::string& texto, const std::string& titulo)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
+}
+
+bool InteraccionGuionada::Pregunta(const std::string& texto, const std::string& titulo)
+{
+    bool respuesta = false;
+    if (guion_.empty()) {
+        errores_.push_back("Pregunta no prevista: " + texto);
+    } else if (guion_.front().texto != texto) {
+        errores_.push_back("Se esperaba la pregunta \"" + guion_.front().texto +
+                           "\" y llegó \"" + texto + "\"");
+        guion_.pop_front();
+    } else {
+        respuesta = guion_.front().respuesta;
+        guion_.pop_front();
+    }
+    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
+    return respuesta;
+}
+
+std::vector<std::string> InteraccionGuionada::Mensajes() const
+{
+    std::vector<std::string> mensajes;
+    for (const auto& e : eventos_)
+        if (e.tipo == EventoInteraccion::Tipo::Mensaje) mensajes.push_back(e.texto);
+    return mensajes;
+}
+
+std::vector<std::string> InteraccionGuionada::Preguntas() const
+{
+    std::vector<std::string> preguntas;
+    for (const auto& e : eventos_)
+        if (e.tipo == EventoInteraccion::Tipo::Pregunta) preguntas.push_back(e.texto);
+    return preguntas;
+}
+
+void InteraccionLote::FijarRespuesta(const std::string& pregunta, bool respuesta)
+{
+    respuestas_[pregunta] = respuesta;
+}
+
+void InteraccionLote::Mensaje(const std::string& texto, const std::string& titulo)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
+}
+
+bool InteraccionLote::Pregunta(const std::string& texto, const std::string& titulo)
+{
+    const auto fijada = respuestas_.find(texto);
+    const bool respuesta = fijada != respuestas_.end() ? fijada->second : respuestaPorOmision_;
+    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
+    return respuesta;
+}
+
+} // namespace vertana

@@ -1,0 +1,85 @@
+// Única vía por la que el núcleo habla con la persona: mensajes con botón Aceptar y preguntas
+// Sí/No. La interfaz gráfica la implementa con cuadros de mensaje reales; las pruebas, con
+// respuestas preparadas de antemano; la línea de órdenes, con una política de respuestas.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vertana {
+
+class Interaccion {
+public:
+    virtual ~Interaccion() = default;
+
+    // Mensaje con un botón Aceptar. Sin título se usa el nombre del programa.
+    virtual void Mensaje(const std::string& texto, const std::string& titulo = {}) = 0;
+    // Pregunta con botones Sí y No; devuelve true con Sí.
+    virtual bool Pregunta(const std::string& texto, const std::string& titulo = {}) = 0;
+};
+
+// Lo que pasó por una interacción, en orden.
+struct EventoInteraccion {
+    enum class Tipo { Mensaje, Pregunta };
+    Tipo tipo = Tipo::Mensaje;
+    std::string texto;
+    std::string titulo;
+    bool respuesta = false; // sólo en preguntas
+};
+
+// Interacción de las pruebas: las preguntas deben llegar en el orden previsto y con el texto
+// previsto; cada una recibe la respuesta preparada. Una pregunta no prevista se anota como error
+// y se contesta No. Los mensajes se registran.
+class InteraccionGuionada : public Interaccion {
+public:
+    // Prepara la próxima pregunta: su texto exacto y la respuesta (true = Sí).
+    InteraccionGuionada& EsperarPregunta(const std::string& texto, bool respuesta);
+
+    void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
+    bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+
+    const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
+    std::vector<std::string> Mensajes() const;
+    std::vector<std::string> Preguntas() const;
+    // Errores del guion: preguntas no previstas o con otro texto.
+    const std::vector<std::string>& Errores() const { return errores_; }
+    // Preguntas preparadas que no llegaron a hacerse.
+    int PreguntasPendientes() const { return static_cast<int>(guion_.size()); }
+    // Sin errores y sin preguntas pendientes.
+    bool Cumplido() const { return errores_.empty() && guion_.empty(); }
+
+private:
+    struct PreguntaPrevista {
+        std::string texto;
+        bool respuesta;
+    };
+    std::deque<PreguntaPrevista> guion_;
+    std::vector<EventoInteraccion> eventos_;
+    std::vector<std::string> errores_;
+};
+
+// Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
+// si se dan, respuestas por texto de pregunta) y registra todo lo que pasó.
+class InteraccionLote : public Interaccion {
+public:
+    explicit InteraccionLote(bool respuestaPorOmision = false)
+        : respuestaPorOmision_(respuestaPorOmision)
+    {
+    }
+
+    void FijarRespuesta(const std::string& pregunta, bool respuesta);
+
+    void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
+    bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+
+    const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
+
+private:
+    bool respuestaPorOmision_;
+    std::map<std::string, bool> respuestas_;
+    std::vector<EventoInteraccion> eventos_;
+};
+
+} // namespace vertana

@@ -1,0 +1,142 @@
+#include "model/proyecto.h"
+
+#include "model/textos.h"
+
+namespace vertana {
+
+void ReiniciarProyecto(Proyecto& p)
+{
+    // Geometría y propiedades de los estratos.
+    p.NumeroPuntosDovelas = 0;
+    p.NumeroCoordenadasTalud = 0;
+    p.AbscisasTalud.Vaciar();
+    p.OrdenadasTalud.Vaciar();
+    p.NumeroCoordenadasFalla = 0;
+    p.AbscisasFalla.Vaciar();
+    p.OrdenadasFalla.Vaciar();
+    p.NumeroCoordenadasFreatico = 0;
+    p.AbscisasFreatico.Vaciar();
+    p.OrdenadasFreatico.Vaciar();
+    p.NumeroDeEstratos = 0;
+    p.NumeroCoordenadasEstrato.Vaciar();
+    p.AbscisasEstratos.Vaciar();
+    p.OrdenadasEstratos.Vaciar();
+    for (Tabla<double>* t :
+         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
+          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
+          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
+          &p.ParametroS, &p.CompresionSimple})
+        t->Vaciar();
+    p.TipoDeEstrato.Vaciar();
+
+    // Resultados por dovela, historia de iteraciones y uniones de la superficie de falla.
+    for (Tabla<double>* t :
+         {&p.PresionPorosDovela, &p.CohesionDovela, &p.FriccionDovela, &p.AbscisaCentroDovela,
+          &p.EsfuerzoTangencialDovela, &p.EsfuerzoNormalDovela, &p.EsfuerzoPrincipalMayorDovela,
+          &p.EsfuerzoEfectivoDovela, &p.EsfuerzoPrincipalMenorDovela, &p.OrdenadaTaludDovela,
+          &p.HistoriaMu1Mu2, &p.HistoriaInversaMu2, &p.HistoriaFS, &p.PuntoInicialTipoFalla,
+          &p.PuntoFinalTipoFalla})
+        t->Vaciar();
+    p.TipoDeFalla.Vaciar();
+
+    // Estado de edición.
+    p.Descripcion.clear();
+    p.CoordenadasSinCambios = true;
+    p.DatosGuardados = true;
+    p.ArchivoActual.clear();
+
+    // Banderas.
+    p.RocaCaracterizada = false;
+    p.ParametrosIntroducidos = false;
+    p.VariaElRadio = false;
+    p.TiposDeFallaDefinidos = false;
+    p.CargasUniformesIntroducidas = false;
+    p.CargasPuntualesIntroducidas = false;
+    p.CambioNumeroEstratos = false;
+    p.EstratoInsertado = false;
+    p.HayResultados = false;
+    p.HayResultadosSN = "N";
+    p.MsDeLaboratorio = false;
+    p.InformacionIntroducida = false;
+    p.HayDatosLaboratorio = false;
+    p.UsaParametrosInstantaneos = false;
+    p.ParametrosInstantaneosCalculados = false;
+    p.HayValoresDeHt = false;
+    p.UsaParametrosInstantaneosSN = "N";
+
+    // Sumas, anclajes y grieta de tracción.
+    for (double* v :
+         {&p.SumaEsfuerzosTangenciales, &p.SumaEsfuerzosNormalesTotales,
+          &p.SumaEsfuerzosNormalesEfectivos, &p.SumaEsfuerzosPrincipalesMayores,
+          &p.SumaEsfuerzosPrincipalesMenores, &p.FactorSeguridadConAnclaje, &p.InclinacionAnclajes,
+          &p.DiametroAnclajes, &p.EsfuerzoRoturaAnclaje, &p.NumeroGuayasObarras,
+          &p.SeparacionAnclajesActivos, &p.SeparacionAnclajesPasivos, &p.AbscisaPrimerPuntoGrieta,
+          &p.OrdenadaPrimerPuntoGrieta, &p.AbscisaSegundoPuntoGrieta,
+          &p.OrdenadaSegundoPuntoGrieta, &p.AbscisaNivelFreaticoGrieta,
+          &p.OrdenadaNivelFreaticoGrieta, &p.AlturaAguaGrieta})
+        *v = 0.0;
+
+    // Información del proyecto.
+    p.ProgresivaInicial = textos::ProgresivaInicialNueva;
+    p.ProgresivaFinal = textos::ProgresivaFinalNueva;
+    p.FechaProyecto = textos::FechaProyectoNueva;
+    p.IngResponsable = textos::AutorDelPrograma;
+    p.Empresa = textos::AutorDelPrograma;
+
+    // Laboratorio.
+    p.EstratosConCaracteristicas = true;
+    p.NumeroPuntosLab.Vaciar();
+    p.Sigma1Lab.Vaciar();
+    p.Sigma3Lab.Vaciar();
+
+    // Control de las iteraciones y de las presiones de poros.
+    p.PresionesDePorosDadas = false;
+    p.SolucionAceptada = false;
+    p.SalirDelCalculo = false;
+    p.SigmasModificados = false;
+    p.SigmasUsuario.Vaciar();
+    p.SigmaMinimoDovela.Vaciar();
+    p.DovelaSinChequeo = 0;
+    p.SumaFuerzasHorizontales = 0.0;
+    p.SumaFuerzasVerticales = 0.0;
+    p.SumaMomentos = 0.0;
+
+    // Las cargas de un proyecto anterior no deben entrar en el cálculo del nuevo.
+    p.NumeroCargasUniformes = 0;
+    for (Tabla<double>* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
+                             &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy})
+        t->Vaciar();
+    p.NumeroCargasPuntuales = 0;
+    for (Tabla<double>* t :
+         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
+        t->Vaciar();
+}
+
+bool ProyectoGuardado(const Proyecto& p)
+{
+    return p.DatosGuardados && p.CoordenadasSinCambios;
+}
+
+bool EsCirculoUnico(const Proyecto& p)
+{
+    return p.NumeroTiposDeFalla == 1 && p.TipoDeFalla.Tamano() >= 1 && p.TipoDeFalla(1) == "C";
+}
+
+Entero16 MaximoPuntosEstrato(const Proyecto& p)
+{
+    Entero16 maximo = 0;
+    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+        if (p.NumeroCoordenadasEstrato(i) > maximo) maximo = p.NumeroCoordenadasEstrato(i);
+    return maximo;
+}
+
+Entero16 MaximoPuntosLaboratorio(const Proyecto& p)
+{
+    if (!p.HayDatosLaboratorio) return 0;
+    Entero16 maximo = 0;
+    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroPuntosLab.Tamano(); ++i)
+        if (p.NumeroPuntosLab(i) > maximo) maximo = p.NumeroPuntosLab(i);
+    return maximo;
+}
+
+} // namespace vertana

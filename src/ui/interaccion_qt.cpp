@@ -1,0 +1,30 @@
+#include "ui/interaccion_qt.h"
+
+#include "model/textos.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace vertana {
+namespace {
+
+QString Titulo(const std::string& titulo)
+{
+    return QString::fromStdString(titulo.empty() ? std::string(textos::NombrePrograma) : titulo);
+}
+
+} // namespace
+
+void InteraccionQt::Mensaje(const std::string& texto, const std::string& titulo)
+{
+    QMessageBox::information(padre_, Titulo(titulo), QString::fromStdString(texto));
+}
+
+bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo)
+{
+    return QMessageBox::question(padre_, Titulo(titulo), QString::fromStdString(texto),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+} // namespace vertana

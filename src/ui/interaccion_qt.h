@@ -1,0 +1,21 @@
+// Interacción de la interfaz gráfica: cuadros de mensaje de Qt, modales, con botones en español.
+#pragma once
+
+#include "model/interaccion.h"
+
+class QWidget;
+
+namespace vertana {
+
+class InteraccionQt : public Interaccion {
+public:
+    explicit InteraccionQt(QWidget* padre = nullptr) : padre_(padre) {}
+
+    void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
+    bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+
+private:
+    QWidget* padre_;
+};
+
+} // namespace vertana

@@ -1,0 +1,52 @@
+// Proyectos armados en memoria para las pruebas, con valores que no se escriben de forma exacta
+// con pocos decimales (1/3, π...), de modo que una escritura que redondea se nota.
+#pragma once
+
+#include "model/proyecto.h"
+
+#include <string>
+
+namespace vertana::prueba {
+
+// Talud de suelo de un estrato con un círculo único y el método de Bishop, sin resultados.
+//
+//   y
+//   20 |          ______________  talud: (60,20) (40,20) (20,10) (0,10)
+//   10 |_________/
+//    0 |________________________  estrato 1: (60,0) (0,0)
+//      0    20   40      60   x
+Proyecto SueloCirculoUnico();
+
+// Talud de suelo de dos estratos, superficie compuesta "L", "P", "L", nivel freático, cargas y
+// resultados del método indicado (3 Fellenius o 4 Janbu) con tres dovelas.
+Proyecto SueloConResultados(int metodo);
+
+// Macizo rocoso con resultados del método variacional (tres dovelas, dos iteraciones), con o sin
+// parámetros instantáneos.
+Proyecto RocaConResultados(bool instantaneos);
+
+// Macizo rocoso sin resultados con datos de laboratorio en sus dos estratos (3 y 1 pares).
+Proyecto RocaConLaboratorio();
+
+// Contenido de un archivo leído del disco.
+std::string LeerBytes(const std::string& ruta);
+
+// Líneas de un contenido con CR LF (sin los fines de línea).
+std::vector<std::string> Lineas(const std::string& contenido);
+
+// Carpeta temporal propia de una prueba, vacía, que se borra al destruirse.
+class CarpetaTemporal {
+public:
+    CarpetaTemporal();
+    ~CarpetaTemporal();
+    CarpetaTemporal(const CarpetaTemporal&) = delete;
+    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
+
+    std::string Ruta(const std::string& nombre) const;
+    const std::string& Raiz() const { return raiz_; }
+
+private:
+    std::string raiz_;
+};
+
+} // namespace vertana::prueba

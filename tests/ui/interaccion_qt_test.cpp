@@ -1,0 +1,57 @@
+#include "ui/interaccion_qt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace vertana {
+namespace {
+
+// Cuando aparezca el cuadro de mensaje, anota sus datos y pulsa el botón de texto dado.
+void AlAparecer(const QString& boton, QString& titulo, QString& texto, QStringList& botones)
+{
+    QTimer::singleShot(0, [&, boton] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        titulo = caja->windowTitle();
+        texto = caja->text();
+        for (QAbstractButton* b : caja->buttons()) {
+            botones << b->text().remove('&');
+            if (b->text().remove('&') == boton) b->click();
+        }
+    });
+}
+
+TEST(InteraccionQt, PreguntaConBotonesSiYNoEnEspanol)
+{
+    InteraccionQt ui;
+    QString titulo, texto;
+    QStringList botones;
+    AlAparecer("Sí", titulo, texto, botones);
+    EXPECT_TRUE(ui.Pregunta("¿Desea continuar?"));
+    EXPECT_EQ(titulo, "Vertana"); // sin título, el nombre del programa
+    EXPECT_EQ(texto, "¿Desea continuar?");
+    EXPECT_TRUE(botones.contains("Sí"));
+    EXPECT_TRUE(botones.contains("No"));
+
+    botones.clear();
+    AlAparecer("No", titulo, texto, botones);
+    EXPECT_FALSE(ui.Pregunta("¿Otra vez?", "Título propio"));
+    EXPECT_EQ(titulo, "Título propio");
+}
+
+TEST(InteraccionQt, MensajeConBotonAceptar)
+{
+    InteraccionQt ui;
+    QString titulo, texto;
+    QStringList botones;
+    AlAparecer("Aceptar", titulo, texto, botones);
+    ui.Mensaje("Error leyendo archivo");
+    EXPECT_EQ(texto, "Error leyendo archivo");
+    EXPECT_EQ(botones, QStringList{"Aceptar"});
+}
+
+} // namespace
+} // namespace vertana
