@@ -78,3 +78,8 @@ inline constexpr char UsePuntoDecimal[] = "Utilice el pto (.), para los decimale
 std::string DebeIntroducirNumeroEn(const std::string& campo);
 
 } // namespace vertana::textos
+
+#include "model/textos_dialogos.h"
+#include "model/textos_metodos.h"
+#include "model/textos_preparacion.h"
+#include "model/textos_ventana.h"
