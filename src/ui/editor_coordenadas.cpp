@@ -212,6 +212,7 @@ void EditorCoordenadas::InsertarEstrato(std::optional<int> posicion)
 
     if (!posicion) {
         posicionNuevoEstrato_ = anterior;
+        Mostrar(ConjuntoEstratos, estratoActivo_);
         return;
     }
     posicionNuevoEstrato_ = std::clamp(*posicion, 0, anterior);
@@ -229,6 +230,7 @@ void EditorCoordenadas::InsertarEstrato(std::optional<int> posicion)
         CopiarFila(p.OrdenadasEstratos, lugar, 0);
     }
     estratoActivo_ = lugar;
+    Mostrar(ConjuntoEstratos, estratoActivo_);
 }
 
 void EditorCoordenadas::EliminarEstratoActivo()
@@ -269,6 +271,10 @@ void EditorCoordenadas::EliminarEstratoActivo()
         estratoActivo_ = std::min<int>(estratoActivo_, p.NumeroDeEstratos);
     }
     p.DatosGuardados = false;
+    if (p.NumeroDeEstratos > 0)
+        Mostrar(ConjuntoEstratos, estratoActivo_);
+    else
+        Mostrar(ConjuntoTalud, estratoActivo_);
 }
 
 void EditorCoordenadas::EliminarNivelFreatico()
@@ -277,6 +283,7 @@ void EditorCoordenadas::EliminarNivelFreatico()
     proyecto_.AbscisasFreatico.Vaciar();
     proyecto_.OrdenadasFreatico.Vaciar();
     proyecto_.DatosGuardados = false;
+    Mostrar(ConjuntoTalud, estratoActivo_);
 }
 
 } // namespace vertana

@@ -68,16 +68,16 @@ public:
 
     // Guarda el conjunto activo y agrega un estrato. Sin posición (no había estratos) el nuevo es
     // el último; con posición ocupa el lugar posicion + 1 y los siguientes suben un lugar con sus
-    // puntos. El nuevo estrato queda como estrato activo, sin puntos; la ventana debe mostrarlo.
+    // puntos. Termina mostrando el nuevo estrato, sin puntos.
     void InsertarEstrato(std::optional<int> posicion);
 
     // Elimina el estrato activo: los siguientes bajan un lugar con sus puntos, sus propiedades y
-    // sus datos de laboratorio. El estrato activo queda dentro de 1..NumeroDeEstratos (1 si no
-    // queda ninguno); la ventana debe mostrar los estratos o, si no quedan, el talud. No guarda la
-    // copia de trabajo (es la del estrato eliminado).
+    // sus datos de laboratorio. No guarda la copia de trabajo (es la del estrato eliminado).
+    // Termina mostrando los estratos con el estrato activo dentro de 1..NumeroDeEstratos o, si no
+    // queda ninguno, el talud con el estrato 1.
     void EliminarEstratoActivo();
 
-    // Descarta el nivel freático del proyecto. La ventana debe mostrar el talud sin guardar.
+    // Descarta el nivel freático del proyecto y muestra el talud sin guardar la copia de trabajo.
     void EliminarNivelFreatico();
 
 private:

@@ -397,10 +397,7 @@ void Form1::Abrir()
     PonerTituloConArchivo(ruta);
     proyecto_.DatosGuardados = false;
     editor_.MostrarTalud();
-    RellenarLista();
-    textoX_->setText(CuadroEnBlanco);
-    textoY_->setText(CuadroEnBlanco);
-    ActualizarVista();
+    VistaDelConjuntoNuevo();
 }
 
 bool Form1::PuedeGuardar()
@@ -460,10 +457,7 @@ void Form1::CargarArchivoGeometria()
     const std::string carpetaPersonal = QFile::encodeName(QDir::homePath()).toStdString();
     if (!CargarGeometria(RutaArchivoGeometria(carpetaPersonal), proyecto_, interaccion_)) return;
     editor_.MostrarTalud();
-    RellenarLista();
-    textoX_->setText(CuadroEnBlanco);
-    textoY_->setText(CuadroEnBlanco);
-    ActualizarVista();
+    VistaDelConjuntoNuevo();
 }
 
 void Form1::closeEvent(QCloseEvent* evento)
@@ -502,7 +496,11 @@ std::string Form1::ElegirArchivoConDialogo(bool guardar)
 
 void Form1::Mostrar(int conjunto, int estrato)
 {
-    if (!editor_.Mostrar(conjunto, estrato)) return;
+    if (editor_.Mostrar(conjunto, estrato)) VistaDelConjuntoNuevo();
+}
+
+void Form1::VistaDelConjuntoNuevo()
+{
     RellenarLista();
     textoX_->setText(CuadroEnBlanco);
     textoY_->setText(CuadroEnBlanco);
@@ -664,7 +662,7 @@ void Form1::InsertarEstrato()
         if (!posicion) return;
     }
     editor_.InsertarEstrato(posicion);
-    Mostrar(ConjuntoEstratos, editor_.EstratoActivo());
+    VistaDelConjuntoNuevo();
 }
 
 void Form1::EliminarEstrato()
@@ -680,10 +678,7 @@ void Form1::EliminarEstrato()
         return;
     }
     editor_.EliminarEstratoActivo();
-    if (proyecto_.NumeroDeEstratos > 0)
-        Mostrar(ConjuntoEstratos, editor_.EstratoActivo());
-    else
-        Mostrar(ConjuntoTalud, editor_.EstratoActivo());
+    VistaDelConjuntoNuevo();
 }
 
 void Form1::EliminarNivelFreatico()
@@ -703,8 +698,8 @@ void Form1::EliminarNivelFreatico()
         return;
     }
     if (!interaccion_.Pregunta(textos::PreguntaEliminarFreatico)) return;
-    editor_.EliminarNivelFreatico();
-    Mostrar(ConjuntoTalud, editor_.EstratoActivo()); // sin guardar la copia de trabajo
+    editor_.EliminarNivelFreatico(); // muestra el talud sin guardar la copia de trabajo
+    VistaDelConjuntoNuevo();
 }
 
 void Form1::DescripcionCambiada()

@@ -80,6 +80,7 @@ private:
 
     // Editor de coordenadas.
     void Mostrar(int conjunto, int estrato);
+    void VistaDelConjuntoNuevo();
     void ActualizarVista();
     void RellenarLista();
     void InsertarFilaLista(int fila);
