@@ -244,6 +244,9 @@ void Form1::CrearEditor()
     textoY_->setObjectName("TextoY");
     textoY_->setToolTip(textos::AyudaTextoY);
     etiquetaY->setBuddy(textoY_);
+    constexpr int AnchoCuadroEnCaracteres = 16; // un número con sus decimales
+    textoX_->setFixedWidth(fontMetrics().averageCharWidth() * AnchoCuadroEnCaracteres);
+    textoY_->setFixedWidth(fontMetrics().averageCharWidth() * AnchoCuadroEnCaracteres);
 
     auto* agregar = new QPushButton(textos::EditorAgregar, central);
     agregar->setObjectName("BotónAgregar");
@@ -271,6 +274,8 @@ void Form1::CrearEditor()
     listaCoordenadas_->setUniformRowHeights(true);
     listaCoordenadas_->setSelectionMode(QAbstractItemView::SingleSelection);
     listaCoordenadas_->setAlternatingRowColors(true);
+    constexpr int AnchoListaEnCaracteres = 36; // dos columnas de números con holgura
+    listaCoordenadas_->setFixedWidth(fontMetrics().averageCharWidth() * AnchoListaEnCaracteres);
     connect(listaCoordenadas_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { FilaElegida(item); });
     connect(listaCoordenadas_, &QTreeWidget::currentItemChanged, this,
@@ -296,6 +301,7 @@ void Form1::CrearEditor()
     cuadros->addWidget(textoX_, 0, 1);
     cuadros->addWidget(etiquetaY, 1, 0);
     cuadros->addWidget(textoY_, 1, 1);
+    cuadros->setColumnStretch(2, 1);
     auto* botones = new QHBoxLayout;
     botones->addWidget(agregar);
     botones->addWidget(modificar);
@@ -312,8 +318,10 @@ void Form1::CrearEditor()
     controles->addStretch();
 
     auto* editor = new QHBoxLayout;
-    editor->addWidget(listaCoordenadas_, 1);
+    editor->addWidget(listaCoordenadas_);
+    editor->addSpacing(fontMetrics().averageCharWidth() * 2);
     editor->addLayout(controles);
+    editor->addStretch(1);
 
     auto* linea = new QFrame(central);
     linea->setFrameShape(QFrame::HLine);
