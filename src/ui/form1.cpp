@@ -7,6 +7,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "ui/dialogo_archivos.h"
 #include "ui/form4.h"
 #include "ui/frm_about.h"
 #include "ui/ventana_ayuda.h"
@@ -46,8 +47,6 @@ constexpr const char* EtiquetaDelConjunto[] = {
 
 // Texto de un cuadro cuando el editor muestra un conjunto: un blanco.
 constexpr char CuadroEnBlanco[] = " ";
-// Extensión que el diálogo de guardar añade a un nombre sin extensión.
-constexpr char ExtensionProyecto[] = "cod";
 
 QString Q(const std::string& texto)
 {
@@ -480,21 +479,9 @@ void Form1::closeEvent(QCloseEvent* evento)
 std::string Form1::ElegirArchivoConDialogo(bool guardar)
 {
     QFileDialog dialogo(this);
-    dialogo.setObjectName("DiálogoComún");
-    dialogo.setNameFilters({textos::FiltroTodos, textos::FiltroCoordenadas});
-    dialogo.selectNameFilter(textos::FiltroCoordenadas);
+    PrepararDialogoArchivos(dialogo, guardar);
     if (!proyecto_.ArchivoActual.empty())
         dialogo.setDirectory(QFileInfo(RutaComoQString(proyecto_.ArchivoActual)).absolutePath());
-    if (guardar) {
-        dialogo.setAcceptMode(QFileDialog::AcceptSave);
-        dialogo.setFileMode(QFileDialog::AnyFile);
-        // La pregunta de sobreescribir la hace el programa mismo.
-        dialogo.setOption(QFileDialog::DontConfirmOverwrite);
-        dialogo.setDefaultSuffix(ExtensionProyecto);
-    } else {
-        dialogo.setAcceptMode(QFileDialog::AcceptOpen);
-        dialogo.setFileMode(QFileDialog::ExistingFile);
-    }
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
     return QFile::encodeName(dialogo.selectedFiles().constFirst()).toStdString();
 }
