@@ -53,22 +53,6 @@ struct TresEstratos : ::testing::Test {
     EditorCoordenadas editor{p};
 };
 
-TEST(EditorCoordenadas, AgregarOrdenaDeMayorAMenorYConservaLosRepetidos)
-{
-    Proyecto p;
-    EditorCoordenadas e(p);
-    // x = 2, luego 5, luego 5 otra vez: el último 5 escrito va primero.
-    EXPECT_EQ(e.Agregar(2, 1), 1);
-    EXPECT_EQ(e.Agregar(5, 1), 1);
-    EXPECT_EQ(e.Agregar(5, 9), 1);
-    EXPECT_EQ(Copia(e), (Puntos{{5, 9}, {5, 1}, {2, 1}}));
-    EXPECT_EQ(e.Agregar(-1, 0), 4); // menor que todos: al final
-    EXPECT_EQ(e.Agregar(3, 0), 3);  // entre 5 y 2
-    EXPECT_FALSE(p.DatosGuardados);
-    EXPECT_FALSE(p.CoordenadasSinCambios);
-    EXPECT_FALSE(ProyectoGuardado(p));
-}
-
 TEST(EditorCoordenadas, LaFilaElegidaSigueAlPuntoAlAgregarYBorrar)
 {
     Proyecto p;
@@ -88,48 +72,10 @@ TEST(EditorCoordenadas, LaFilaElegidaSigueAlPuntoAlAgregarYBorrar)
     EXPECT_EQ(e.FilaSeleccionada(), 0);
 }
 
-TEST(EditorCoordenadas, GuardarYMostrarPasanPorElProyecto)
-{
-    Proyecto p;
-    ReiniciarProyecto(p);
-    EditorCoordenadas e(p);
-    e.Agregar(10, 1);
-    e.Agregar(20, 2);
-    e.Guardar();
-    ASSERT_EQ(p.NumeroCoordenadasTalud, 2);
-    EXPECT_EQ(p.AbscisasTalud(1), 20);
-    EXPECT_EQ(p.OrdenadasTalud(2), 1);
-
-    ASSERT_TRUE(e.Mostrar(ConjuntoFalla, 7)); // el estrato sólo cambia con el conjunto 4
-    EXPECT_EQ(e.EstratoActivo(), 1);
-    EXPECT_EQ(e.NumeroPuntosEditor(), 0);
-    EXPECT_FALSE(e.Mostrar(5, 1));
-    EXPECT_FALSE(e.Mostrar(ConjuntoEstratos, 1)); // no hay estratos
-    EXPECT_EQ(e.ConjuntoActivo(), ConjuntoFalla);
-
-    // Un conjunto que queda vacío vacía su tabla.
-    e.Mostrar(ConjuntoTalud, 1);
-    e.Borrar(1);
-    e.Borrar(1);
-    e.Guardar();
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
-    EXPECT_TRUE(p.AbscisasTalud.Vacia());
-}
-
-TEST_F(TresEstratos, LosEstratosGuardanSusPuntosEnTablasDelMayorTamano)
-{
-    ASSERT_EQ(p.NumeroDeEstratos, 3);
-    EXPECT_EQ(p.AbscisasEstratos.Filas(), 3);
-    EXPECT_EQ(p.AbscisasEstratos.Columnas(), 3);
-    EXPECT_EQ(Estrato(p, 1), (Puntos{{1, 1}}));
-    EXPECT_EQ(Estrato(p, 2), (Puntos{{2, 2}, {2, 1}}));
-    EXPECT_EQ(Estrato(p, 3), (Puntos{{3, 3}, {3, 2}, {3, 1}}));
-    EXPECT_TRUE(p.EstratoInsertado);
-    EXPECT_FALSE(p.EstratosConCaracteristicas);
-}
-
 TEST_F(TresEstratos, InsertarEntreDosEstratosSubeLosSiguientesConSusPuntos)
 {
+    EXPECT_EQ(p.AbscisasEstratos.Columnas(), 3); // la mayor cantidad de puntos
+    EXPECT_FALSE(p.EstratosConCaracteristicas);
     editor.Mostrar(ConjuntoEstratos, 3);
     editor.InsertarEstrato(1); // entre 1 y 2
     EXPECT_EQ(editor.PosicionNuevoEstrato(), 1);
