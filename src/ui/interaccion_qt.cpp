@@ -2,11 +2,20 @@
 
 #include "model/textos.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
 
 namespace vertana {
 namespace {
+
+// Sin padre propio, el cuadro se centra sobre el diálogo modal o la ventana activa.
+QWidget* Padre(QWidget* padre)
+{
+    if (padre) return padre;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
 
 QString Titulo(const std::string& titulo)
 {
@@ -17,12 +26,12 @@ QString Titulo(const std::string& titulo)
 
 void InteraccionQt::Mensaje(const std::string& texto, const std::string& titulo)
 {
-    QMessageBox::information(padre_, Titulo(titulo), QString::fromStdString(texto));
+    QMessageBox::information(Padre(padre_), Titulo(titulo), QString::fromStdString(texto));
 }
 
 bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo)
 {
-    return QMessageBox::question(padre_, Titulo(titulo), QString::fromStdString(texto),
+    return QMessageBox::question(Padre(padre_), Titulo(titulo), QString::fromStdString(texto),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }

@@ -1,7 +1,9 @@
+#include "ui/dialogo_archivos.h"
 #include "ui/interaccion_qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -51,6 +53,36 @@ TEST(InteraccionQt, MensajeConBotonAceptar)
     ui.Mensaje("Error leyendo archivo");
     EXPECT_EQ(texto, "Error leyendo archivo");
     EXPECT_EQ(botones, QStringList{"Aceptar"});
+}
+
+} // namespace
+} // namespace vertana
+
+namespace vertana {
+namespace {
+
+TEST(DialogosDeQt, ElDialogoDeArchivosHablaEspanol)
+{
+    QFileDialog dialogo;
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(dialogo.labelText(QFileDialog::Accept).remove('&'), "Guardar");
+    EXPECT_EQ(dialogo.labelText(QFileDialog::Reject).remove('&'), "Cancelar");
+    EXPECT_EQ(dialogo.windowTitle(), "Guardar como");
+}
+
+TEST(DialogosDeQt, ElDialogoDeProyectosOfreceLosDosFiltrosConLasCoordenadasElegidas)
+{
+    QFileDialog dialogo;
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    PrepararDialogoArchivos(dialogo, true);
+    EXPECT_EQ(dialogo.nameFilters(),
+              (QStringList{"Todos los archivos (*.*)", "Archivos de coordenadas (*.cod)"}));
+    EXPECT_EQ(dialogo.selectedNameFilter(), "Archivos de coordenadas (*.cod)");
+    EXPECT_TRUE(dialogo.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialogo.defaultSuffix(), "cod");
+    PrepararDialogoArchivos(dialogo, false);
+    EXPECT_EQ(dialogo.fileMode(), QFileDialog::ExistingFile);
 }
 
 } // namespace
