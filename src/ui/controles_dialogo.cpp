@@ -80,9 +80,20 @@ QTreeWidget* CrearLista(QWidget* padre, const QString& nombre, const QStringList
     lista->setAlternatingRowColors(true);
     lista->setSelectionMode(QAbstractItemView::SingleSelection);
     lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lista->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lista->header()->setStretchLastSection(false);
+    lista->header()->setSectionResizeMode(QHeaderView::Stretch);
+    lista->header()->setDefaultAlignment(Qt::AlignCenter);
+    lista->header()->setMinimumSectionSize(30);
+    lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return lista;
+}
+
+QTreeWidgetItem* InsertarFila(QTreeWidget* lista, int posicion, const QStringList& textos)
+{
+    auto* elemento = new QTreeWidgetItem(textos);
+    for (int k = 0; k < textos.size(); ++k)
+        elemento->setTextAlignment(k, Qt::AlignRight | Qt::AlignVCenter);
+    lista->insertTopLevelItem(posicion, elemento);
+    return elemento;
 }
 
 int FilaDe(const QTreeWidget* lista, const QTreeWidgetItem* elemento)

@@ -48,6 +48,8 @@ QPushButton* CrearBoton(QWidget* padre, const QString& nombre, const QString& te
 // Lista de filas con encabezados de columna, selección de una fila a la vez.
 QTreeWidget* CrearLista(QWidget* padre, const QString& nombre, const QStringList& columnas);
 
+// Inserta una fila en el lugar dado (desde 0), con los números alineados a la derecha.
+QTreeWidgetItem* InsertarFila(QTreeWidget* lista, int posicion, const QStringList& textos);
 // Fila (0 en adelante) de un elemento de primer nivel de la lista; −1 si no es de la lista.
 int FilaDe(const QTreeWidget* lista, const QTreeWidgetItem* elemento);
 // Fila seleccionada; −1 sin selección.

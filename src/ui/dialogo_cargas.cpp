@@ -21,6 +21,13 @@ constexpr char Blanco[] = " "; // texto de partida de los cuadros
 constexpr std::size_t ColumnaAbscisaInicial = 0;
 constexpr std::size_t ColumnaAbscisaFinal = 2;
 
+QStringList TextosDe(const FilaCarga& fila)
+{
+    QStringList textos;
+    for (double v : fila) textos << QString::fromStdString(Formato(v, FormatoCarga));
+    return textos;
+}
+
 } // namespace
 
 ResultadoCarga ComprobarCarga(const std::vector<std::string>& cuadros,
@@ -139,11 +146,7 @@ void DialogoCargas::Activar()
     filaPulsada_ = -1;
     if (Introducidas())
         for (const FilaCarga& fila : FilasDelProyecto())
-            new QTreeWidgetItem(lista_, [&fila] {
-                QStringList textos;
-                for (double v : fila) textos << QString::fromStdString(Formato(v, FormatoCarga));
-                return textos;
-            }());
+            InsertarFila(lista_, lista_->topLevelItemCount(), TextosDe(fila));
     for (QLineEdit* cuadro : cuadros_) cuadro->setText(Blanco);
 }
 
@@ -164,10 +167,8 @@ std::vector<double> DialogoCargas::AbscisasDeLaLista() const
 
 void DialogoCargas::Insertar(const FilaCarga& fila)
 {
-    QStringList textos;
-    for (double v : fila) textos << QString::fromStdString(Formato(v, FormatoCarga));
     const int posicion = PosicionCarga(AbscisasDeLaLista(), fila.front());
-    lista_->insertTopLevelItem(posicion, new QTreeWidgetItem(textos));
+    InsertarFila(lista_, posicion, TextosDe(fila));
     cambiado_ = true;
     filaPulsada_ = -1; // las filas cambiaron de lugar
 }

@@ -315,8 +315,11 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     yGrieta2_ = CrearCuadro(this, "TextoOrdenadaSegundoPuntoGrieta", decimales);
     xAgua_ = CrearCuadro(this, "TextoAbscisaNivelFreáticoGrieta", decimales);
     yAgua_ = CrearCuadro(this, "TextoOrdenadaNivelFreáticoGrieta", decimales);
+    constexpr int AnchoCuadro = 90;      // px de un cuadro numérico
+    constexpr int AnchoCuadroCorto = 50; // px de un cuadro de una letra o un entero
+    for (QLineEdit* cuadro : findChildren<QLineEdit*>()) cuadro->setFixedWidth(AnchoCuadro);
     for (QLineEdit* cuadro : {sueloRoca_, metodo_, variaRadio_, dovelas_, instantaneos_})
-        cuadro->setMaximumWidth(60);
+        cuadro->setFixedWidth(AnchoCuadroCorto);
 
     // Columna izquierda: material, método, valores de partida, sismo y dovelas.
     auto* generales = new QGridLayout;

@@ -147,6 +147,7 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
         etiqueta->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         rejilla->addWidget(etiqueta, 0, k);
         rejilla->addWidget(cuadros_[i], 1, k);
+        rejilla->setColumnStretch(k, 1);
     }
     auto* modificar = CrearBoton(this, "Modificar", textos::BotonModificarDialogo);
     modificar->setDefault(true); // Enter pasa los cuadros a la fila elegida
@@ -239,15 +240,16 @@ void Form5::Activar()
 
     lista_->clear();
     for (int i = 1; i <= n; ++i) {
-        auto* elemento = new QTreeWidgetItem(lista_);
-        elemento->setText(ColumnaEstrato, QString::number(i));
-        if (vacia[static_cast<std::size_t>(i)]) continue;
+        QStringList textos = {QString::number(i)};
         for (int k = 0; k < ColumnasEstrato; ++k) {
-            const std::string texto =
-                k == TipoEstrato ? (p.TipoDeEstrato(i) == TipoTerraplen ? "A" : "B")
-                                 : FormatoDe(k, (*tablas[static_cast<std::size_t>(k)])(i));
-            elemento->setText(k + 1, QString::fromStdString(texto));
+            std::string texto; // vacío en la fila de un estrato sin datos
+            if (!vacia[static_cast<std::size_t>(i)])
+                texto = k == TipoEstrato
+                            ? (p.TipoDeEstrato(i) == TipoTerraplen ? "A" : "B")
+                            : FormatoDe(k, (*tablas[static_cast<std::size_t>(k)])(i));
+            textos << QString::fromStdString(texto);
         }
+        InsertarFila(lista_, i - 1, textos);
     }
     for (QLineEdit* cuadro : cuadros_) cuadro->clear();
 }

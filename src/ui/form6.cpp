@@ -229,7 +229,7 @@ void Form6::Activar()
 void Form6::Insertar(const UnionFalla& unionNueva, int posicion)
 {
     uniones_.insert(uniones_.begin() + posicion, unionNueva);
-    lista_->insertTopLevelItem(posicion, new QTreeWidgetItem(TextosFila(unionNueva)));
+    InsertarFila(lista_, posicion, TextosFila(unionNueva));
 }
 
 void Form6::QuitarFila(int fila)
