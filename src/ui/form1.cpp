@@ -8,7 +8,13 @@
 #include "model/numeros.h"
 #include "model/textos.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/form15.h"
+#include "ui/form2.h"
 #include "ui/form4.h"
+#include "ui/form5.h"
+#include "ui/form6.h"
+#include "ui/form7.h"
+#include "ui/form8.h"
 #include "ui/frm_about.h"
 #include "ui/ventana_ayuda.h"
 
@@ -73,6 +79,7 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     };
     CrearMenus();
     CrearEditor();
+    ConectarDialogosDeDatos();
     constexpr int Ancho = 720; // píxeles
     constexpr int Alto = 600;
     resize(Ancho, Alto);
@@ -354,6 +361,34 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
             }
         }
         abrir();
+    });
+}
+
+void Form1::ConectarDialogosDeDatos()
+{
+    ConectarDialogo("MenúArchivoConstantes", CondicionParametrosIniciales, [this] {
+        Form2 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("MénuGeometríaEntrePuntosSuperficieFalla", CondicionGeometriaFalla, [this] {
+        Form6 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("CaracterísticasGeomecánicasSuelos", CondicionCaracteristicasSuelos, [this] {
+        Form5 dialogo(proyecto_, interaccion_, PosicionNuevoEstrato(), this);
+        dialogo.exec();
+    });
+    ConectarDialogo("MenúInformación", nullptr, [this] {
+        Form15 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("CargasUniformes", nullptr, [this] {
+        Form7 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("CargasPuntuales", nullptr, [this] {
+        Form8 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
     });
 }
 

@@ -63,6 +63,8 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
+    void ConectarDialogosDeDatos();
     void CrearMenus();
     void CrearEditor();
     QAction* Accion(const char* nombre) const;

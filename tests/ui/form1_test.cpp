@@ -6,6 +6,7 @@
 #include "ui/ventana_de_prueba.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -59,13 +60,13 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
         EXPECT_EQ(Hijo<QAction>(nombre)->text().toStdString(), texto) << nombre;
 
     for (const char* nombre :
-         {"MenúInformación", "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
-          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales",
-          "MétodoBishop", "MenúArchivoImprimir", "GráficoGeometría", "ResultadosCálculoSuelos"})
+         {"MétodoBishop", "MenúArchivoImprimir", "GráficoGeometría", "ResultadosCálculoSuelos"})
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     for (const char* nombre :
          {"ArchivoNuevo", "MenúArchivoAbrir", "MenúArchivoGuardar", "MenúArchivoSalir",
-          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido"})
+          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido",
+          "MenúInformación", "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
+          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");
@@ -347,18 +348,24 @@ TEST(Form4, OfreceLosLugaresEntreEstratosYAnotaElElegido)
     EXPECT_FALSE(p.CambioNumeroEstratos);
 }
 
-TEST_F(VentanaDePrueba, UnDialogoConectadoCompruebaSuCondicionAntesDeAbrirse)
+TEST_F(VentanaDePrueba, LosDialogosDeDatosCompruebanSuCondicionAntesDeAbrirse)
 {
-    int abierto = 0;
-    ventana.ConectarDialogo("MénuGeometríaEntrePuntosSuperficieFalla", CondicionGeometriaFalla,
-                            [&] { ++abierto; });
-    EXPECT_TRUE(Hijo<QAction>("MénuGeometríaEntrePuntosSuperficieFalla")->isEnabled());
     Menu("MénuGeometríaEntrePuntosSuperficieFalla");
-    EXPECT_EQ(abierto, 0);
     EXPECT_EQ(UltimoTitulo(), "Coordenadas superficie de falla");
+
+    // Con un punto de falla se abre Form6; se cierra en cuanto aparece.
     p.NumeroCoordenadasFalla = 1;
+    p.AbscisasFalla.Redimensionar(1);
+    p.OrdenadasFalla.Redimensionar(1);
+    QString titulo;
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogo, nullptr);
+        titulo = dialogo->windowTitle();
+        dialogo->done(QDialog::Rejected);
+    });
     Menu("MénuGeometríaEntrePuntosSuperficieFalla");
-    EXPECT_EQ(abierto, 1);
+    EXPECT_EQ(titulo.toStdString(), "Definición del tipo de superficie de falla");
 }
 
 TEST(CondicionesMenu, AvisosDeLosDialogos)
