@@ -474,7 +474,7 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
             e.OrdenadasSPF(i) = yo - std::sqrt(R * R - (e.AbscisasSPF(i) - xo) *
                                                            (e.AbscisasSPF(i) - xo));
             if (!std::isfinite(e.OrdenadasSPF(i)))
-                return ResultadoPreparacion::Fallo(textos::OrdenadaSuperficieNoValida(1));
+                return ResultadoPreparacion::Fallo(textos::CirculoNoAlcanza(e.AbscisasSPF(i)));
         }
         e.NumeroTramosSPF = static_cast<Entero16>(k);
         e.InicioTramoSPF.Redimensionar(k);
