@@ -72,7 +72,8 @@ ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
             return ResultadoPreparacion::Fallo(textos::UnionFueraDeLaSuperficie(d));
         const int ini = Redondear(pi), fin = Redondear(pf);
         const std::string& tipo = p.TipoDeFalla(d);
-        if (!EsTipo(tipo)) return ResultadoPreparacion::Fallo(textos::TipoDeUnionDesconocido(d, tipo));
+        if (!EsTipo(tipo))
+            return ResultadoPreparacion::Fallo(textos::TipoDeUnionDesconocido(d, tipo));
         if (tipo == "P" && fin - ini < 2)
             return ResultadoPreparacion::Fallo(textos::UnionPolinomicaCorta(d));
         if (tipo != "P" && fin - ini != 1)
