@@ -42,7 +42,9 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
     if (p.SueloRoca != "S" && p.SueloRoca != "R")
         return ResultadoPreparacion::Fallo(textos::MaterialSinDefinir);
     const int ne = p.NumeroDeEstratos;
-    if (ne < 1 || p.NumeroCoordenadasEstrato.Tamano() < ne)
+    if (ne < 1 || p.NumeroCoordenadasEstrato.Tamano() < ne || p.AbscisasEstratos.Filas() < ne ||
+        p.OrdenadasEstratos.Filas() < ne ||
+        p.OrdenadasEstratos.Columnas() < p.AbscisasEstratos.Columnas())
         return ResultadoPreparacion::Fallo(textos::SinEstratos);
     if (!PropiedadesCompletas(p))
         return ResultadoPreparacion::Fallo(textos::FaltanPropiedadesEstratos);

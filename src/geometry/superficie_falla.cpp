@@ -505,10 +505,11 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
     e.PendienteFallaInterseccion.Redimensionar(capacidad);
     e.PendienteEstratoInterseccion.Redimensionar(capacidad);
     for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
-        const int puntos = i <= p.NumeroCoordenadasEstrato.Tamano()
-                               ? std::min<int>(p.NumeroCoordenadasEstrato(i),
-                                               p.AbscisasEstratos.Columnas())
-                               : 0;
+        int puntos = 0;
+        if (i <= p.NumeroCoordenadasEstrato.Tamano() && i <= p.AbscisasEstratos.Filas() &&
+            i <= p.OrdenadasEstratos.Filas())
+            puntos = std::min({static_cast<int>(p.NumeroCoordenadasEstrato(i)),
+                               p.AbscisasEstratos.Columnas(), p.OrdenadasEstratos.Columnas()});
         for (int j = 1; j < puntos; ++j) {
             const double xj = p.AbscisasEstratos(i, j), yj = p.OrdenadasEstratos(i, j);
             const double xj1 = p.AbscisasEstratos(i, j + 1), yj1 = p.OrdenadasEstratos(i, j + 1);
