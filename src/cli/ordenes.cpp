@@ -1,5 +1,6 @@
 #include "cli/ordenes.h"
 
+#include "cli/orden_dovelas.h"
 #include "io/archivo_proyecto.h"
 #include "model/error.h"
 #include "model/interaccion.h"
@@ -148,6 +149,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     reescribir->add_option("entrada", entrada, "Proyecto .cod que se lee")->required();
     reescribir->add_option("salida", destino, "Proyecto .cod que se escribe")->required();
 
+    std::string archivoDovelas;
+    bool dovelasJson = false, desembalse = false;
+    auto* dovelas = app.add_subcommand(
+        "dovelas", "Prepara el cálculo y muestra la superficie de trabajo, las zonas y las dovelas");
+    dovelas->add_option("archivo", archivoDovelas, "Proyecto .cod")->required();
+    dovelas->add_flag("--json", dovelasJson, "Resultado en JSON");
+    dovelas->add_flag("--desembalse-rapido", desembalse,
+                      "Analiza desembalse rápido: el agua sobre el talud no es carga vertical");
+
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
         app.parse(std::move(invertidos));
@@ -157,6 +167,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     } catch (const CLI::ParseError& e) {
         errores << e.what() << '\n' << app.help();
         return SalidaUso;
+    }
+
+    if (*dovelas) {
+        try {
+            return OrdenDovelas(archivoDovelas, dovelasJson, desembalse, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
     }
 
     try {

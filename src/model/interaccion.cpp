@@ -1,6 +1,30 @@
 #include "model/interaccion.h"
 
+#include "model/textos.h"
+
 namespace vertana {
+
+void Interaccion::ParametrosDeCalculo(Proyecto&) {}
+
+void InteraccionGuionada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)
+{
+    accionParametros_ = std::move(accion);
+}
+
+void InteraccionGuionada::ParametrosDeCalculo(Proyecto& p)
+{
+    ++vecesParametros_;
+    eventos_.push_back(
+        {EventoInteraccion::Tipo::Dialogo, textos::TituloParametrosIniciales, {}, false});
+    if (accionParametros_) accionParametros_(p);
+}
+
+void InteraccionLote::ParametrosDeCalculo(Proyecto&)
+{
+    ++vecesParametros_;
+    eventos_.push_back(
+        {EventoInteraccion::Tipo::Dialogo, textos::TituloParametrosIniciales, {}, false});
+}
 
 InteraccionGuionada& InteraccionGuionada::EsperarPregunta(const std::string& texto, bool respuesta)
 {

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace vertana {
+
+struct Proyecto;
 
 class Interaccion {
 public:
@@ -18,13 +21,16 @@ public:
     virtual void Mensaje(const std::string& texto, const std::string& titulo = {}) = 0;
     // Pregunta con botones Sí y No; devuelve true con Sí.
     virtual bool Pregunta(const std::string& texto, const std::string& titulo = {}) = 0;
+    // Diálogo modal de los parámetros de cálculo, abierto por un cálculo para que la persona
+    // corrija el radio del círculo; vuelve cuando se cierra. Por omisión no hace nada.
+    virtual void ParametrosDeCalculo(Proyecto& p);
 };
 
 // Lo que pasó por una interacción, en orden.
 struct EventoInteraccion {
-    enum class Tipo { Mensaje, Pregunta };
+    enum class Tipo { Mensaje, Pregunta, Dialogo };
     Tipo tipo = Tipo::Mensaje;
-    std::string texto;
+    std::string texto; // en un diálogo, su título
     std::string titulo;
     bool respuesta = false; // sólo en preguntas
 };
@@ -37,10 +43,17 @@ public:
     // Prepara la próxima pregunta: su texto exacto y la respuesta (true = Sí).
     InteraccionGuionada& EsperarPregunta(const std::string& texto, bool respuesta);
 
+    // Lo que hace la persona cuando se abre el diálogo de parámetros de cálculo (por ejemplo,
+    // corregir el radio). Sin acción el diálogo se cierra sin cambios.
+    void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
+
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+    void ParametrosDeCalculo(Proyecto& p) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
+    // Veces que se abrió el diálogo de parámetros de cálculo.
+    int VecesParametrosDeCalculo() const { return vecesParametros_; }
     std::vector<std::string> Mensajes() const;
     std::vector<std::string> Preguntas() const;
     // Errores del guion: preguntas no previstas o con otro texto.
@@ -58,6 +71,8 @@ private:
     std::deque<PreguntaPrevista> guion_;
     std::vector<EventoInteraccion> eventos_;
     std::vector<std::string> errores_;
+    std::function<void(Proyecto&)> accionParametros_;
+    int vecesParametros_ = 0;
 };
 
 // Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
@@ -73,13 +88,17 @@ public:
 
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+    // Por lotes no hay diálogo: se anota que se habría abierto y el proyecto no cambia.
+    void ParametrosDeCalculo(Proyecto& p) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
+    int VecesParametrosDeCalculo() const { return vecesParametros_; }
 
 private:
     bool respuestaPorOmision_;
     std::map<std::string, bool> respuestas_;
     std::vector<EventoInteraccion> eventos_;
+    int vecesParametros_ = 0;
 };
 
 } // namespace vertana
