@@ -399,6 +399,7 @@ void Form1::NuevoProyecto()
 {
     editor_.Reiniciar();
     ReiniciarProyecto(proyecto_);
+    ReiniciarEstadoCalculo(estado_);
     ReiniciarVentana();
 }
 

@@ -2,6 +2,7 @@
 // las órdenes de archivo (Nuevo, Abrir, Guardar, Guardar como, Salir, archivo de geometría).
 #pragma once
 
+#include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
 #include "ui/condiciones_menu.h"
 #include "ui/editor_coordenadas.h"
@@ -44,6 +45,8 @@ public:
     // Lugar elegido en Form4 para el último estrato insertado (lo usan los diálogos de estratos).
     int PosicionNuevoEstrato() const { return editor_.PosicionNuevoEstrato(); }
     const EditorCoordenadas& Editor() const { return editor_; }
+    // Estado del cálculo (superficie de trabajo, dovelas, banderas de preparación).
+    EstadoCalculo& Estado() { return estado_; }
 
     // Conecta un elemento del menú (por su objectName) con su diálogo y lo habilita: al elegirlo
     // se comprueba la condición (si la hay) y, si falla, se muestra su aviso; si no, se abre.
@@ -109,6 +112,7 @@ private:
     Proyecto& proyecto_;
     Interaccion& interaccion_;
     EditorCoordenadas editor_;
+    EstadoCalculo estado_;
     bool suprimirClicEstrato_ = false; // la ventana misma elige una entrada de ListaEstrato
     bool actualizandoLista_ = false;   // la ventana misma cambia ListaCoordenadas
     bool cargandoDescripcion_ = false; // la ventana misma escribe en TextoProyecto

@@ -1,6 +1,7 @@
 #include "ui/interaccion_qt.h"
 
 #include "model/textos.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,6 +35,12 @@ bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo
     return QMessageBox::question(Padre(padre_), Titulo(titulo), QString::fromStdString(texto),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void InteraccionQt::ParametrosDeCalculo(Proyecto& p)
+{
+    Form2 dialogo(p, *this, Padre(padre_));
+    dialogo.exec();
 }
 
 } // namespace vertana

@@ -1,8 +1,10 @@
 #include "ui/dialogo_archivos.h"
 #include "ui/interaccion_qt.h"
+#include "model/proyecto.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
@@ -83,6 +85,32 @@ TEST(DialogosDeQt, ElDialogoDeProyectosOfreceLosDosFiltrosConLasCoordenadasElegi
     EXPECT_EQ(dialogo.defaultSuffix(), "cod");
     PrepararDialogoArchivos(dialogo, false);
     EXPECT_EQ(dialogo.fileMode(), QFileDialog::ExistingFile);
+}
+
+} // namespace
+} // namespace vertana
+
+namespace vertana {
+namespace {
+
+TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
+{
+    InteraccionQt ui;
+    Proyecto p;
+    ReiniciarProyecto(p);
+    QString titulo;
+    // Form2 avisa al abrirse que faltan las uniones; luego se cierra el diálogo.
+    QTimer::singleShot(0, [&] {
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->accept();
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialogo, nullptr);
+            titulo = dialogo->windowTitle();
+            dialogo->done(QDialog::Rejected);
+        });
+    });
+    ui.ParametrosDeCalculo(p);
+    EXPECT_EQ(titulo.toStdString(), "Constantes de cálculo y grieta de tracción");
 }
 
 } // namespace
