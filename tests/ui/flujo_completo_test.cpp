@@ -1,0 +1,152 @@
+// Una persona describe un talud completo en la ventana y sus diálogos, lo guarda, empieza un
+// proyecto nuevo y lo vuelve a abrir: todo lo que escribió sigue ahí.
+#include "ayuda_dialogos.h"
+#include "model/textos.h"
+#include "proyectos_de_prueba.h"
+#include "ventana_de_prueba.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+namespace vertana {
+namespace {
+
+using prueba::Escribir;
+
+struct FlujoCompleto : prueba::VentanaDePrueba {
+    // Elige el elemento del menú y, cuando aparezca su diálogo modal, hace lo que se pida en él.
+    void MenuConDialogo(const char* elemento, std::function<void(QDialog&)> enElDialogo)
+    {
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialogo, nullptr) << elemento;
+            visto = true;
+            enElDialogo(*dialogo);
+            if (dialogo->isVisible()) dialogo->done(QDialog::Rejected); // no debe quedar abierto
+        });
+        Menu(elemento);
+        EXPECT_TRUE(visto) << elemento;
+    }
+    void Boton(QDialog& d, const char* nombre) { Hijo<QPushButton>(d, nombre)->click(); }
+    template <typename T>
+    T* Hijo(QWidget& w, const char* nombre)
+    {
+        auto* h = w.findChild<T*>(QString::fromUtf8(nombre));
+        EXPECT_NE(h, nullptr) << nombre;
+        return h;
+    }
+    using VentanaDePrueba::Hijo;
+};
+
+TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
+{
+    prueba::CarpetaTemporal carpeta;
+    const std::string ruta = carpeta.Ruta("presa.cod");
+
+    // Geometría en el editor.
+    for (auto [x, y] : {std::pair{60.0, 20.0}, {40.0, 20.0}, {20.0, 10.0}, {0.0, 10.0}})
+        Agregar(x, y);
+    Menu("MenúCoordenadasFalla");
+    Agregar(45, 20);
+    Agregar(15, 10);
+    Menu("MenúCoordenadasFreático");
+    Agregar(60, 12);
+    Agregar(0, 8.5);
+    Menu("MenúInsertarEstrato"); // el primero, sin preguntar dónde
+    Agregar(60, 14);
+    Agregar(0, 12);
+    ventana.ElegirPosicionEstrato = [] { return std::optional<int>(1); }; // después del 1
+    Menu("MenúInsertarEstrato");
+    Agregar(60, 0);
+    Agregar(0, 0);
+    Hijo<QPlainTextEdit>("TextoProyecto")->setPlainText("Presa de prueba\nsección 2");
+
+    // Información, uniones, parámetros y estratos en sus diálogos.
+    MenuConDialogo("MenúInformación", [&](QDialog& d) {
+        Escribir(d, "TextoEmpresa", "Presas del Sur");
+        Boton(d, "Aceptar");
+    });
+    MenuConDialogo("MénuGeometríaEntrePuntosSuperficieFalla", [&](QDialog& d) {
+        Escribir(d, "TextoPuntoI", "1");
+        Escribir(d, "TextoPuntoF", "2");
+        Escribir(d, "TextoTipoG", "C");
+        Boton(d, "Agregar");
+        Boton(d, "Aceptar");
+    });
+    MenuConDialogo("MenúArchivoConstantes", [&](QDialog& d) {
+        for (auto [cuadro, texto] :
+             {std::pair{"TextoSueloRoca", "S"}, {"TextoMétodoDeCálculo", "2"},
+              {"TextoFSInicial", "1.5"}, {"TextoEsfuerzoInicialCresta", "0"},
+              {"TextoRadioCírculoFalla", "30"}, {"TextoVaríaElRadio", "N"},
+              {"TextoCoeficienteSísmicoHorizontal", "0.1"},
+              {"TextoCoeficienteSísmicoVertical", "0"}, {"TextoNúmeroDovelas", "25"},
+              {"TextoDefiniciónDeParámetrosInstantáneos", "0"},
+              {"TextoAbscisaPrimerPuntoGrieta", "0"}, {"TextoOrdenadaPrimerPuntoGrieta", "0"},
+              {"TextoAbscisaSegundoPuntoGrieta", "0"}, {"TextoOrdenadaSegundoPuntoGrieta", "0"},
+              {"TextoAbscisaNivelFreáticoGrieta", "0"}, {"TextoOrdenadaNivelFreáticoGrieta", "0"}})
+            Escribir(d, cuadro, texto);
+        Boton(d, "Aceptar");
+    });
+    ui.EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true)
+        .EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true);
+    MenuConDialogo("CaracterísticasGeomecánicasSuelos", [&](QDialog& d) {
+        const char* cuadros[] = {"TextoCohesión",
+                                 "TextoFricción",
+                                 "TextoPesoUnitarioHúmedo",
+                                 "TextoPesoUnitarioSaturado",
+                                 "TextoCondiciónDeDrenaje",
+                                 "TextoParámetroPresión",
+                                 "TextoCoeficienteConsolidaciónVertical",
+                                 "TextoTiempoDeConstrucción"};
+        const char* estrato1[] = {"1.5", "28", "1.8", "2", "B", "0", "0", "0"};
+        const char* estrato2[] = {"3", "32", "1.9", "2.1", "B", "0", "0", "0"};
+        for (int fila = 0; fila < 2; ++fila) {
+            prueba::PulsarFila(d, "CaracterísticasEstratos", fila);
+            for (int k = 0; k < 8; ++k)
+                Escribir(d, cuadros[k], fila == 0 ? estrato1[k] : estrato2[k]);
+            Boton(d, "Modificar");
+        }
+        Boton(d, "Aceptar");
+    });
+
+    // Guardar (todavía sin calcular), nuevo proyecto sin guardar otra vez, y abrir.
+    ventana.ElegirArchivoGuardar = [&] { return ruta; };
+    ventana.ElegirArchivoAbrir = [&] { return ruta; };
+    ui.EsperarPregunta(textos::PreguntaGuardarSinCalcular, true);
+    Menu("MenúArchivoGuardar");
+    EXPECT_EQ(ventana.windowTitle().toStdString(), "presa.cod - Vertana");
+    ui.EsperarPregunta(textos::PreguntaGuardarAntes, false);
+    Menu("ArchivoNuevo");
+    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
+    EXPECT_EQ(ventana.windowTitle().toStdString(), "[Nuevo proyecto] - Vertana");
+    Menu("MenúArchivoAbrir");
+
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(ventana.windowTitle().toStdString(), "presa.cod - Vertana");
+    EXPECT_EQ(Filas(), (std::vector<std::string>{"60.00|20.00", "40.00|20.00", "20.00|10.00",
+                                                 "0.00|10.00"}));
+    ASSERT_EQ(p.NumeroCoordenadasFalla, 2);
+    EXPECT_EQ(p.AbscisasFalla(2), 15);
+    ASSERT_EQ(p.NumeroCoordenadasFreatico, 2);
+    EXPECT_EQ(p.OrdenadasFreatico(2), 8.5);
+    ASSERT_EQ(p.NumeroDeEstratos, 2);
+    EXPECT_EQ(p.OrdenadasEstratos(1, 2), 12);
+    EXPECT_EQ(p.AbscisasEstratos(2, 1), 60);
+    EXPECT_EQ(p.CohesionMacizo(2), 3);
+    EXPECT_EQ(p.FriccionMacizo(1), 28);
+    EXPECT_EQ(p.PesoUnitarioSaturado(2), 2.1);
+    EXPECT_EQ(p.TipoDeFalla(1), "C");
+    EXPECT_EQ(p.SueloRoca, "S");
+    EXPECT_EQ(p.MetodoDeCalculo, 2);
+    EXPECT_EQ(p.CoeficienteSismicoHorizontal, 0.1);
+    EXPECT_EQ(p.NumeroDovelas, 25);
+    EXPECT_GE(p.RadioCirculoFalla, 30);
+    EXPECT_EQ(p.Empresa, "Presas del Sur");
+    EXPECT_EQ(p.Descripcion, "Presa de prueba sección 2");
+}
+
+} // namespace
+} // namespace vertana
