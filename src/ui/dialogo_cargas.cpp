@@ -144,7 +144,7 @@ void DialogoCargas::Activar()
     lista_->clear();
     cambiado_ = false;
     filaPulsada_ = -1;
-    if (Introducidas())
+    if (*Cargas().introducidas)
         for (const FilaCarga& fila : FilasDelProyecto())
             InsertarFila(lista_, lista_->topLevelItemCount(), TextosDe(fila));
     for (QLineEdit* cuadro : cuadros_) cuadro->setText(Blanco);
@@ -241,6 +241,31 @@ void DialogoCargas::reject()
 {
     if (cambiado_ && interaccion_.Pregunta(textos::PreguntaArchivarCargas)) return;
     QDialog::reject();
+}
+
+std::vector<FilaCarga> DialogoCargas::FilasDelProyecto() const
+{
+    const CargasDelProyecto cargas = Cargas();
+    std::vector<FilaCarga> filas;
+    for (int i = 1; i <= *cargas.cantidad; ++i) {
+        FilaCarga fila;
+        for (Tabla<double>* t : cargas.tablas)
+            if (i <= t->Tamano()) fila.push_back((*t)(i));
+        if (fila.size() == cargas.tablas.size()) filas.push_back(fila);
+    }
+    return filas;
+}
+
+void DialogoCargas::GuardarFilas(const std::vector<FilaCarga>& filas)
+{
+    const CargasDelProyecto cargas = Cargas();
+    const int n = static_cast<int>(filas.size());
+    for (Tabla<double>* t : cargas.tablas) t->Redimensionar(n);
+    for (int i = 1; i <= n; ++i)
+        for (std::size_t k = 0; k < cargas.tablas.size(); ++k)
+            (*cargas.tablas[k])(i) = filas[static_cast<std::size_t>(i - 1)][k];
+    *cargas.cantidad = static_cast<Entero16>(n);
+    *cargas.introducidas = true;
 }
 
 } // namespace vertana

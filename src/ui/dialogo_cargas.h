@@ -68,11 +68,14 @@ protected:
     DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Definicion definicion,
                   QWidget* padre);
 
-    // Lo propio de cada clase de carga: si su diálogo ya fue aceptado, sus filas en el proyecto
-    // y cómo se guardan.
-    virtual bool Introducidas() const = 0;
-    virtual std::vector<FilaCarga> FilasDelProyecto() const = 0;
-    virtual void GuardarFilas(const std::vector<FilaCarga>& filas) = 0;
+    // Lo propio de cada clase de carga: sus tablas en el proyecto, en el orden de las columnas,
+    // su cantidad y la bandera de diálogo aceptado.
+    struct CargasDelProyecto {
+        std::vector<Tabla<double>*> tablas;
+        Entero16* cantidad;
+        bool* introducidas;
+    };
+    virtual CargasDelProyecto Cargas() const = 0;
 
     void showEvent(QShowEvent* evento) override;
 
@@ -84,6 +87,8 @@ private:
     std::vector<std::string> Cuadros() const;
     std::vector<double> AbscisasDeLaLista() const;
     void Insertar(const FilaCarga& fila);
+    std::vector<FilaCarga> FilasDelProyecto() const;
+    void GuardarFilas(const std::vector<FilaCarga>& filas);
 
     Definicion definicion_;
     bool cambiado_ = false;

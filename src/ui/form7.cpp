@@ -39,34 +39,10 @@ Form7::Form7(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 {
 }
 
-bool Form7::Introducidas() const
-{
-    return proyecto_.CargasUniformesIntroducidas;
-}
-
-std::vector<FilaCarga> Form7::FilasDelProyecto() const
+Form7::CargasDelProyecto Form7::Cargas() const
 {
     auto tablas = Tablas(proyecto_);
-    std::vector<FilaCarga> filas;
-    for (int i = 1; i <= proyecto_.NumeroCargasUniformes; ++i) {
-        FilaCarga fila;
-        for (Tabla<double>* t : tablas)
-            if (i <= t->Tamano()) fila.push_back((*t)(i));
-        if (fila.size() == tablas.size()) filas.push_back(fila);
-    }
-    return filas;
-}
-
-void Form7::GuardarFilas(const std::vector<FilaCarga>& filas)
-{
-    const int n = static_cast<int>(filas.size());
-    auto tablas = Tablas(proyecto_);
-    for (Tabla<double>* t : tablas) t->Redimensionar(n);
-    for (int i = 1; i <= n; ++i)
-        for (std::size_t k = 0; k < tablas.size(); ++k)
-            (*tablas[k])(i) = filas[static_cast<std::size_t>(i - 1)][k];
-    proyecto_.NumeroCargasUniformes = static_cast<Entero16>(n);
-    proyecto_.CargasUniformesIntroducidas = true;
+    return {{tablas.begin(), tablas.end()}, &proyecto_.NumeroCargasUniformes, &proyecto_.CargasUniformesIntroducidas};
 }
 
 } // namespace vertana

@@ -40,34 +40,10 @@ Form8::Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 {
 }
 
-bool Form8::Introducidas() const
-{
-    return proyecto_.CargasPuntualesIntroducidas;
-}
-
-std::vector<FilaCarga> Form8::FilasDelProyecto() const
+Form8::CargasDelProyecto Form8::Cargas() const
 {
     auto tablas = Tablas(proyecto_);
-    std::vector<FilaCarga> filas;
-    for (int i = 1; i <= proyecto_.NumeroCargasPuntuales; ++i) {
-        FilaCarga fila;
-        for (Tabla<double>* t : tablas)
-            if (i <= t->Tamano()) fila.push_back((*t)(i));
-        if (fila.size() == tablas.size()) filas.push_back(fila);
-    }
-    return filas;
-}
-
-void Form8::GuardarFilas(const std::vector<FilaCarga>& filas)
-{
-    const int n = static_cast<int>(filas.size());
-    auto tablas = Tablas(proyecto_);
-    for (Tabla<double>* t : tablas) t->Redimensionar(n);
-    for (int i = 1; i <= n; ++i)
-        for (std::size_t k = 0; k < tablas.size(); ++k)
-            (*tablas[k])(i) = filas[static_cast<std::size_t>(i - 1)][k];
-    proyecto_.NumeroCargasPuntuales = static_cast<Entero16>(n);
-    proyecto_.CargasPuntualesIntroducidas = true;
+    return {{tablas.begin(), tablas.end()}, &proyecto_.NumeroCargasPuntuales, &proyecto_.CargasPuntualesIntroducidas};
 }
 
 } // namespace vertana

@@ -12,9 +12,7 @@ public:
     Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
 protected:
-    bool Introducidas() const override;
-    std::vector<FilaCarga> FilasDelProyecto() const override;
-    void GuardarFilas(const std::vector<FilaCarga>& filas) override;
+    CargasDelProyecto Cargas() const override;
 };
 
 } // namespace vertana
