@@ -115,4 +115,10 @@ std::string Celda(const QTreeWidget* lista, int fila, int columna)
     return elemento ? elemento->text(columna).toStdString() : std::string();
 }
 
+void OrdenDeTabulacion(const QList<QWidget*>& controles)
+{
+    for (qsizetype i = 0; i + 1 < controles.size(); ++i)
+        QWidget::setTabOrder(controles[i], controles[i + 1]);
+}
+
 } // namespace vertana

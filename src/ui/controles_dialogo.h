@@ -47,6 +47,8 @@ QLabel* CrearEtiqueta(QWidget* padre, const QString& texto, QWidget* companero =
 QPushButton* CrearBoton(QWidget* padre, const QString& nombre, const QString& texto);
 // Lista de filas con encabezados de columna, selección de una fila a la vez.
 QTreeWidget* CrearLista(QWidget* padre, const QString& nombre, const QStringList& columnas);
+// El tabulador recorre los controles en el orden dado.
+void OrdenDeTabulacion(const QList<QWidget*>& controles);
 
 // Inserta una fila en el lugar dado (desde 0), con los números alineados a la derecha.
 QTreeWidgetItem* InsertarFila(QTreeWidget* lista, int posicion, const QStringList& textos);

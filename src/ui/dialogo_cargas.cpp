@@ -120,8 +120,7 @@ DialogoCargas::DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Defin
     QList<QWidget*> tabulacion;
     for (QLineEdit* cuadro : cuadros_) tabulacion.append(cuadro);
     tabulacion << agregar << modificar << borrar << lista_ << leer << aceptar << salir;
-    for (qsizetype i = 0; i + 1 < tabulacion.size(); ++i)
-        setTabOrder(tabulacion[i], tabulacion[i + 1]);
+    OrdenDeTabulacion(tabulacion);
 
     connect(agregar, &QPushButton::clicked, this, &DialogoCargas::AgregarClic);
     connect(modificar, &QPushButton::clicked, this, &DialogoCargas::ModificarClic);

@@ -398,8 +398,7 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
                                         instantaneos_, radio_, variaRadio_, xGrieta1_,
                                         yGrieta1_,  xGrieta2_, yGrieta2_,  xAgua_,    yAgua_,
                                         aceptar,    salir};
-    for (qsizetype i = 0; i + 1 < tabulacion.size(); ++i)
-        setTabOrder(tabulacion[i], tabulacion[i + 1]);
+    OrdenDeTabulacion(tabulacion);
 
     connect(aceptar, &QPushButton::clicked, this, &Form2::AceptarClic);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);

@@ -186,8 +186,7 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
     QList<QWidget*> tabulacion = {lista_};
     for (QLineEdit* cuadro : cuadros_) tabulacion.append(cuadro);
     tabulacion << modificar << aceptar << salir;
-    for (qsizetype i = 0; i + 1 < tabulacion.size(); ++i)
-        setTabOrder(tabulacion[i], tabulacion[i + 1]);
+    OrdenDeTabulacion(tabulacion);
 
     connect(modificar, &QPushButton::clicked, this, &Form5::ModificarClic);
     connect(aceptar, &QPushButton::clicked, this, &Form5::AceptarClic);

@@ -183,8 +183,7 @@ Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
     const QList<QWidget*> tabulacion = {puntoI_, puntoF_, tipo_, agregar, modificar,
                                         borrar,  lista_,  aceptar, salir};
-    for (qsizetype i = 0; i + 1 < tabulacion.size(); ++i)
-        setTabOrder(tabulacion[i], tabulacion[i + 1]);
+    OrdenDeTabulacion(tabulacion);
 
     connect(agregar, &QPushButton::clicked, this, &Form6::AgregarClic);
     connect(modificar, &QPushButton::clicked, this, &Form6::ModificarClic);
