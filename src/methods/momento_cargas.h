@@ -12,7 +12,7 @@ namespace vertana {
 bool CargaUniformeCubre(const Proyecto& p, int j, double x);
 
 // La carga puntual j actúa sobre la dovela s. Fellenius y Bishop: borde s + 1 < X ≤ borde s (una
-// carga sobre un borde va a la dovela de la corona). Janbu (ambosExtremos): borde s + 1 ≤ X ≤
+// carga sobre el borde s va a la dovela s, no a la s − 1). Janbu (ambosExtremos): borde s + 1 ≤ X ≤
 // borde s, de modo que una carga sobre un borde cuenta en las dos dovelas vecinas.
 bool CargaPuntualEnDovela(const Proyecto& p, const EstadoCalculo& e, int j, int s,
                           bool ambosExtremos = false);
