@@ -1,6 +1,7 @@
 #include "ui/interaccion_qt.h"
 
 #include "model/textos.h"
+#include "ui/form17.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -25,6 +26,11 @@ bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo
     return QMessageBox::question(padre_, Titulo(titulo), QString::fromStdString(texto),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void InteraccionQt::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+{
+    Form17::Mostrar(p, anguloLineaEmpuje, *this, padre_);
 }
 
 } // namespace vertana

@@ -13,6 +13,8 @@ public:
 
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+    // Form17 de Janbu, modal.
+    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
 
 private:
     QWidget* padre_;
