@@ -188,8 +188,12 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         if (conResultados) salida << CalculoTexto(p);
     }
     if (!conResultados) {
+        // En texto los mensajes ya se mostraron y el último cierra la lista.
         const auto& eventos = ui.Eventos();
-        errores << (eventos.empty() ? std::string(SinResultados) : eventos.back().texto) << '\n';
+        if (eventos.empty())
+            errores << SinResultados << '\n';
+        else if (o.comoJson)
+            errores << eventos.back().texto << '\n';
         return SalidaSinResultados;
     }
     if (!o.guardarEn.empty()) {

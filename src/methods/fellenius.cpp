@@ -11,6 +11,7 @@ namespace vertana {
 namespace {
 constexpr double FactorOrdenadaCentroCompuesta = 1.5; // ym = 1.5·y1 en una superficie compuesta
 constexpr double Mitad = 0.5;
+constexpr double TercioAltura = 1.0 / 3.0; // el empuje del agua de la grieta actúa a 1/3
 } // namespace
 
 SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
@@ -37,7 +38,7 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
             const double x2g = p.AbscisaSegundoPuntoGrieta, y2g = p.OrdenadaSegundoPuntoGrieta;
             const double NFg = p.OrdenadaNivelFreaticoGrieta;
             sumaR += -hw * std::sin(a1) * std::sin(a1) * tf1 * (x2g - xm) +
-                     hw * std::sin(a1) * tf1 * std::cos(a1) * ((NFg - y2g) / 3.0 + y2g - ym);
+                     hw * std::sin(a1) * tf1 * std::cos(a1) * ((NFg - y2g) * TercioAltura + y2g - ym);
         }
     }
     for (int s = 1; s <= nd; ++s) {
