@@ -146,8 +146,8 @@ std::string DovelasTexto(const Proyecto& p, const EstadoCalculo& e)
           << Formato(t.GradientePresionDovela(d), Coordenada) << '\n';
     }
     s << "Suma de anchos: " << Formato(SumaDeAnchos(p), Coordenada)
-      << " m; extensión horizontal: " << Formato(e.AbscisaMaximaSPF - e.AbscisaMinimaSPF, Coordenada)
-      << " m\n";
+      << " m; extensión horizontal: "
+      << Formato(e.AbscisaMaximaSPF - e.AbscisaMinimaSPF, Coordenada) << " m\n";
     return s.str();
 }
 

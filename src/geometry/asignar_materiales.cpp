@@ -42,7 +42,9 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
     if (p.SueloRoca != "S" && p.SueloRoca != "R")
         return ResultadoPreparacion::Fallo(textos::MaterialSinDefinir);
     const int ne = p.NumeroDeEstratos;
-    if (ne < 1 || p.NumeroCoordenadasEstrato.Tamano() < ne)
+    if (ne < 1 || p.NumeroCoordenadasEstrato.Tamano() < ne || p.AbscisasEstratos.Filas() < ne ||
+        p.OrdenadasEstratos.Filas() < ne ||
+        p.OrdenadasEstratos.Columnas() < p.AbscisasEstratos.Columnas())
         return ResultadoPreparacion::Fallo(textos::SinEstratos);
     if (!PropiedadesCompletas(p))
         return ResultadoPreparacion::Fallo(textos::FaltanPropiedadesEstratos);
@@ -77,9 +79,11 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
         if (yb > t.OrdenadaEstratoEnDovela(s, 1)) {
             estrato = 1;
         } else {
-            for (int i = 2; i <= ne && estrato == 0; ++i)
-                if (t.OrdenadaEstratoEnDovela(s, i) <= yb && yb <= t.OrdenadaEstratoEnDovela(s, i - 1))
-                    estrato = i;
+            for (int i = 2; i <= ne && estrato == 0; ++i) {
+                const double piso = t.OrdenadaEstratoEnDovela(s, i);
+                const double techo = t.OrdenadaEstratoEnDovela(s, i - 1);
+                if (piso <= yb && yb <= techo) estrato = i;
+            }
         }
         if (estrato == 0)
             return ResultadoPreparacion::Fallo(textos::BaseBajoElUltimoEstrato(s, ne));
@@ -94,9 +98,9 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
             p.ParametroSDovela(s) = p.ParametroS(estrato);
             t.CompresionSimpleDovela(s) = p.CompresionSimple(estrato);
             const double gsi = p.IndiceGSI(estrato);
-            p.ExponenteHoekBrownDovela(s) = gsi >= GSIExponenteConstante
-                                                ? ExponenteHoekBrownMacizoBueno
-                                                : ExponenteHoekBrownBase - gsi / DivisorGSIExponente;
+            p.ExponenteHoekBrownDovela(s) =
+                gsi >= GSIExponenteConstante ? ExponenteHoekBrownMacizoBueno
+                                             : ExponenteHoekBrownBase - gsi / DivisorGSIExponente;
         }
     }
     e.MaterialesAsignados = true;

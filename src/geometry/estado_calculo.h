@@ -7,6 +7,7 @@
 #include "model/tabla.h"
 
 #include <string>
+#include <utility>
 
 namespace vertana {
 
@@ -86,7 +87,10 @@ struct ResultadoPreparacion {
     bool omitida = false;
 
     static ResultadoPreparacion Bien() { return {}; }
-    static ResultadoPreparacion Fallo(std::string texto) { return {false, std::move(texto), false}; }
+    static ResultadoPreparacion Fallo(std::string texto)
+    {
+        return {false, std::move(texto), false};
+    }
     explicit operator bool() const { return correcto; }
 };
 

@@ -45,7 +45,8 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
 
     TablaDeDovelas& t = e.Dovelas;
     p.AnchoDovela.Redimensionar(N - 1);
-    for (int s = 1; s < N; ++s) p.AnchoDovela(s) = t.AbscisaBordeDovela(s) - t.AbscisaBordeDovela(s + 1);
+    for (int s = 1; s < N; ++s)
+        p.AnchoDovela(s) = t.AbscisaBordeDovela(s) - t.AbscisaBordeDovela(s + 1);
 
     ResultadoPreparacion r = InterpolarEnDovelas(p, e, nt, p.AbscisasTalud, p.OrdenadasTalud,
                                                  textos::PoligonalTalud, t.OrdenadaTaludBorde,

@@ -11,7 +11,8 @@ namespace vertana {
 constexpr double CmCuadradosPorSegundoAMetrosPorAno = 3153.6; // cm2/s → m2/año
 constexpr double MesesPorAnoCargaGradual = 24.0; // meses → años, y la mitad por carga gradual
 constexpr double PiConsolidacion = 3.1415;       // U = 100·√(4·Tv/3.1415)
-constexpr double LimiteConsolidacionInicial = 60.0; // % desde el que U = 100 − 10^((1.781 − Tv)/0.933)
+// U (%) desde el que se usa U = 100 − 10^((1.781 − Tv)/0.933).
+constexpr double LimiteConsolidacionInicial = 60.0;
 constexpr double ConstanteConsolidacionA = 1.781;
 constexpr double ConstanteConsolidacionB = 0.933;
 

@@ -72,7 +72,8 @@ ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
             return ResultadoPreparacion::Fallo(textos::UnionFueraDeLaSuperficie(d));
         const int ini = Redondear(pi), fin = Redondear(pf);
         const std::string& tipo = p.TipoDeFalla(d);
-        if (!EsTipo(tipo)) return ResultadoPreparacion::Fallo(textos::TipoDeUnionDesconocido(d, tipo));
+        if (!EsTipo(tipo))
+            return ResultadoPreparacion::Fallo(textos::TipoDeUnionDesconocido(d, tipo));
         if (tipo == "P" && fin - ini < 2)
             return ResultadoPreparacion::Fallo(textos::UnionPolinomicaCorta(d));
         if (tipo != "P" && fin - ini != 1)
@@ -474,7 +475,7 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
             e.OrdenadasSPF(i) = yo - std::sqrt(R * R - (e.AbscisasSPF(i) - xo) *
                                                            (e.AbscisasSPF(i) - xo));
             if (!std::isfinite(e.OrdenadasSPF(i)))
-                return ResultadoPreparacion::Fallo(textos::OrdenadaSuperficieNoValida(1));
+                return ResultadoPreparacion::Fallo(textos::CirculoNoAlcanza(e.AbscisasSPF(i)));
         }
         e.NumeroTramosSPF = static_cast<Entero16>(k);
         e.InicioTramoSPF.Redimensionar(k);
@@ -504,10 +505,11 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
     e.PendienteFallaInterseccion.Redimensionar(capacidad);
     e.PendienteEstratoInterseccion.Redimensionar(capacidad);
     for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
-        const int puntos = i <= p.NumeroCoordenadasEstrato.Tamano()
-                               ? std::min<int>(p.NumeroCoordenadasEstrato(i),
-                                               p.AbscisasEstratos.Columnas())
-                               : 0;
+        int puntos = 0;
+        if (i <= p.NumeroCoordenadasEstrato.Tamano() && i <= p.AbscisasEstratos.Filas() &&
+            i <= p.OrdenadasEstratos.Filas())
+            puntos = std::min({static_cast<int>(p.NumeroCoordenadasEstrato(i)),
+                               p.AbscisasEstratos.Columnas(), p.OrdenadasEstratos.Columnas()});
         for (int j = 1; j < puntos; ++j) {
             const double xj = p.AbscisasEstratos(i, j), yj = p.OrdenadasEstratos(i, j);
             const double xj1 = p.AbscisasEstratos(i, j + 1), yj1 = p.OrdenadasEstratos(i, j + 1);

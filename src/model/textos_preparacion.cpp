@@ -94,6 +94,13 @@ std::string OrdenadaSuperficieNoValida(int borde)
            "centro.";
 }
 
+std::string CirculoNoAlcanza(double x)
+{
+    return "El círculo de falla, con su centro y su radio, no llega a la abscisa x = " +
+           Formato(x, "#0.000") +
+           " de la superficie de falla. Revise el radio y el centro del círculo.";
+}
+
 std::string CentroFueraDePoligonal(int dovela, double x, const std::string& que)
 {
     return "El centro de la dovela " + std::to_string(dovela) + " (x = " + Formato(x, "#0.000") +

@@ -69,6 +69,7 @@ std::string ArcoSinConvergencia(int p1, int p2, int iteraciones);
 std::string CruceNoEncontrado(int estrato, int puntoA, int puntoB);
 std::string BordeFueraDeLaSuperficie(int borde);
 std::string OrdenadaSuperficieNoValida(int borde);
+std::string CirculoNoAlcanza(double x);
 // que: "la superficie del talud", "el nivel freático", "la línea del estrato 2".
 std::string CentroFueraDePoligonal(int dovela, double x, const std::string& que);
 std::string BordeFueraDePoligonal(int borde, double x, const std::string& que);

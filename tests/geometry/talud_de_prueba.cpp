@@ -1,0 +1,90 @@
+#include "geometry/talud_de_prueba.h"
+
+#include <algorithm>
+
+namespace vertana::prueba {
+
+void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>& uniones)
+{
+    const int n = static_cast<int>(puntos.size());
+    p.NumeroCoordenadasFalla = static_cast<Entero16>(n);
+    p.AbscisasFalla.Redimensionar(n);
+    p.OrdenadasFalla.Redimensionar(n);
+    for (int k = 1; k <= n; ++k) {
+        p.AbscisasFalla(k) = puntos[k - 1].first;
+        p.OrdenadasFalla(k) = puntos[k - 1].second;
+    }
+    const int nd = static_cast<int>(uniones.size());
+    p.NumeroTiposDeFalla = static_cast<Entero16>(nd);
+    p.PuntoInicialTipoFalla.Redimensionar(nd);
+    p.PuntoFinalTipoFalla.Redimensionar(nd);
+    p.TipoDeFalla.Redimensionar(nd);
+    for (int d = 1; d <= nd; ++d) {
+        p.PuntoInicialTipoFalla(d) = uniones[d - 1].inicial;
+        p.PuntoFinalTipoFalla(d) = uniones[d - 1].final;
+        p.TipoDeFalla(d) = uniones[d - 1].tipo;
+    }
+    p.TiposDeFallaDefinidos = true;
+}
+
+void FijarFreatico(Proyecto& p, const Puntos& puntos)
+{
+    const int n = static_cast<int>(puntos.size());
+    p.NumeroCoordenadasFreatico = static_cast<Entero16>(n);
+    p.AbscisasFreatico.Redimensionar(n);
+    p.OrdenadasFreatico.Redimensionar(n);
+    for (int k = 1; k <= n; ++k) {
+        p.AbscisasFreatico(k) = puntos[k - 1].first;
+        p.OrdenadasFreatico(k) = puntos[k - 1].second;
+    }
+}
+
+void AgregarEstrato(Proyecto& p, const Puntos& linea, double c, double phi, double gh, double gs,
+                    int tipo)
+{
+    const int i = p.NumeroDeEstratos + 1;
+    const int puntos = static_cast<int>(linea.size());
+    p.NumeroDeEstratos = static_cast<Entero16>(i);
+    p.NumeroCoordenadasEstrato.RedimensionarConservando(i);
+    p.NumeroCoordenadasEstrato(i) = static_cast<Entero16>(puntos);
+    const int columnas = std::max(p.AbscisasEstratos.Columnas(), puntos);
+    p.AbscisasEstratos.RedimensionarConservando(i, columnas);
+    p.OrdenadasEstratos.RedimensionarConservando(i, columnas);
+    for (int j = 1; j <= puntos; ++j) {
+        p.AbscisasEstratos(i, j) = linea[j - 1].first;
+        p.OrdenadasEstratos(i, j) = linea[j - 1].second;
+    }
+    for (Tabla<double>* t :
+         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
+          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
+          &p.TiempoDeConstruccion})
+        t->RedimensionarConservando(i);
+    p.TipoDeEstrato.RedimensionarConservando(i);
+    p.CohesionMacizo(i) = c;
+    p.FriccionMacizo(i) = phi;
+    p.PesoUnitarioHumedo(i) = gh;
+    p.PesoUnitarioSaturado(i) = gs;
+    p.TipoDeEstrato(i) = static_cast<Entero16>(tipo);
+    p.RocaCaracterizada = true;
+}
+
+Proyecto TaludRecto(double numeroDovelas)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    p.SueloRoca = "S";
+    p.MetodoDeCalculo = 3;
+    p.NumeroDovelas = numeroDovelas;
+    p.ParametrosIntroducidos = true;
+    p.NumeroCoordenadasTalud = 2;
+    p.AbscisasTalud.Redimensionar(2);
+    p.OrdenadasTalud.Redimensionar(2);
+    p.AbscisasTalud(1) = 20;
+    p.OrdenadasTalud(1) = 12;
+    p.AbscisasTalud(2) = -10;
+    p.OrdenadasTalud(2) = 12;
+    FijarSuperficie(p, {{10, 10}, {0, 0}}, {{1, 2, "L"}});
+    return p;
+}
+
+} // namespace vertana::prueba
