@@ -235,6 +235,10 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
         historia.push_back(r.FS);
     }
 
+    if (r.FS <= 0.0) {
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
+        return FinCalculo::Limite;
+    }
     EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
     EscribirHistoria(p, historia);
     MarcarResultados(p);

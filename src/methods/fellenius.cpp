@@ -100,6 +100,10 @@ FinCalculo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         ui.Mensaje(textos::FactorNoFinito, textos::TituloLimiteCalculo);
         return FinCalculo::Limite;
     }
+    if (r.FS <= 0.0) {
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
+        return FinCalculo::Limite;
+    }
     EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
     EscribirHistoria(p, {r.FS});
     MarcarResultados(p);

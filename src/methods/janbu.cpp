@@ -253,6 +253,10 @@ FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         if (convergio) break;
     }
 
+    if (F <= 0.0) {
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
+        return salirSinResultados(FinCalculo::Limite);
+    }
     EscribirEsfuerzosJanbu(p, t, F);
     EscribirHistoria(p, historia);
     MarcarResultados(p);

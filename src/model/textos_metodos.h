@@ -88,6 +88,11 @@ inline constexpr char MomentoMotorNulo[] =
     "La suma de los momentos motores es nula: la masa deslizante no tiende a moverse y el factor "
     "de seguridad no está definido. Revise la superficie de falla y las cargas. No se guardaron "
     "resultados.";
+inline constexpr char FactorNoPositivo[] =
+    "El factor de seguridad calculado es cero o negativo: la masa no tiende a deslizar hacia el "
+    "pie o el centro de momentos no sirve para esta superficie (en una superficie compuesta, el "
+    "centro guardado en los parámetros de cálculo). Revise la superficie de falla, el centro y "
+    "las cargas. No se guardaron resultados.";
 inline constexpr char FactorNoFinito[] =
     "El factor de seguridad calculado no es un número finito. Revise la geometría de la "
     "superficie de falla y las propiedades de los estratos. No se guardaron resultados.";

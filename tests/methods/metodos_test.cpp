@@ -189,6 +189,26 @@ TEST(Bishop, NegativasEnOrden)
 }
 
 // Búsqueda del radio: pasos de 1 m, el menor factor queda como resultado y en el proyecto.
+// Una superficie compuesta leída de un archivo lleva el centro guardado en (0, 0); en el bloque
+// de Priest ese punto está sobre el plano de falla y los momentos se anulan: no hay resultados.
+TEST(Bishop, CentroDeMomentosInservibleNoDaResultados)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    InteraccionLote lectura;
+    ASSERT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) +
+                                 "/clasicos/priest_1993_bloque_grieta.cod",
+                             p, lectura));
+    p.MetodoDeCalculo = 2;
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionLote ui;
+    PrepararRespuestasPorLotes(ui, false);
+    EXPECT_EQ(MetodoBishop(p, e, ui), FinCalculo::Limite);
+    EXPECT_FALSE(p.HayResultados);
+    EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloLimiteCalculo);
+}
+
 TEST(Bishop, BusquedaDelRadio)
 {
     Calculo c(2);
