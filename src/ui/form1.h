@@ -1,14 +1,31 @@
-// Ventana principal.
+// Ventana principal: el árbol de menús, la descripción del proyecto, el editor de coordenadas y
+// las órdenes de archivo (Nuevo, Abrir, Guardar, Guardar como, Salir, archivo de geometría).
 #pragma once
 
+#include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
+#include "ui/condiciones_menu.h"
+#include "ui/editor_coordenadas.h"
 
 #include <QMainWindow>
-#include <memory>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace vertana {
 
 class Interaccion;
+class VentanaAyuda;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -16,13 +33,98 @@ class Form1 : public QMainWindow {
 public:
     // La ventana trabaja sobre el proyecto único y habla con la persona por la interacción dada.
     Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
+    ~Form1() override;
 
-    // Reinicio del proyecto con la parte que toca a la ventana (título, editor).
+    // Reinicio del proyecto con la parte que toca a la ventana (título, editor, descripción).
     void NuevoProyecto();
 
+    // Pasa al proyecto lo que la ventana tiene en edición: la copia de trabajo del conjunto en
+    // pantalla y la descripción. Lo usan guardar e imprimir.
+    void GuardarEdicion();
+
+    // Lugar elegido en Form4 para el último estrato insertado (lo usan los diálogos de estratos).
+    int PosicionNuevoEstrato() const { return editor_.PosicionNuevoEstrato(); }
+    const EditorCoordenadas& Editor() const { return editor_; }
+    // Estado del cálculo (superficie de trabajo, dovelas, banderas de preparación).
+    EstadoCalculo& Estado() { return estado_; }
+
+    // Conecta un elemento del menú (por su objectName) con su diálogo y lo habilita: al elegirlo
+    // se comprueba la condición (si la hay) y, si falla, se muestra su aviso; si no, se abre.
+    void ConectarDialogo(const char* elemento, CondicionMenu condicion,
+                         std::function<void()> abrir);
+
+    // Elección de rutas: devuelven la ruta elegida o "" si la persona canceló. Por omisión
+    // muestran el diálogo de archivos con los filtros de todos los archivos y de los archivos de
+    // coordenadas (este último elegido); las pruebas los sustituyen.
+    std::function<std::string()> ElegirArchivoAbrir;
+    std::function<std::string()> ElegirArchivoGuardar;
+    // Elección del lugar de un nuevo estrato cuando ya hay estratos: por omisión Form4.
+    std::function<std::optional<int>()> ElegirPosicionEstrato;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
 private:
+    // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
+    void ConectarDialogosDeDatos();
+    void CrearMenus();
+    void CrearEditor();
+    QAction* Accion(const char* nombre) const;
+
+    // Órdenes de archivo.
+    void Nuevo();
+    void Abrir();
+    bool Guardar();
+    bool GuardarComo();
+    bool PuedeGuardar();
+    bool Escribir(const std::string& ruta);
+    void CargarArchivoGeometria();
+    void PonerTituloConArchivo(const std::string& ruta);
+    void ReiniciarVentana();
+
+    // Editor de coordenadas.
+    void Mostrar(int conjunto, int estrato);
+    void VistaDelConjuntoNuevo();
+    void ActualizarVista();
+    void RellenarLista();
+    void InsertarFilaLista(int fila);
+    bool LeerPunto(double& x, double& y);
+    void Agregar();
+    void Modificar();
+    void Borrar();
+    void FilaElegida(QTreeWidgetItem* item);
+    void ElegirConjunto(int conjunto);
+    void ElegirEstratos();
+    void EstratoElegido(int indice);
+    void InsertarEstrato();
+    void EliminarEstrato();
+    void EliminarNivelFreatico();
+    void DescripcionCambiada();
+    void CargarDescripcion();
+
+    // Ayuda.
+    void MostrarAcercaDe();
+    void MostrarAyuda();
+
+    std::string ElegirArchivoConDialogo(bool guardar);
+
     Proyecto& proyecto_;
     Interaccion& interaccion_;
+    EditorCoordenadas editor_;
+    EstadoCalculo estado_;
+    bool suprimirClicEstrato_ = false; // la ventana misma elige una entrada de ListaEstrato
+    bool actualizandoLista_ = false;   // la ventana misma cambia ListaCoordenadas
+    bool cargandoDescripcion_ = false; // la ventana misma escribe en TextoProyecto
+
+    QLabel* etiquetaCoordenadas_ = nullptr;
+    QLabel* etiquetaDeEstratos_ = nullptr;
+    QComboBox* listaEstrato_ = nullptr;
+    QLineEdit* textoX_ = nullptr;
+    QLineEdit* textoY_ = nullptr;
+    QTreeWidget* listaCoordenadas_ = nullptr;
+    QPlainTextEdit* textoProyecto_ = nullptr;
+    QPointer<VentanaAyuda> ayuda_;
 };
 
 } // namespace vertana

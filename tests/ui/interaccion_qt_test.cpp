@@ -1,7 +1,11 @@
+#include "ui/dialogo_archivos.h"
 #include "ui/interaccion_qt.h"
+#include "model/proyecto.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -51,6 +55,62 @@ TEST(InteraccionQt, MensajeConBotonAceptar)
     ui.Mensaje("Error leyendo archivo");
     EXPECT_EQ(texto, "Error leyendo archivo");
     EXPECT_EQ(botones, QStringList{"Aceptar"});
+}
+
+} // namespace
+} // namespace vertana
+
+namespace vertana {
+namespace {
+
+TEST(DialogosDeQt, ElDialogoDeArchivosHablaEspanol)
+{
+    QFileDialog dialogo;
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    EXPECT_EQ(dialogo.labelText(QFileDialog::Accept).remove('&'), "Guardar");
+    EXPECT_EQ(dialogo.labelText(QFileDialog::Reject).remove('&'), "Cancelar");
+    EXPECT_EQ(dialogo.windowTitle(), "Guardar como");
+}
+
+TEST(DialogosDeQt, ElDialogoDeProyectosOfreceLosDosFiltrosConLasCoordenadasElegidas)
+{
+    QFileDialog dialogo;
+    dialogo.setOption(QFileDialog::DontUseNativeDialog);
+    PrepararDialogoArchivos(dialogo, true);
+    EXPECT_EQ(dialogo.nameFilters(),
+              (QStringList{"Todos los archivos (*.*)", "Archivos de coordenadas (*.cod)"}));
+    EXPECT_EQ(dialogo.selectedNameFilter(), "Archivos de coordenadas (*.cod)");
+    EXPECT_TRUE(dialogo.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialogo.defaultSuffix(), "cod");
+    PrepararDialogoArchivos(dialogo, false);
+    EXPECT_EQ(dialogo.fileMode(), QFileDialog::ExistingFile);
+}
+
+} // namespace
+} // namespace vertana
+
+namespace vertana {
+namespace {
+
+TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
+{
+    InteraccionQt ui;
+    Proyecto p;
+    ReiniciarProyecto(p);
+    QString titulo;
+    // Form2 avisa al abrirse que faltan las uniones; luego se cierra el diálogo.
+    QTimer::singleShot(0, [&] {
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->accept();
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialogo, nullptr);
+            titulo = dialogo->windowTitle();
+            dialogo->done(QDialog::Rejected);
+        });
+    });
+    ui.ParametrosDeCalculo(p);
+    EXPECT_EQ(titulo.toStdString(), "Constantes de cálculo y grieta de tracción");
 }
 
 } // namespace
