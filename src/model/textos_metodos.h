@@ -15,7 +15,7 @@ inline constexpr char MaterialEsRocaSinInstantaneos[] =
     "Ud. seleccione parámetros instantáneos.";
 inline constexpr char TituloNoEsMetodo[] = "No es el METODO:";
 inline constexpr char MetodoNoSeleccionado[] = "Ud. no ha seleccionado este método de cálculo";
-inline constexpr char TituloOjoPelao[] = "OJO PELAO con este mensaje:";
+// TituloOjoPelao ("OJO PELAO con este mensaje:") está en textos_dialogos.h.
 inline constexpr char GrietaNoCoincideConFalla[] =
     "Las coordenadas del segundo pto de la grieta deben ser exactamente iguales a las "
     "coordenadas del primer punto de la superficie de falla, por favor revise las coordenadas de "
