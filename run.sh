@@ -8,4 +8,11 @@ compilar build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 if [ "${1:-}" = "--gui" ]; then
   exec ./build/src/vertana
 fi
-./build/src/vertana-cli resumen examples/talud_homogeneo_bishop.cod
+ejemplo=examples/talud_homogeneo_bishop.cod
+./build/src/vertana-cli resumen "$ejemplo"
+echo
+echo "Factor de seguridad de $ejemplo:"
+for metodo in fellenius bishop janbu; do
+  ./build/src/vertana-cli calcular "$ejemplo" --metodo "$metodo" 2>/dev/null | sed -n 2p |
+    sed "s/^/  $metodo: /"
+done

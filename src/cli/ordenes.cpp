@@ -1,5 +1,6 @@
 #include "cli/ordenes.h"
 
+#include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "io/archivo_proyecto.h"
 #include "model/error.h"
@@ -158,6 +159,18 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     dovelas->add_flag("--desembalse-rapido", desembalse,
                       "Analiza desembalse rápido: el agua sobre el talud no es carga vertical");
 
+    OpcionesCalcular calculo;
+    std::string nombreMetodo;
+    auto* calcular = app.add_subcommand(
+        "calcular", "Calcula el factor de seguridad por Fellenius, Bishop o Janbu");
+    calcular->add_option("archivo", calculo.archivo, "Proyecto .cod")->required();
+    calcular->add_option("--metodo", nombreMetodo, "fellenius, bishop o janbu")
+        ->check(CLI::IsMember({"fellenius", "bishop", "janbu"}));
+    calcular->add_flag("--json", calculo.comoJson, "Resultado en JSON");
+    calcular->add_option("--guardar", calculo.guardarEn, "Guarda el proyecto con sus resultados");
+    calcular->add_flag("--desembalse", calculo.desembalse,
+                       "Contesta Sí a la pregunta de desembalse rápido");
+
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
         app.parse(std::move(invertidos));
@@ -167,6 +180,16 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     } catch (const CLI::ParseError& e) {
         errores << e.what() << '\n' << app.help();
         return SalidaUso;
+    }
+
+    if (*calcular) {
+        calculo.metodo = CodigoDeMetodo(nombreMetodo);
+        try {
+            return OrdenCalcular(calculo, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
     }
 
     if (*dovelas) {

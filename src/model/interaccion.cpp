@@ -6,6 +6,29 @@ namespace vertana {
 
 void Interaccion::ParametrosDeCalculo(Proyecto&) {}
 
+void Interaccion::IteracionJanbu(Proyecto&, const Tabla<double>&) {}
+
+void InteraccionGuionada::AlAbrirForm17(AccionForm17 accion)
+{
+    accionesForm17_.push_back(std::move(accion));
+}
+
+void InteraccionGuionada::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+{
+    ++vecesForm17_;
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm17, {}, false});
+    if (accionesForm17_.empty()) return;
+    const AccionForm17 accion = std::move(accionesForm17_.front());
+    accionesForm17_.pop_front();
+    if (accion) accion(p, anguloLineaEmpuje);
+}
+
+void InteraccionLote::IteracionJanbu(Proyecto&, const Tabla<double>&)
+{
+    ++vecesForm17_;
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm17, {}, false});
+}
+
 void InteraccionGuionada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)
 {
     accionParametros_ = std::move(accion);

@@ -3,6 +3,8 @@
 // respuestas preparadas de antemano; la línea de órdenes, con una política de respuestas.
 #pragma once
 
+#include "model/tabla.h"
+
 #include <deque>
 #include <functional>
 #include <map>
@@ -24,6 +26,11 @@ public:
     // Diálogo modal de los parámetros de cálculo, abierto por un cálculo para que la persona
     // corrija el radio del círculo; vuelve cuando se cierra. Por omisión no hace nada.
     virtual void ParametrosDeCalculo(Proyecto& p);
+    // Form17 de Janbu, abierto tras cada pasada de la segunda etapa. Lee NumeroIteraciones,
+    // HistoriaFS, ValoresDeHt y la inclinación de la línea de empuje en cada borde interior
+    // (radianes); puede escribir ValoresDeHt, SolucionAceptada y SalirDelCalculo. Por omisión no
+    // hace nada: la iteración sigue hasta converger sola con los mismos ht.
+    virtual void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje);
 };
 
 // Lo que pasó por una interacción, en orden.
@@ -47,13 +54,21 @@ public:
     // corregir el radio). Sin acción el diálogo se cierra sin cambios.
     void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
 
+    // Lo que hace la persona en las próximas aperturas de Form17, una acción por apertura y en
+    // orden; agotadas, el diálogo se cierra sin cambios.
+    using AccionForm17 = std::function<void(Proyecto&, const Tabla<double>&)>;
+    void AlAbrirForm17(AccionForm17 accion);
+
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     void ParametrosDeCalculo(Proyecto& p) override;
+    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     // Veces que se abrió el diálogo de parámetros de cálculo.
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
+    // Veces que se abrió Form17.
+    int VecesForm17() const { return vecesForm17_; }
     std::vector<std::string> Mensajes() const;
     std::vector<std::string> Preguntas() const;
     // Errores del guion: preguntas no previstas o con otro texto.
@@ -73,6 +88,8 @@ private:
     std::vector<std::string> errores_;
     std::function<void(Proyecto&)> accionParametros_;
     int vecesParametros_ = 0;
+    std::deque<AccionForm17> accionesForm17_;
+    int vecesForm17_ = 0;
 };
 
 // Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
@@ -90,15 +107,19 @@ public:
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Por lotes no hay diálogo: se anota que se habría abierto y el proyecto no cambia.
     void ParametrosDeCalculo(Proyecto& p) override;
+    // Form17 por lotes: se anota la apertura y la iteración sigue hasta converger sola.
+    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
+    int VecesForm17() const { return vecesForm17_; }
 
 private:
     bool respuestaPorOmision_;
     std::map<std::string, bool> respuestas_;
     std::vector<EventoInteraccion> eventos_;
     int vecesParametros_ = 0;
+    int vecesForm17_ = 0;
 };
 
 } // namespace vertana

@@ -2,6 +2,7 @@
 
 #include "model/textos.h"
 #include "ui/form2.h"
+#include "ui/form17.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -41,6 +42,11 @@ void InteraccionQt::ParametrosDeCalculo(Proyecto& p)
 {
     Form2 dialogo(p, *this, Padre(padre_));
     dialogo.exec();
+}
+
+void InteraccionQt::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+{
+    Form17::Mostrar(p, anguloLineaEmpuje, *this, Padre(padre_));
 }
 
 } // namespace vertana

@@ -15,6 +15,8 @@ public:
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Abre Form2 para que la persona corrija los parámetros (el radio del círculo).
     void ParametrosDeCalculo(Proyecto& p) override;
+    // Form17 de Janbu, modal.
+    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
 
 private:
     QWidget* padre_;

@@ -1,0 +1,210 @@
+#include "cli/orden_calcular.h"
+
+#include "cli/ordenes.h"
+#include "geometry/estado_calculo.h"
+#include "io/archivo_proyecto.h"
+#include "methods/bishop.h"
+#include "methods/fellenius.h"
+#include "methods/janbu.h"
+#include "model/error.h"
+#include "model/numeros.h"
+#include "model/textos.h"
+
+#include <iomanip>
+#include <sstream>
+
+namespace vertana {
+
+namespace {
+
+constexpr int CodigoBishop = 2;
+constexpr int CodigoFellenius = 3;
+constexpr int CodigoJanbu = 4;
+constexpr char FormatoFS[] = "#0.000";
+constexpr char FormatoTabla[] = "#0.00";
+constexpr char SinResultados[] = "El cálculo terminó sin resultados.";
+constexpr char MetodoNoDisponible[] =
+    "El método de cálculo del proyecto no se calcula con esta orden: use --metodo fellenius, "
+    "bishop o janbu.";
+
+std::string NombreDelMetodo(int codigo)
+{
+    switch (codigo) {
+    case CodigoBishop: return "Bishop";
+    case CodigoFellenius: return "Fellenius";
+    case CodigoJanbu: return "Janbu";
+    default: return "Sin definir";
+    }
+}
+
+double FactorFinal(const Proyecto& p)
+{
+    return p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano()
+               ? p.HistoriaFS(p.NumeroIteraciones)
+               : 0.0;
+}
+
+std::string Respuesta(bool si) { return si ? "Sí" : "No"; }
+
+// Columnas del cuadro de resultados para suelos.
+constexpr const char* Columnas[] = {"No",         "dx (m)",        "xo (m)",       "yt (m)",
+                                    "yo (m)",     "u (ton/m2)",    "c (ton/m2)",   "fi (grados)",
+                                    "pu (ton/m3)", "sig (ton/m2)", "sige (ton/m2)", "tau (ton/m2)"};
+constexpr int AnchoColumna = 14;
+
+} // namespace
+
+std::optional<int> CodigoDeMetodo(const std::string& nombre)
+{
+    if (nombre == "fellenius") return CodigoFellenius;
+    if (nombre == "bishop") return CodigoBishop;
+    if (nombre == "janbu") return CodigoJanbu;
+    return std::nullopt;
+}
+
+void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse)
+{
+    ui.FijarRespuesta(textos::PreguntaDesembalseRapido, desembalse);
+    ui.FijarRespuesta(textos::PreguntaPrimeraVezCalculo, true);
+    ui.FijarRespuesta(textos::PreguntaRecalcular, true);
+    ui.FijarRespuesta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    ui.FijarRespuesta(textos::PreguntaAnguloDovela, true);
+    ui.FijarRespuesta(textos::PreguntaProgramaFijaHt, true);
+    ui.FijarRespuesta(textos::PreguntaPresionesExistentes, true);
+}
+
+nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
+                                   bool conResultados)
+{
+    using json = nlohmann::ordered_json;
+    json r;
+    r["metodo"] = NombreDelMetodo(p.MetodoDeCalculo);
+    if (conResultados) {
+        r["factor_seguridad"] = FactorFinal(p);
+        r["iteraciones"] = p.NumeroIteraciones;
+        json historia = json::array();
+        for (int i = 1; i <= p.NumeroIteraciones; ++i) historia.push_back(p.HistoriaFS(i));
+        r["historia_fs"] = historia;
+        if (EsCirculoUnico(p)) {
+            r["radio"] = p.RadioCirculoFalla;
+            r["centro"] = {{"x", p.CentroCirculoX}, {"y", p.CentroCirculoY}};
+        }
+        json dovelas = json::array();
+        for (int s = 1; s < p.NumeroPuntosDovelas; ++s)
+            dovelas.push_back({{"dx", p.AnchoDovela(s)},
+                               {"xo", p.AbscisaCentroDovela(s)},
+                               {"yt", p.OrdenadaTaludDovela(s)},
+                               {"yo", p.OrdenadaCentroDovela(s)},
+                               {"u", p.PresionPorosDovela(s)},
+                               {"c", p.CohesionDovela(s)},
+                               {"fi", p.FriccionDovela(s)},
+                               {"pu", p.PesoUnitarioDovela(s)},
+                               {"sig", p.EsfuerzoNormalDovela(s)},
+                               {"sige", p.EsfuerzoEfectivoDovela(s)},
+                               {"tau", p.EsfuerzoTangencialDovela(s)}});
+        r["dovelas"] = dovelas;
+        r["sumas"] = {{"tau", p.SumaEsfuerzosTangenciales},
+                      {"sig", p.SumaEsfuerzosNormalesTotales},
+                      {"sige", p.SumaEsfuerzosNormalesEfectivos}};
+    } else {
+        r["factor_seguridad"] = nullptr;
+    }
+    json mensajes = json::array();
+    for (const auto& ev : ui.Eventos()) {
+        json m = {{"titulo", ev.titulo}, {"texto", ev.texto}, {"respuesta", nullptr}};
+        if (ev.tipo == EventoInteraccion::Tipo::Pregunta) m["respuesta"] = Respuesta(ev.respuesta);
+        if (ev.tipo == EventoInteraccion::Tipo::Dialogo) {
+            m["titulo"] = ev.texto;
+            m["texto"] = "Form17";
+        }
+        mensajes.push_back(m);
+    }
+    r["mensajes"] = mensajes;
+    return r;
+}
+
+std::string CalculoTexto(const Proyecto& p)
+{
+    std::ostringstream s;
+    s << "Método: " << NombreDelMetodo(p.MetodoDeCalculo) << '\n';
+    s << "Factor de seguridad: " << Formato(FactorFinal(p), FormatoFS) << '\n';
+    s << "Iteraciones: " << p.NumeroIteraciones << '\n';
+    if (EsCirculoUnico(p))
+        s << "Radio: " << Formato(p.RadioCirculoFalla, FormatoFS)
+          << " m; centro: (" << Formato(p.CentroCirculoX, FormatoFS) << ", "
+          << Formato(p.CentroCirculoY, FormatoFS) << ")\n";
+    for (const char* c : Columnas) s << std::setw(AnchoColumna) << c;
+    s << '\n';
+    for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
+        s << std::setw(AnchoColumna) << k;
+        for (double v : {p.AnchoDovela(k), p.AbscisaCentroDovela(k), p.OrdenadaTaludDovela(k),
+                         p.OrdenadaCentroDovela(k), p.PresionPorosDovela(k), p.CohesionDovela(k),
+                         p.FriccionDovela(k), p.PesoUnitarioDovela(k), p.EsfuerzoNormalDovela(k),
+                         p.EsfuerzoEfectivoDovela(k), p.EsfuerzoTangencialDovela(k)})
+            s << std::setw(AnchoColumna) << Formato(v, FormatoTabla);
+        s << '\n';
+    }
+    s << "Suma de tau (ton/m2): " << Formato(p.SumaEsfuerzosTangenciales, FormatoTabla) << '\n';
+    s << "Suma de sig (ton/m2): " << Formato(p.SumaEsfuerzosNormalesTotales, FormatoTabla) << '\n';
+    s << "Suma de sige (ton/m2): " << Formato(p.SumaEsfuerzosNormalesEfectivos, FormatoTabla)
+      << '\n';
+    return s.str();
+}
+
+int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream& errores)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    {
+        InteraccionLote lectura;
+        const bool leido = LeerProyecto(o.archivo, p, lectura);
+        for (const auto& ev : lectura.Eventos()) errores << ev.texto << ": " << o.archivo << '\n';
+        if (!leido) return SalidaArchivo;
+    }
+    if (o.metodo) p.MetodoDeCalculo = static_cast<Entero16>(*o.metodo);
+
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionLote ui(false);
+    PrepararRespuestasPorLotes(ui, o.desembalse);
+    FinCalculo fin = FinCalculo::Detenido;
+    switch (p.MetodoDeCalculo) {
+    case CodigoFellenius: fin = MetodoFellenius(p, e, ui); break;
+    case CodigoBishop: fin = MetodoBishop(p, e, ui); break;
+    case CodigoJanbu: fin = MetodoJanbu(p, e, ui); break;
+    default: ui.Mensaje(MetodoNoDisponible); break;
+    }
+    const bool conResultados = fin == FinCalculo::Resultados;
+
+    if (o.comoJson) {
+        salida << CalculoJson(p, ui, conResultados).dump(2) << '\n';
+    } else {
+        for (const auto& ev : ui.Eventos()) {
+            if (ev.tipo == EventoInteraccion::Tipo::Pregunta)
+                errores << ev.texto << " -> " << Respuesta(ev.respuesta) << '\n';
+            else if (ev.tipo == EventoInteraccion::Tipo::Mensaje)
+                errores << (ev.titulo.empty() ? "" : ev.titulo + " ") << ev.texto << '\n';
+        }
+        if (conResultados) salida << CalculoTexto(p);
+    }
+    if (!conResultados) {
+        // En texto los mensajes ya se mostraron y el último cierra la lista.
+        const auto& eventos = ui.Eventos();
+        if (eventos.empty())
+            errores << SinResultados << '\n';
+        else if (o.comoJson)
+            errores << eventos.back().texto << '\n';
+        return SalidaSinResultados;
+    }
+    if (!o.guardarEn.empty()) {
+        try {
+            EscribirProyecto(o.guardarEn, p);
+        } catch (const ErrorVertana& error) {
+            errores << error.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+    return SalidaCorrecta;
+}
+
+} // namespace vertana

@@ -1,0 +1,40 @@
+// Orden "calcular" de vertana-cli: corre Fellenius, Bishop o Janbu sobre un proyecto con
+// respuestas fijas a las preguntas y muestra el factor de seguridad y la tabla de dovelas.
+#pragma once
+
+#include "model/interaccion.h"
+#include "model/proyecto.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace vertana {
+
+// El cálculo terminó sin resultados (una negativa, un chequeo contestado No, una cota).
+constexpr int SalidaSinResultados = 3;
+
+struct OpcionesCalcular {
+    std::string archivo;
+    std::optional<int> metodo; // MetodoDeCalculo pedido; sin él, el del proyecto
+    bool comoJson = false;
+    std::string guardarEn;     // vacío: no se guarda
+    bool desembalse = false;
+};
+
+// MetodoDeCalculo de "fellenius", "bishop" o "janbu"; nada si el nombre no es uno de ellos.
+std::optional<int> CodigoDeMetodo(const std::string& nombre);
+
+// Respuestas por lotes: desembalse rápido según la opción; repetir la preparación, recalcular,
+// continuar tras los chequeos de dovela de Bishop, ht fijados por el programa y presiones de
+// poros estimadas del nivel freático: Sí. Cualquier otra pregunta: No.
+void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse);
+
+nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
+                                   bool conResultados);
+std::string CalculoTexto(const Proyecto& p);
+
+int OrdenCalcular(const OpcionesCalcular& opciones, std::ostream& salida, std::ostream& errores);
+
+} // namespace vertana

@@ -1,0 +1,249 @@
+#include "methods/bishop.h"
+
+#include "geometry/preparacion.h"
+#include "methods/momento_cargas.h"
+#include "model/textos.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vertana {
+
+namespace {
+
+constexpr double Mitad = 0.5;
+constexpr int MetodoBishopCodigo = 2; // MetodoDeCalculo de Bishop
+
+// Una pasada de las dovelas con el factor F. Devuelve false si la persona abandona.
+bool PasadaBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
+                  ChequeosBishop& chequeos, double F, SolucionBishop& r, double& sumaR,
+                  double& sumaD)
+{
+    const int nd = p.NumeroPuntosDovelas - 1;
+    const bool circulo = CirculoUnicoDeCalculo(p);
+    const double R = p.RadioCirculoFalla;
+    const double xc = circulo ? p.CentroCirculoX : p.CentroCirculoXGuardado;
+    const double yc = circulo ? p.CentroCirculoY : p.CentroCirculoYGuardado;
+    const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
+    const bool hayFreatico = e.Dovelas.OrdenadaFreaticoDovela.Tamano() >= nd;
+    sumaR = 0.0;
+    sumaD = 0.0;
+    for (int s = 1; s <= nd; ++s) {
+        const double a = r.alfa(s), sa = std::sin(a), ca = std::cos(a), ta = std::tan(a);
+        const double dx = p.AnchoDovela(s), xs = p.AbscisaCentroDovela(s);
+        const double yt = p.OrdenadaTaludDovela(s), yb = p.OrdenadaCentroDovela(s);
+        const double u = p.PresionPorosDovela(s), c = p.CohesionDovela(s);
+        const double tf = e.Dovelas.TangenteFriccionDovela(s);
+        const double l = dx / ca;
+        const double W = PesoDovela(p, e, s);
+        double V = (1.0 + kv) * W;
+        for (int j = 1; j <= p.NumeroCargasUniformes; ++j)
+            if (CargaUniformeCubre(p, j, xs)) V += p.CargaUniformeQy(j) * dx;
+        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j)
+            if (CargaPuntualEnDovela(p, e, j, s)) V += p.CargaPuntualPy(j);
+        V += (u * tf - c) * dx * ta / F;
+        const double mAlfa = ca + sa * tf / F;
+        const double N = V / mAlfa;
+        r.N(s) = N;
+        if (!chequeos.EsfuerzoEfectivoSuprimido && N - u * dx / ca <= 0.0) {
+            if (!ui.Pregunta(textos::PreguntaEsfuerzoEfectivoNulo)) return false;
+            chequeos.EsfuerzoEfectivoSuprimido = true;
+        }
+        if (!chequeos.AnguloSuprimido && mAlfa <= LimiteMAlfa) {
+            if (!ui.Pregunta(textos::PreguntaAnguloDovela)) return false;
+            chequeos.AnguloSuprimido = true;
+        }
+        const double S = (N - u * l) * tf + c * l;
+        double D = 0.0;
+        if (circulo) {
+            sumaR += S;
+            double h = yt - yb;
+            if (hayFreatico && !e.DesembalseRapido && e.Dovelas.OrdenadaFreaticoDovela(s) > yt)
+                h = e.Dovelas.OrdenadaFreaticoDovela(s) - yb;
+            D = (1.0 + kv) * W * R * sa + kh * W * (R * ca - Mitad * h);
+        } else {
+            sumaR += S * (sa * (xs - xc) - ca * (yb - yc));
+            D = (1.0 + kv) * W * (xs - xc) - kh * W * (Mitad * (yt + yb) - yc) -
+                N * ((xs - xc) * ca + (yb - yc) * sa);
+        }
+        D += MomentoCargasDovela(p, e, xc, yc, s, circulo);
+        sumaD += D;
+    }
+    return true;
+}
+
+// Prepara y resuelve un radio de ensayo; false si la preparación no sirve para ese radio.
+bool EnsayarRadio(Proyecto& p, EstadoCalculo& e, Interaccion& ui, ChequeosBishop& chequeos,
+                  SolucionBishop& r)
+{
+    if (!EjecutarPreparacion(p, e, ui)) return false;
+    if (p.NumeroPuntosDovelas < 2) return false;
+    r = IteracionBishop(p, e, ui, chequeos);
+    return true;
+}
+
+void MensajeFinSinResultados(EstadoBishop estado, Interaccion& ui)
+{
+    if (estado == EstadoBishop::SinConvergencia)
+        ui.Mensaje(textos::BishopSinConvergencia, textos::TituloLimiteCalculo);
+    else if (estado == EstadoBishop::MomentoNulo)
+        ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
+}
+
+FinCalculo FinSegun(EstadoBishop estado)
+{
+    return estado == EstadoBishop::Abandonada ? FinCalculo::Detenido : FinCalculo::Limite;
+}
+
+} // namespace
+
+SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
+                               ChequeosBishop& chequeos)
+{
+    SolucionBishop r;
+    const int nd = p.NumeroPuntosDovelas - 1;
+    r.alfa = AngulosBaseDovelas(p, e, CirculoUnicoDeCalculo(p));
+    r.N.Redimensionar(nd);
+    const bool circulo = CirculoUnicoDeCalculo(p);
+    double F = p.FSInicial;
+    for (int pasada = 1; pasada <= MaximoIteracionesBishop; ++pasada) {
+        double sumaR = 0.0, sumaD = 0.0;
+        if (!PasadaBishop(p, e, ui, chequeos, F, r, sumaR, sumaD)) {
+            r.FS = -1.0;
+            r.estado = EstadoBishop::Abandonada;
+            return r;
+        }
+        r.pasadas = pasada;
+        const double Fnuevo = circulo ? p.RadioCirculoFalla * sumaR / sumaD : sumaR / sumaD;
+        if (sumaD == 0.0 || !std::isfinite(Fnuevo)) {
+            r.FS = -1.0;
+            r.estado = EstadoBishop::MomentoNulo;
+            return r;
+        }
+        if (std::fabs(Fnuevo - F) < ToleranciaFS) {
+            r.FS = Fnuevo;
+            r.estado = EstadoBishop::Convergio;
+            return r;
+        }
+        F = Fnuevo;
+    }
+    r.FS = -1.0;
+    r.estado = EstadoBishop::SinConvergencia;
+    return r;
+}
+
+bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, double& xo, double& yo)
+{
+    const double c = std::hypot(x1 - x2, y1 - y2);
+    if (!(R > 0.0) || c / (2.0 * R) > 1.0 || x1 == x2) return false;
+    const double theta = std::asin(c / (2.0 * R)) - std::atan((y1 - y2) / (x1 - x2));
+    xo = x2 + R * std::sin(theta);
+    yo = y2 + R * std::cos(theta);
+    return true;
+}
+
+FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                        std::vector<EnsayoRadio>* ensayos)
+{
+    PreguntarDesembalse(e, ui);
+    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return FinCalculo::Detenido;
+    if (p.MetodoDeCalculo != MetodoBishopCodigo) {
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return FinCalculo::Detenido;
+    }
+    if (!ComprobarGrieta(p, ui)) return FinCalculo::Detenido;
+    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+        ui.Mensaje(textos::MaterialEsRocaSinInstantaneos, textos::TituloNoEsSuelo);
+        return FinCalculo::Detenido;
+    }
+    if (p.UsaParametrosInstantaneosSN == "S") {
+        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
+        return FinCalculo::Detenido;
+    }
+    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    if (p.NumeroPuntosDovelas < 2) return FinCalculo::Detenido;
+
+    ChequeosBishop chequeos;
+    SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
+    if (r.estado != EstadoBishop::Convergio) {
+        MensajeFinSinResultados(r.estado, ui);
+        return FinSegun(r.estado);
+    }
+    std::vector<double> historia{r.FS};
+
+    if (p.VariaElRadio && CirculoUnicoDeCalculo(p)) {
+        // Búsqueda del radio: pasos de 1 m, primero creciendo, luego decreciendo desde el radio
+        // inicial; cada sentido termina cuando el factor deja de bajar.
+        e.CentroFijo = true;
+        const double x1 = e.AbscisaMaximaSPF, y1 = p.OrdenadasFalla(1);
+        const double x2 = e.AbscisaMinimaSPF, y2 = e.OrdenadaFinalSPF;
+        const double mediaCuerda = Mitad * p.CuerdaCirculo;
+        EnsayoRadio mejor{p.RadioCirculoFalla, p.CentroCirculoX, p.CentroCirculoY, r.FS};
+        const EnsayoRadio inicial = mejor;
+        if (ensayos) ensayos->push_back(inicial);
+        // Caben los ensayos que dejan sitio en la historia para la solución final.
+        const int maximoEnsayos = MaximoHistoriaFS - 2;
+        int hechos = 0;
+        bool lleno = false;
+        for (const double sentido : {1.0, -1.0}) {
+            double radio = inicial.radio;
+            double anterior = inicial.FS;
+            while (!lleno) {
+                radio += sentido * PasoRadioBusqueda;
+                if (radio <= mediaCuerda) break;
+                double xo = 0.0, yo = 0.0;
+                bool valido = CentroParaRadio(x1, y1, x2, y2, radio, xo, yo);
+                if (valido && yo < y1 && sentido < 0.0) break;
+                // Creciendo, el radio sube 1 m más mientras el centro quede bajo el punto 1.
+                for (int aumento = 0; valido && yo < y1 && aumento < MaximoHistoriaFS; ++aumento) {
+                    radio += PasoRadioBusqueda;
+                    valido = CentroParaRadio(x1, y1, x2, y2, radio, xo, yo);
+                }
+                if (!valido || yo < y1) break;
+                if (hechos >= maximoEnsayos) {
+                    lleno = true;
+                    break;
+                }
+                p.RadioCirculoFalla = radio;
+                p.CentroCirculoX = xo;
+                p.CentroCirculoY = yo;
+                SolucionBishop ensayo;
+                if (!EnsayarRadio(p, e, ui, chequeos, ensayo)) break;
+                if (ensayo.estado == EstadoBishop::Abandonada) return FinCalculo::Detenido;
+                if (ensayo.estado != EstadoBishop::Convergio) break;
+                ++hechos;
+                historia.push_back(ensayo.FS);
+                const EnsayoRadio este{radio, xo, yo, ensayo.FS};
+                if (ensayos) ensayos->push_back(este);
+                if (ensayo.FS < mejor.FS) mejor = este;
+                if (ensayo.FS >= anterior) break;
+                anterior = ensayo.FS;
+            }
+        }
+        if (lleno) ui.Mensaje(textos::BusquedaRadioLlena, textos::TituloLimiteCalculo);
+        p.RadioCirculoFalla = mejor.radio;
+        p.CentroCirculoX = mejor.xo;
+        p.CentroCirculoY = mejor.yo;
+        if (!EnsayarRadio(p, e, ui, chequeos, r)) {
+            ui.Mensaje(textos::FactorNoFinito, textos::TituloLimiteCalculo);
+            return FinCalculo::Limite;
+        }
+        if (r.estado != EstadoBishop::Convergio) {
+            MensajeFinSinResultados(r.estado, ui);
+            return FinSegun(r.estado);
+        }
+        historia.push_back(r.FS);
+    }
+
+    if (r.FS <= 0.0) {
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
+        return FinCalculo::Limite;
+    }
+    EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
+    EscribirHistoria(p, historia);
+    MarcarResultados(p);
+    ui.Mensaje(textos::FinBishop);
+    return FinCalculo::Resultados;
+}
+
+} // namespace vertana

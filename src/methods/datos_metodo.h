@@ -1,0 +1,55 @@
+// Piezas comunes de los métodos de equilibrio límite para suelos: constantes de la iteración,
+// ángulo de la base y peso de cada dovela, comprobaciones previas compartidas y escritura de los
+// resultados (esfuerzos por dovela, sumas e historia de factores de seguridad).
+#pragma once
+
+#include "geometry/estado_calculo.h"
+#include "model/interaccion.h"
+#include "model/proyecto.h"
+
+#include <vector>
+
+namespace vertana {
+
+constexpr double ToleranciaFS = 0.001;      // cambio del factor de seguridad entre pasadas
+constexpr int MaximoHistoriaFS = 100;       // filas de HistoriaFS
+constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bishop
+
+// Cómo terminó un cálculo.
+enum class FinCalculo {
+    Resultados,  // hay resultados escritos
+    Detenido,    // una comprobación o una respuesta detuvo el cálculo
+    Limite,      // se alcanzó una cota (iteraciones, historia) o el factor no está definido
+};
+
+// Superficie de un solo arco de círculo (una unión "C").
+bool CirculoUnicoDeCalculo(const Proyecto& p);
+
+// Ángulo de la base de cada dovela (radianes). Círculo único: α = atan(u/√(1 − u²)),
+// u = (xs − xo)/R; compuesta: α = atan(PendienteBaseDovela). Si el primer punto de la superficie
+// de trabajo está más bajo que el último se toma |α|.
+Tabla<double> AngulosBaseDovelas(const Proyecto& p, const EstadoCalculo& e, bool circulo);
+
+// Peso de la dovela s: W = (yt − yb)·γ·dx + CargaVerticalDovela·dx (ton por metro).
+double PesoDovela(const Proyecto& p, const EstadoCalculo& e, int s);
+
+// Pregunta de desembalse rápido: la respuesta queda en EstadoCalculo::DesembalseRapido.
+void PreguntarDesembalse(EstadoCalculo& e, Interaccion& ui);
+
+// Grieta de tracción definida (segundo punto más bajo que el primero): su segundo punto debe ser
+// el punto 1 de la superficie de falla; agua en la grieta (NFg > 0): su punto debe ser el primero
+// del nivel freático. Muestra el mensaje y devuelve false si no se cumple.
+bool ComprobarGrieta(const Proyecto& p, Interaccion& ui);
+
+// Esfuerzos de Fellenius y Bishop: σ = N·cos α/dx, σ′ = σ − u, τ = (σ′·tan φ + c)/FS, y sus sumas.
+void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,
+                       const Tabla<double>& N, double FS);
+
+// Historia de factores de seguridad (a lo sumo MaximoHistoriaFS) en NumeroIteraciones y
+// HistoriaFS, que se dimensiona a 100 filas.
+void EscribirHistoria(Proyecto& p, const std::vector<double>& historia);
+
+// Marca HayResultados ("S") y que hay datos sin guardar.
+void MarcarResultados(Proyecto& p);
+
+} // namespace vertana

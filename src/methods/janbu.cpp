@@ -1,0 +1,268 @@
+#include "methods/janbu.h"
+
+#include "geometry/preparacion.h"
+#include "methods/momento_cargas.h"
+#include "model/textos.h"
+
+#include <cmath>
+
+#include <vector>
+
+namespace vertana {
+
+namespace {
+
+constexpr double Mitad = 0.5;
+constexpr int MetodoJanbuCodigo = 4; // MetodoDeCalculo de Janbu
+
+// Términos de cada dovela que no cambian en el cálculo.
+struct DovelaJanbu {
+    double alfa, tanAlfa, cos2, b, xc, yo, yt, tanBeta, u, c, tf, W;
+    double cargaVertical;   // Σ Qy·b + Σ Py
+    double cargaHorizontal; // Σ Qx·b·tan β + Σ Px
+    double momentoCargas;   // términos de las cargas en T: (X − xc)·Py/2b + (Y − yo)·Px/2b + ...
+};
+
+struct Trabajo {
+    std::vector<DovelaJanbu> d; // índice 0..n−2 para las dovelas 1..n−1
+    std::vector<double> R0, D0, R, D, m, dT;
+};
+
+double FactorM(const DovelaJanbu& d, double F) { return d.cos2 * (1.0 + d.tanAlfa * d.tf / F); }
+
+// Σ(R/m) / (hw + ΣD) con m evaluado en F; devuelve false si el denominador es nulo.
+bool NuevoFactor(const Proyecto& p, Trabajo& t, double F, double& Fnuevo)
+{
+    double sumaR = 0.0, sumaD = 0.0;
+    for (std::size_t k = 0; k < t.d.size(); ++k) {
+        t.m[k] = FactorM(t.d[k], F);
+        sumaR += t.R[k] / t.m[k];
+        sumaD += t.D[k];
+    }
+    const double denominador = p.AlturaAguaGrieta + sumaD;
+    Fnuevo = sumaR / denominador;
+    return denominador != 0.0 && std::isfinite(Fnuevo);
+}
+
+Trabajo TerminosDeDovelas(const Proyecto& p, const EstadoCalculo& e)
+{
+    const int nd = p.NumeroPuntosDovelas - 1;
+    const Tabla<double> alfa = AngulosBaseDovelas(p, e, false);
+    const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
+    Trabajo t;
+    t.d.resize(static_cast<std::size_t>(nd));
+    for (int s = 1; s <= nd; ++s) {
+        DovelaJanbu& d = t.d[static_cast<std::size_t>(s - 1)];
+        d.alfa = alfa(s);
+        d.tanAlfa = std::tan(d.alfa);
+        d.cos2 = std::cos(d.alfa) * std::cos(d.alfa);
+        d.b = p.AnchoDovela(s);
+        d.xc = p.AbscisaCentroDovela(s);
+        d.yo = p.OrdenadaCentroDovela(s);
+        d.yt = p.OrdenadaTaludDovela(s);
+        d.tanBeta = e.Dovelas.PendienteTaludDovela(s);
+        d.u = p.PresionPorosDovela(s);
+        d.c = p.CohesionDovela(s);
+        d.tf = e.Dovelas.TangenteFriccionDovela(s);
+        d.W = PesoDovela(p, e, s);
+        d.cargaVertical = d.cargaHorizontal = d.momentoCargas = 0.0;
+        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+            if (!CargaUniformeCubre(p, j, d.xc)) continue;
+            d.cargaVertical += p.CargaUniformeQy(j) * d.b;
+            d.cargaHorizontal += p.CargaUniformeQx(j) * d.b * d.tanBeta;
+            d.momentoCargas += p.CargaUniformeQx(j) * Mitad * d.tanBeta * (d.yt - d.yo);
+        }
+        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j) {
+            if (!CargaPuntualEnDovela(p, e, j, s, true)) continue;
+            d.cargaVertical += p.CargaPuntualPy(j);
+            d.cargaHorizontal += p.CargaPuntualPx(j);
+            d.momentoCargas += (p.CargaPuntualX(j) - d.xc) * p.CargaPuntualPy(j) * Mitad / d.b +
+                               (p.CargaPuntualY(j) - d.yo) * p.CargaPuntualPx(j) * Mitad / d.b;
+        }
+        const double V = (1.0 + kv) * d.W + d.cargaVertical;
+        t.R0.push_back((V - d.u * d.b) * d.tf + d.c * d.b);
+        t.D0.push_back(V * d.tanAlfa + kh * d.W - d.cargaHorizontal);
+    }
+    t.R = t.R0;
+    t.D = t.D0;
+    t.m.assign(t.d.size(), 0.0);
+    t.dT.assign(t.d.size(), 0.0);
+    return t;
+}
+
+// Segunda etapa: línea de empuje, fuerzas entre dovelas y nuevos R, D. La nueva ΔT se toma
+// relajada, ΔT ← ω·ΔT_calculada + (1 − ω)·ΔT_anterior: sin relajar, en dovelas empinadas de la
+// corona la corrección cambia de signo y crece de una pasada a otra; la solución a la que se
+// converge es la misma (docs/decisiones.md).
+void PasadaGeneralizada(const Proyecto& p, Trabajo& t, double F, Tabla<double>& anguloEmpuje)
+{
+    const int nd = static_cast<int>(t.d.size()); // n − 1
+    const double kh = p.CoeficienteSismicoHorizontal;
+    const Tabla<double>& ht = p.ValoresDeHt;
+    auto d = [&](int k) -> const DovelaJanbu& { return t.d[static_cast<std::size_t>(k - 1)]; };
+    auto at = [](std::vector<double>& v, int k) -> double& {
+        return v[static_cast<std::size_t>(k - 1)];
+    };
+    anguloEmpuje.Redimensionar(nd - 1 > 0 ? nd - 1 : 0);
+    for (int k = 1; k <= nd - 1; ++k)
+        anguloEmpuje(k) =
+            std::atan((d(k + 1).tanAlfa * d(k + 1).b + ht(k) - ht(k + 1)) / d(k + 1).b);
+    std::vector<double> dE(t.d.size()), E(t.d.size()), T(t.d.size(), 0.0);
+    double acumulado = 0.0;
+    for (int k = 1; k <= nd; ++k) at(t.m, k) = FactorM(d(k), F); // m con el F actual
+    for (int k = 1; k <= nd; ++k) {
+        at(dE, k) = at(t.D, k) - at(t.R, k) / (at(t.m, k) * F);
+        acumulado += at(dE, k);
+        at(E, k) = acumulado;
+    }
+    for (int k = 1; k <= nd - 1; ++k) {
+        const DovelaJanbu& a = d(k);
+        const DovelaJanbu& b = d(k + 1);
+        const double dEdx = (at(dE, k) + at(dE, k + 1)) / (a.b + b.b);
+        at(T, k) = -at(E, k) * std::tan(anguloEmpuje(k)) + ht(k) * dEdx -
+                   (a.yt - a.yo) * (kh * Mitad * a.W) / (2.0 * a.b) -
+                   (b.yt - b.yo) * (kh * Mitad * b.W) / (2.0 * b.b) + a.momentoCargas +
+                   b.momentoCargas;
+    }
+    for (int k = 1; k <= nd; ++k) {
+        double calculada = 0.0;
+        if (k == 1)
+            calculada = nd >= 2 ? at(T, 1) : 0.0;
+        else if (k == nd)
+            calculada = -at(T, nd - 1);
+        else
+            calculada = at(T, k) - at(T, k - 1);
+        at(t.dT, k) = RelajacionFuerzaTangencial * calculada +
+                      (1.0 - RelajacionFuerzaTangencial) * at(t.dT, k);
+        at(t.D, k) = d(k).tanAlfa * at(t.dT, k) + at(t.D0, k);
+        at(t.R, k) = at(t.dT, k) * d(k).tf + at(t.R0, k);
+    }
+}
+
+void EscribirEsfuerzosJanbu(Proyecto& p, const Trabajo& t, double F)
+{
+    const int nd = static_cast<int>(t.d.size());
+    const double kv = p.CoeficienteSismicoVertical;
+    p.EsfuerzoNormalDovela.Redimensionar(nd);
+    p.EsfuerzoEfectivoDovela.Redimensionar(nd);
+    p.EsfuerzoTangencialDovela.Redimensionar(nd);
+    p.SumaEsfuerzosTangenciales = 0.0;
+    p.SumaEsfuerzosNormalesTotales = 0.0;
+    p.SumaEsfuerzosNormalesEfectivos = 0.0;
+    for (int k = 1; k <= nd; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k - 1);
+        const DovelaJanbu& d = t.d[i];
+        const double m = FactorM(d, F);
+        const double tau = d.cos2 * t.R[i] / (F * m * d.b);
+        // El sismo vertical con el mismo signo que en la iteración (docs/decisiones.md).
+        const double Nv = (1.0 + kv) * d.W + t.dT[i] + d.cargaVertical;
+        const double sigma = Nv / d.b - d.tanAlfa * tau;
+        p.EsfuerzoTangencialDovela(k) = tau;
+        p.EsfuerzoNormalDovela(k) = sigma;
+        p.EsfuerzoEfectivoDovela(k) = sigma - d.u;
+        p.SumaEsfuerzosTangenciales += tau;
+        p.SumaEsfuerzosNormalesTotales += sigma;
+        p.SumaEsfuerzosNormalesEfectivos += sigma - d.u;
+    }
+}
+
+} // namespace
+
+FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+{
+    p.SolucionAceptada = false;
+    p.SalirDelCalculo = false;
+    PreguntarDesembalse(e, ui);
+    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return FinCalculo::Detenido;
+    if (p.MetodoDeCalculo != MetodoJanbuCodigo) {
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return FinCalculo::Detenido;
+    }
+    if (!ComprobarGrieta(p, ui)) return FinCalculo::Detenido;
+    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+        ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
+        return FinCalculo::Detenido;
+    }
+    if (p.UsaParametrosInstantaneosSN == "S") {
+        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
+        return FinCalculo::Detenido;
+    }
+    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    const int n = p.NumeroPuntosDovelas;
+    if (n < 2) return FinCalculo::Detenido;
+
+    Trabajo t = TerminosDeDovelas(p, e);
+    std::vector<double> historia{p.FSInicial};
+    auto limite = [&](const char* texto) {
+        ui.Mensaje(texto, textos::TituloLimiteCalculo);
+        return FinCalculo::Limite;
+    };
+
+    // Primera etapa: sin fuerzas tangenciales entre dovelas.
+    double F = p.FSInicial;
+    for (;;) { // acotado por el tamaño de la historia
+        if (static_cast<int>(historia.size()) >= MaximoHistoriaFS)
+            return limite(textos::HistoriaLlena);
+        double Fnuevo = 0.0;
+        if (!NuevoFactor(p, t, F, Fnuevo)) return limite(textos::MomentoMotorNulo);
+        historia.push_back(Fnuevo);
+        const bool convergio = std::fabs(Fnuevo - F) <= ToleranciaFS;
+        F = Fnuevo;
+        if (convergio) break;
+    }
+
+    // Alturas de la línea de empuje.
+    const Tabla<double> htAnteriores = p.ValoresDeHt;
+    const Tabla<double> historiaAnterior = p.HistoriaFS;
+    const Entero16 iteracionesAnteriores = p.NumeroIteraciones;
+    const bool htGuardados = p.HayResultados && p.HayValoresDeHt && p.ValoresDeHt.Tamano() >= n - 1;
+    if (!(htGuardados && !ui.Pregunta(textos::PreguntaProgramaFijaHt))) {
+        p.ValoresDeHt.Redimensionar(n + 1);
+        for (int k = 2; k <= n; ++k)
+            p.ValoresDeHt(k - 1) =
+                (e.Dovelas.OrdenadaTaludBorde(k) - e.Dovelas.OrdenadaBordeDovela(k)) *
+                FraccionAlturaLineaEmpuje;
+    }
+    auto salirSinResultados = [&](FinCalculo fin) {
+        p.ValoresDeHt = htAnteriores;
+        p.HistoriaFS = historiaAnterior;
+        p.NumeroIteraciones = iteracionesAnteriores;
+        return fin;
+    };
+
+    // Segunda etapa: procedimiento generalizado con Form17 tras cada pasada.
+    Tabla<double> anguloEmpuje;
+    for (;;) { // acotado por el tamaño de la historia
+        if (static_cast<int>(historia.size()) >= MaximoHistoriaFS) {
+            ui.Mensaje(textos::HistoriaLlena, textos::TituloLimiteCalculo);
+            return salirSinResultados(FinCalculo::Limite);
+        }
+        PasadaGeneralizada(p, t, F, anguloEmpuje);
+        double Fnuevo = 0.0;
+        if (!NuevoFactor(p, t, F, Fnuevo)) {
+            ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
+            return salirSinResultados(FinCalculo::Limite);
+        }
+        historia.push_back(Fnuevo);
+        EscribirHistoria(p, historia);
+        ui.IteracionJanbu(p, anguloEmpuje);
+        const bool convergio = std::fabs(Fnuevo - F) <= ToleranciaFS;
+        F = Fnuevo;
+        if (p.SolucionAceptada) break;
+        if (p.SalirDelCalculo) return salirSinResultados(FinCalculo::Detenido);
+        if (convergio) break;
+    }
+
+    if (F <= 0.0) {
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
+        return salirSinResultados(FinCalculo::Limite);
+    }
+    EscribirEsfuerzosJanbu(p, t, F);
+    EscribirHistoria(p, historia);
+    MarcarResultados(p);
+    p.HayValoresDeHt = true;
+    ui.Mensaje(textos::FinJanbu);
+    return FinCalculo::Resultados;
+}
+
+} // namespace vertana

@@ -1,0 +1,164 @@
+#include "ui/form17.h"
+
+#include "model/numeros.h"
+#include "model/textos.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vertana {
+
+namespace {
+constexpr char FormatoIteracion[] = "#0.00";
+constexpr char FormatoFS[] = "#0.0000";
+constexpr char FormatoAngulo[] = "#0.0000";
+constexpr char FormatoHt[] = "#0.00";
+constexpr int ColumnaDovela = 0, ColumnaAngulo = 1, ColumnaHt = 2, ColumnaNuevoHt = 3;
+
+QString Q(const std::string& texto) { return QString::fromStdString(texto); }
+
+QLineEdit* TextoSoloLectura(const char* nombre, QWidget* padre)
+{
+    auto* texto = new QLineEdit(padre);
+    texto->setObjectName(nombre);
+    texto->setReadOnly(true);
+    return texto;
+}
+} // namespace
+
+Form17::Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
+               QWidget* padre)
+    : QDialog(padre), p_(p), angulos_(anguloLineaEmpuje), ui_(ui)
+{
+    setObjectName("Form17");
+    setWindowTitle(textos::TituloForm17);
+    setModal(true);
+    numeroIteracion_ = TextoSoloLectura("TextoNúmeroIteración", this);
+    fsAnterior_ = TextoSoloLectura("TextoFsAnterior", this);
+    fsActual_ = TextoSoloLectura("TextoFsActual", this);
+    lista_ = new QTreeWidget(this);
+    lista_->setObjectName("ListaValoresDEht");
+    lista_->setRootIsDecorated(false);
+    lista_->setHeaderLabels({"Dovela", "alfa_t (radianes)", "  ht (m)", "Nuevo ht(m)"});
+    nuevoValor_ = new QLineEdit(this);
+    nuevoValor_->setObjectName("TextoNuevoValorDeht");
+    nuevoValor_->setToolTip(textos::UsePuntoDecimal);
+    modificar_ = new QPushButton(textos::CaptionModificarHt, this);
+    modificar_->setObjectName("Modificar");
+    aceptar_ = new QPushButton("Aceptar", this);
+    aceptar_->setObjectName("BotónAceptar");
+    salir_ = new QPushButton("Salir", this);
+    salir_->setObjectName("BotónSalir");
+
+    auto* datos = new QFormLayout;
+    datos->addRow("Iteración:", numeroIteracion_);
+    datos->addRow("FS anterior:", fsAnterior_);
+    datos->addRow("FS actual:", fsActual_);
+    auto* edicion = new QHBoxLayout;
+    edicion->addWidget(nuevoValor_);
+    edicion->addWidget(modificar_);
+    auto* botones = new QHBoxLayout;
+    botones->addStretch();
+    botones->addWidget(aceptar_);
+    botones->addWidget(salir_);
+    auto* todo = new QVBoxLayout(this);
+    todo->addLayout(datos);
+    todo->addWidget(lista_);
+    todo->addLayout(edicion);
+    todo->addLayout(botones);
+
+    connect(modificar_, &QPushButton::clicked, this, &Form17::Modificar);
+    connect(aceptar_, &QPushButton::clicked, this, &Form17::Aceptar);
+    connect(salir_, &QPushButton::clicked, this, &Form17::Salir);
+}
+
+void Form17::Llenar()
+{
+    trabajo_ = p_.ValoresDeHt;
+    lista_->clear();
+    const int filas = p_.NumeroPuntosDovelas - 1;
+    for (int k = 1; k <= filas; ++k) {
+        const double angulo = k <= angulos_.Tamano() ? angulos_(k) : 0.0;
+        const double ht = k <= p_.ValoresDeHt.Tamano() ? p_.ValoresDeHt(k) : 0.0;
+        const double nuevo = k <= trabajo_.Tamano() ? trabajo_(k) : 0.0;
+        auto* fila = new QTreeWidgetItem(lista_);
+        fila->setText(ColumnaDovela, QString::number(k));
+        fila->setText(ColumnaAngulo, Q(Formato(angulo, FormatoAngulo)));
+        fila->setText(ColumnaHt, Q(Formato(ht, FormatoHt)));
+        fila->setText(ColumnaNuevoHt, Q(Formato(nuevo, FormatoHt)));
+    }
+    const int n = p_.NumeroIteraciones;
+    numeroIteracion_->setText(Q(Formato(n, FormatoIteracion)));
+    const auto historia = [&](int i) {
+        return i >= 1 && i <= p_.HistoriaFS.Tamano() ? p_.HistoriaFS(i) : 0.0;
+    };
+    fsAnterior_->setText(Q(Formato(historia(n - 1), FormatoFS)));
+    fsActual_->setText(Q(Formato(historia(n), FormatoFS)));
+}
+
+bool Form17::Activar()
+{
+    Llenar();
+    if (ui_.Pregunta(textos::PreguntaEsLaSolucion)) {
+        p_.SolucionAceptada = true;
+        return false;
+    }
+    if (ui_.Pregunta(textos::PreguntaSalirDelCalculo)) {
+        p_.SalirDelCalculo = true;
+        return false;
+    }
+    nuevoValor_->clear();
+    return true;
+}
+
+void Form17::Modificar()
+{
+    const std::string texto = nuevoValor_->text().toStdString();
+    if (!EsNumerico(texto)) {
+        ui_.Mensaje(textos::DebeIntroducirNumeroHt);
+        return;
+    }
+    QTreeWidgetItem* fila = lista_->currentItem();
+    if (!fila) return;
+    fila->setText(ColumnaNuevoHt, Q(Formato(Val(texto), FormatoHt)));
+}
+
+void Form17::Aceptar()
+{
+    const int filas = lista_->topLevelItemCount();
+    for (int i = 0; i < filas; ++i)
+        for (int c = ColumnaDovela; c <= ColumnaNuevoHt; ++c)
+            if (lista_->topLevelItem(i)->text(c).trimmed().isEmpty()) {
+                ui_.Mensaje(textos::FaltanValoresHt, textos::TituloValoresDeHt);
+                return;
+            }
+    if (trabajo_.Tamano() < filas) trabajo_.RedimensionarConservando(filas);
+    for (int k = 1; k <= filas; ++k)
+        trabajo_(k) = Val(lista_->topLevelItem(k - 1)->text(ColumnaNuevoHt).toStdString());
+    for (int k = 2; k < filas; ++k)
+        if (trabajo_(k) == 0.0 && trabajo_(k + 1) == 0.0) {
+            ui_.Mensaje(textos::HtIncorrectos, textos::TituloValoresDeHt);
+            return;
+        }
+    p_.ValoresDeHt = trabajo_;
+    accept();
+}
+
+void Form17::Salir()
+{
+    if (!p_.SigmasModificados && ui_.Pregunta(textos::PreguntaUsarNuevosHt)) return;
+    reject();
+}
+
+void Form17::Mostrar(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
+                     QWidget* padre)
+{
+    Form17 dialogo(p, anguloLineaEmpuje, ui, padre);
+    if (dialogo.Activar()) dialogo.exec();
+}
+
+} // namespace vertana

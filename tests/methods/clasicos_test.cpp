@@ -1,0 +1,181 @@
+// Problemas clásicos publicados (tests/datos/clasicos/FUENTES.md) y dos variantes del caso 1 de
+// Fredlund y Krahn verificadas contra una integración independiente de la masa deslizante.
+#include "cli/orden_calcular.h"
+#include "geometry/estado_calculo.h"
+#include "io/archivo_proyecto.h"
+#include "methods/bishop.h"
+#include "methods/fellenius.h"
+#include "methods/janbu.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace vertana {
+namespace {
+
+const std::string Clasicos = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/";
+
+// Lee un problema y lo calcula por lotes con el método pedido; devuelve el factor final.
+double FactorPorLotes(const std::string& archivo, int metodo, Proyecto* salida = nullptr)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    InteraccionLote lectura;
+    EXPECT_TRUE(LeerProyecto(Clasicos + archivo, p, lectura)) << archivo;
+    p.MetodoDeCalculo = static_cast<Entero16>(metodo);
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionLote ui;
+    PrepararRespuestasPorLotes(ui, false);
+    FinCalculo fin = FinCalculo::Detenido;
+    if (metodo == 2) fin = MetodoBishop(p, e, ui);
+    if (metodo == 3) fin = MetodoFellenius(p, e, ui);
+    if (metodo == 4) fin = MetodoJanbu(p, e, ui);
+    EXPECT_EQ(fin, FinCalculo::Resultados) << archivo << ": " << ui.Eventos().back().texto;
+    if (salida) *salida = p;
+    return p.NumeroIteraciones >= 1 ? p.HistoriaFS(p.NumeroIteraciones) : 0.0;
+}
+
+constexpr int Bishop = 2, Fellenius = 3, Janbu = 4;
+constexpr double DosPorCiento = 0.02, CuatroPorCiento = 0.04;
+
+void CercaRelativo(double calculado, double publicado, double tolerancia, const char* caso)
+{
+    EXPECT_NEAR(calculado, publicado, tolerancia * publicado) << caso;
+}
+
+// Círculos publicados: Fellenius y Bishop dentro del 2 %, Janbu final (generalizado) dentro del
+// 4 % del valor riguroso o generalizado publicado.
+TEST(Clasicos, FredlundKrahn1977Caso1)
+{
+    const char* f = "fredlund_krahn_1977_caso1.cod";
+    CercaRelativo(FactorPorLotes(f, Fellenius), 1.928, DosPorCiento, "Fellenius");
+    CercaRelativo(FactorPorLotes(f, Bishop), 2.080, DosPorCiento, "Bishop");
+    CercaRelativo(FactorPorLotes(f, Janbu), 2.008, CuatroPorCiento, "Janbu riguroso");
+    // La tolerancia absoluta sugerida por la fuente, donde el método es el mismo.
+    EXPECT_NEAR(FactorPorLotes(f, Fellenius), 1.928, 0.01);
+    EXPECT_NEAR(FactorPorLotes(f, Bishop), 2.080, 0.01);
+}
+
+TEST(Clasicos, DuncanWright2005EstratosAlternados)
+{
+    const char* f = "duncan_wright_2005_fig14_5.cod";
+    CercaRelativo(FactorPorLotes(f, Bishop), 2.549, DosPorCiento, "Bishop");
+    CercaRelativo(FactorPorLotes(f, Janbu), 2.56, CuatroPorCiento, "referencia del libro");
+}
+
+TEST(Clasicos, UsaceF5FinalDeConstruccion)
+{
+    const char* f = "usace_em1110_2_1902_f5.cod";
+    CercaRelativo(FactorPorLotes(f, Bishop), 1.332, DosPorCiento, "Bishop");
+    CercaRelativo(FactorPorLotes(f, Janbu), 1.345, CuatroPorCiento, "Janbu corregido");
+}
+
+// Bloque sobre un plano con grieta llena de agua: en un plano Fellenius y Janbu coinciden con
+// la solución cerrada del bloque.
+TEST(Clasicos, Priest1993BloqueConGrieta)
+{
+    const char* f = "priest_1993_bloque_grieta.cod";
+    EXPECT_NEAR(FactorPorLotes(f, Janbu), 1.049, 0.005);
+    EXPECT_NEAR(FactorPorLotes(f, Fellenius), 1.049, DosPorCiento * 1.049);
+}
+
+// Carga en franja sobre suelo sin peso: mecanismo recta-arco-recta.
+TEST(Clasicos, ChenShao1988CargaEnCorona)
+{
+    EXPECT_NEAR(FactorPorLotes("chen_shao_1988_carga_en_corona.cod", Janbu), 1.0, 0.06);
+}
+
+// Referencia independiente: la masa del círculo del caso 1 de Fredlund y Krahn integrada en
+// franjas de 1 mm (no las dovelas del programa), con el nivel freático y kh del archivo.
+//
+//        ______ (54.864, 18.288)     centro (18.288, 27.432), R = 24.384
+//   ____/ talud 2:1                  c = 2.9308, φ = 20°, γ = 1.9231
+//  (0, 6.096)
+struct Referencia {
+    double fellenius = 0.0;
+    double bishop = 0.0;
+};
+
+double Interpolar(const double (*puntos)[2], int n, double x)
+{
+    for (int i = 0; i + 1 < n; ++i) {
+        const double x1 = puntos[i][0], x2 = puntos[i + 1][0];
+        if (x <= x1 && x >= x2)
+            return puntos[i][1] + (puntos[i + 1][1] - puntos[i][1]) * (x - x1) / (x2 - x1);
+    }
+    return puntos[n - 1][1];
+}
+
+Referencia Integrar(double kh, bool conFreatico)
+{
+    const double talud[4][2] = {{54.864, 18.288}, {36.576, 18.288}, {12.192, 6.096}, {0, 6.096}};
+    const double freatico[4][2] = {{54.864, 15.24}, {36.576, 12.5}, {12.192, 6.096}, {0, 6.096}};
+    const double xo = 18.288, yo = 27.432, R = 24.384, c = 2.9308, g = 1.9231;
+    const double tf = std::tan(20.0 * std::atan(1.0) / 45.0);
+    const double x1 = 40.8926, x2 = 6.4832;
+    const int n = 40000;
+    const double dx = (x1 - x2) / n;
+    auto franja = [&](int i, double& W, double& sa, double& ca, double& u, double& ym) {
+        const double x = x2 + (i + 0.5) * dx;
+        const double yc = yo - std::sqrt(R * R - (x - xo) * (x - xo));
+        const double yt = Interpolar(talud, 4, x);
+        W = g * (yt - yc) * dx;
+        sa = (x - xo) / R;
+        ca = std::sqrt(1.0 - sa * sa);
+        u = conFreatico ? std::max(0.0, Interpolar(freatico, 4, x) - yc) : 0.0;
+        ym = 0.5 * (yt + yc);
+    };
+    Referencia r;
+    double resiste = 0.0, motor = 0.0;
+    for (int i = 0; i < n; ++i) {
+        double W, sa, ca, u, ym;
+        franja(i, W, sa, ca, u, ym);
+        const double l = dx / ca;
+        resiste += (W * ca - kh * W * sa - u * l) * tf + c * l;
+        motor += W * R * sa + kh * W * (yo - ym);
+    }
+    r.fellenius = R * resiste / motor;
+    double F = 1.5;
+    for (int pasada = 0; pasada < 100; ++pasada) {
+        resiste = 0.0;
+        for (int i = 0; i < n; ++i) {
+            double W, sa, ca, u, ym;
+            franja(i, W, sa, ca, u, ym);
+            const double l = dx / ca;
+            const double N = (W + (u * tf - c) * dx * (sa / ca) / F) / (ca + sa * tf / F);
+            resiste += (N - u * l) * tf + c * l;
+        }
+        const double nuevo = R * resiste / motor;
+        if (std::fabs(nuevo - F) < 1e-6) break;
+        F = nuevo;
+    }
+    r.bishop = F;
+    return r;
+}
+
+TEST(Clasicos, CirculoConNivelFreaticoContraIntegracion)
+{
+    const Referencia r = Integrar(0.0, true);
+    const char* f = "fredlund_krahn_1977_caso1_freatico.cod";
+    EXPECT_NEAR(FactorPorLotes(f, Fellenius), r.fellenius, 0.005 * r.fellenius);
+    EXPECT_NEAR(FactorPorLotes(f, Bishop), r.bishop, 0.005 * r.bishop);
+    // Janbu generalizado, como en el caso seco, cerca de Bishop.
+    CercaRelativo(FactorPorLotes(f, Janbu), r.bishop, CuatroPorCiento, "Janbu");
+    // El agua baja el factor respecto del caso seco.
+    EXPECT_LT(r.bishop, 2.0);
+}
+
+TEST(Clasicos, CirculoConSismoHorizontalContraIntegracion)
+{
+    const Referencia r = Integrar(0.15, false);
+    const char* f = "fredlund_krahn_1977_caso1_sismo.cod";
+    EXPECT_NEAR(FactorPorLotes(f, Fellenius), r.fellenius, 0.005 * r.fellenius);
+    EXPECT_NEAR(FactorPorLotes(f, Bishop), r.bishop, 0.005 * r.bishop);
+    CercaRelativo(FactorPorLotes(f, Janbu), r.bishop, CuatroPorCiento, "Janbu");
+}
+
+} // namespace
+} // namespace vertana

@@ -1,0 +1,120 @@
+#include "ui/form17.h"
+
+#include "model/textos.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace vertana {
+namespace {
+
+// Cuatro bordes (tres dovelas), dos bordes interiores, dos pasadas en la historia.
+struct Datos {
+    Proyecto p;
+    Tabla<double> angulos{2};
+    InteraccionGuionada ui;
+    Datos()
+    {
+        ReiniciarProyecto(p);
+        p.NumeroPuntosDovelas = 4;
+        p.ValoresDeHt.Redimensionar(5);
+        p.ValoresDeHt(1) = 1.0 / 3.0;
+        p.ValoresDeHt(2) = 2.0;
+        p.ValoresDeHt(3) = 0.0;
+        p.NumeroIteraciones = 3;
+        p.HistoriaFS.Redimensionar(100);
+        p.HistoriaFS(2) = 1.23456;
+        p.HistoriaFS(3) = 1.3;
+        angulos(1) = 0.5;
+        angulos(2) = -0.123456;
+    }
+};
+
+TEST(Form17, SiEsLaSolucionSeAceptaSinEditar)
+{
+    Datos d;
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, true);
+    Form17 f(d.p, d.angulos, d.ui);
+    EXPECT_FALSE(f.Activar());
+    EXPECT_TRUE(d.p.SolucionAceptada);
+    EXPECT_EQ(f.findChild<QLineEdit*>("TextoNúmeroIteración")->text(), "3.00");
+    EXPECT_EQ(f.findChild<QLineEdit*>("TextoFsAnterior")->text(), "1.2346");
+    EXPECT_EQ(f.findChild<QLineEdit*>("TextoFsActual")->text(), "1.3000");
+    auto* lista = f.findChild<QTreeWidget*>("ListaValoresDEht");
+    ASSERT_EQ(lista->topLevelItemCount(), 3);
+    EXPECT_EQ(lista->headerItem()->text(2), "  ht (m)");
+    EXPECT_EQ(lista->topLevelItem(0)->text(1), "0.5000");
+    EXPECT_EQ(lista->topLevelItem(0)->text(2), "0.33");
+    EXPECT_EQ(lista->topLevelItem(1)->text(1), "-0.1235");
+    EXPECT_TRUE(d.ui.Cumplido());
+}
+
+TEST(Form17, SalirDelCalculo)
+{
+    Datos d;
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, true);
+    Form17 f(d.p, d.angulos, d.ui);
+    EXPECT_FALSE(f.Activar());
+    EXPECT_TRUE(d.p.SalirDelCalculo);
+    EXPECT_FALSE(d.p.SolucionAceptada);
+}
+
+TEST(Form17, EditarHtYAceptar)
+{
+    Datos d;
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
+    Form17 f(d.p, d.angulos, d.ui);
+    ASSERT_TRUE(f.Activar());
+    auto* lista = f.findChild<QTreeWidget*>("ListaValoresDEht");
+    auto* nuevo = f.findChild<QLineEdit*>("TextoNuevoValorDeht");
+    auto* modificar = f.findChild<QPushButton*>("Modificar");
+    EXPECT_EQ(modificar->text(), "Modificar  Agregar");
+
+    nuevo->setText("uno");
+    lista->setCurrentItem(lista->topLevelItem(1));
+    modificar->click();
+    EXPECT_EQ(d.ui.Mensajes().back(), textos::DebeIntroducirNumeroHt);
+
+    // ht = 0 en los bordes 2 y 3: se advierte y el diálogo sigue abierto.
+    nuevo->setText("0");
+    modificar->click();
+    EXPECT_EQ(lista->topLevelItem(1)->text(3), "0.00");
+    f.findChild<QPushButton*>("BotónAceptar")->click();
+    EXPECT_EQ(d.ui.Mensajes().back(), textos::HtIncorrectos);
+    EXPECT_EQ(d.ui.Eventos().back().titulo, textos::TituloValoresDeHt);
+    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 2.0);
+
+    nuevo->setText("1.456");
+    modificar->click();
+    EXPECT_EQ(lista->topLevelItem(1)->text(3), "1.46");
+    f.findChild<QPushButton*>("BotónAceptar")->click();
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 1.46);
+    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(1), 0.33); // los valores de la lista, redondeados
+}
+
+TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
+{
+    Datos d;
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false)
+        .EsperarPregunta(textos::PreguntaUsarNuevosHt, true)
+        .EsperarPregunta(textos::PreguntaUsarNuevosHt, false);
+    Form17 f(d.p, d.angulos, d.ui);
+    ASSERT_TRUE(f.Activar());
+    f.open();
+    f.findChild<QPushButton*>("BotónSalir")->click(); // Sí: sigue abierto
+    EXPECT_TRUE(f.isVisible());
+    f.findChild<QPushButton*>("BotónSalir")->click(); // No: se cierra sin cambiar ht
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.result(), QDialog::Rejected);
+    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 2.0);
+    EXPECT_TRUE(d.ui.Cumplido());
+}
+
+} // namespace
+} // namespace vertana
