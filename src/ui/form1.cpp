@@ -6,6 +6,9 @@
 #include "model/error.h"
 #include "model/interaccion.h"
 #include "model/numeros.h"
+#include "methods/bishop.h"
+#include "methods/fellenius.h"
+#include "methods/janbu.h"
 #include "model/textos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
@@ -136,9 +139,12 @@ void Form1::CrearMenus()
     QMenu* calcular = submenu(archivo, "ArchivoCalcular", m::Calcular);
     QMenu* suelos = submenu(calcular, "CálculoEnSuelos", m::CalculoEnSuelos);
     agregar(suelos, "ProcesoIterativoEnSuelos", m::ProcesoIterativoEnSuelos);
-    agregar(suelos, "MétodoBishop", m::Bishop);
-    agregar(suelos, "MétodoFellenius", m::Fellenius);
-    agregar(suelos, "MétodoJanbu", m::Janbu);
+    agregar(suelos, "MétodoBishop", m::Bishop,
+            [this] { MetodoBishop(proyecto_, estado_, interaccion_); });
+    agregar(suelos, "MétodoFellenius", m::Fellenius,
+            [this] { MetodoFellenius(proyecto_, estado_, interaccion_); });
+    agregar(suelos, "MétodoJanbu", m::Janbu,
+            [this] { MetodoJanbu(proyecto_, estado_, interaccion_); });
     QMenu* rocas = submenu(calcular, "CálculoEnRocas", m::CalculoEnRocas);
     agregar(rocas, "ProcesoIterativoEnRocas", m::ProcesoIterativoEnRocas);
     agregar(rocas, "MétodoJanbuEnRocas", m::JanbuEnRocas);

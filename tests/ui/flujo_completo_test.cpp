@@ -150,3 +150,38 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
 
 } // namespace
 } // namespace vertana
+
+namespace vertana {
+namespace {
+
+// Se abre el ejemplo del talud homogéneo (caso 1 de Fredlund y Krahn, 1977, con 30 dovelas) y se
+// calcula por Bishop desde el menú: el factor de seguridad queda a menos del 2 % del publicado
+// (2.080) y una segunda orden pregunta si se desea recalcular. La dovela de la corona, delgada y
+// con la base muy inclinada, da una fuerza normal negativa por la cohesión: se pregunta una vez
+// si se sigue.
+TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
+{
+    ventana.ElegirArchivoAbrir = [] {
+        return std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod";
+    };
+    Menu("MenúArchivoAbrir");
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    Menu("MétodoBishop");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(UltimoMensaje(), textos::FinBishop);
+    ASSERT_TRUE(p.HayResultados);
+    ASSERT_GE(p.NumeroIteraciones, 1);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 2.080, 0.02 * 2.080);
+
+    // Otra vez: ya hay resultados; No deja los anteriores.
+    const double anterior = p.HistoriaFS(p.NumeroIteraciones);
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaRecalcular, false);
+    Menu("MétodoBishop");
+    EXPECT_TRUE(ui.Cumplido());
+    EXPECT_EQ(p.HistoriaFS(p.NumeroIteraciones), anterior);
+}
+
+} // namespace
+} // namespace vertana

@@ -60,13 +60,14 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
         EXPECT_EQ(Hijo<QAction>(nombre)->text().toStdString(), texto) << nombre;
 
     for (const char* nombre :
-         {"MétodoBishop", "MenúArchivoImprimir", "GráficoGeometría", "ResultadosCálculoSuelos"})
+         {"MenúArchivoImprimir", "GráficoGeometría", "ResultadosCálculoSuelos"})
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     for (const char* nombre :
          {"ArchivoNuevo", "MenúArchivoAbrir", "MenúArchivoGuardar", "MenúArchivoSalir",
           "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido",
           "MenúInformación", "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
-          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales"})
+          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales",
+          "MétodoBishop", "MétodoFellenius", "MétodoJanbu"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");
