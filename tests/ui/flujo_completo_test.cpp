@@ -185,3 +185,28 @@ TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
 
 } // namespace
 } // namespace vertana
+
+namespace vertana {
+namespace {
+
+// Janbu desde el menú sobre el ejemplo estratificado (nivel freático, superficie compuesta y
+// carga): Form17 se abre en cada pasada de la segunda etapa y el cálculo termina con sus
+// resultados y los valores de ht.
+TEST_F(FlujoCompleto, CalcularJanbuDesdeElMenuAbreForm17)
+{
+    ventana.ElegirArchivoAbrir = [] {
+        return std::string(VERTANA_EJEMPLOS) + "/talud_estratificado_janbu.cod";
+    };
+    Menu("MenúArchivoAbrir");
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    Menu("MétodoJanbu");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(UltimoMensaje(), textos::FinJanbu);
+    EXPECT_TRUE(p.HayResultados);
+    EXPECT_TRUE(p.HayValoresDeHt);
+    EXPECT_GE(ui.VecesForm17(), 1);
+    EXPECT_EQ(p.ValoresDeHt.Tamano() >= p.NumeroPuntosDovelas - 1, true);
+}
+
+} // namespace
+} // namespace vertana
