@@ -12,6 +12,8 @@
 namespace vertana {
 
 struct Proyecto;
+struct EstadoCalculo;
+struct EsfuerzosDelChequeo;
 
 class Interaccion {
 public:
@@ -24,6 +26,17 @@ public:
     // Diálogo modal de los parámetros de cálculo, abierto por un cálculo para que la persona
     // corrija el radio del círculo; vuelve cuando se cierra. Por omisión no hace nada.
     virtual void ParametrosDeCalculo(Proyecto& p);
+
+    // form9, tras cada paso de Newton del método variacional: deja en SolucionAceptada y
+    // SalirDelCalculo lo que eligió la persona. Por omisión ninguna de las dos (las dos en
+    // falso), de modo que la iteración sigue hasta la convergencia automática.
+    virtual void ResultadosDeLasIteraciones(Proyecto& p);
+    // Form13, tras un chequeo de esfuerzos fallido: puede dejar SigmasUsuario y
+    // SigmasModificados. Por omisión no se escribe nada y SigmasModificados no cambia.
+    virtual void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos);
+    // Form18, desde el cálculo de parámetros instantáneos dados por pantalla: puede reescribir
+    // c, φ, tan φ y u de cada dovela. Por omisión nada cambia.
+    virtual void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado);
 };
 
 // Lo que pasó por una interacción, en orden.
@@ -46,14 +59,26 @@ public:
     // Lo que hace la persona cuando se abre el diálogo de parámetros de cálculo (por ejemplo,
     // corregir el radio). Sin acción el diálogo se cierra sin cambios.
     void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
+    // Lo que hace la persona en form9, Form13 y Form18. Sin acción, lo mismo que por lotes.
+    void AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion);
+    void AlAbrirChequeoDeEsfuerzos(
+        std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion);
+    void AlAbrirCambioDeParametros(std::function<void(Proyecto&, EstadoCalculo&)> accion);
 
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     void ParametrosDeCalculo(Proyecto& p) override;
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     // Veces que se abrió el diálogo de parámetros de cálculo.
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
+    // Veces que se abrieron form9, Form13 y Form18.
+    int VecesResultadosDeLasIteraciones() const { return vecesIteraciones_; }
+    int VecesChequeoDeEsfuerzos() const { return vecesChequeo_; }
+    int VecesCambioDeParametros() const { return vecesCambio_; }
     std::vector<std::string> Mensajes() const;
     std::vector<std::string> Preguntas() const;
     // Errores del guion: preguntas no previstas o con otro texto.
@@ -73,6 +98,12 @@ private:
     std::vector<std::string> errores_;
     std::function<void(Proyecto&)> accionParametros_;
     int vecesParametros_ = 0;
+    std::function<void(Proyecto&)> accionIteraciones_;
+    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accionChequeo_;
+    std::function<void(Proyecto&, EstadoCalculo&)> accionCambio_;
+    int vecesIteraciones_ = 0;
+    int vecesChequeo_ = 0;
+    int vecesCambio_ = 0;
 };
 
 // Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
@@ -90,6 +121,11 @@ public:
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Por lotes no hay diálogo: se anota que se habría abierto y el proyecto no cambia.
     void ParametrosDeCalculo(Proyecto& p) override;
+    // Por lotes form9, Form13 y Form18 se anotan y se comportan como en la clase base: la
+    // iteración sigue hasta la convergencia, no hay sigmas escritos ni parámetros cambiados.
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     int VecesParametrosDeCalculo() const { return vecesParametros_; }

@@ -1,7 +1,10 @@
 #include "ui/interaccion_qt.h"
 
 #include "model/textos.h"
+#include "ui/form13.h"
+#include "ui/form18.h"
 #include "ui/form2.h"
+#include "ui/form9.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -40,6 +43,24 @@ bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo
 void InteraccionQt::ParametrosDeCalculo(Proyecto& p)
 {
     Form2 dialogo(p, *this, Padre(padre_));
+    dialogo.exec();
+}
+
+void InteraccionQt::ResultadosDeLasIteraciones(Proyecto& p)
+{
+    Form9 dialogo(p, *this, Padre(padre_));
+    dialogo.exec();
+}
+
+void InteraccionQt::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+{
+    Form13 dialogo(p, *this, esfuerzos, Padre(padre_));
+    dialogo.exec();
+}
+
+void InteraccionQt::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+{
+    Form18 dialogo(p, estado, *this, Padre(padre_));
     dialogo.exec();
 }
 

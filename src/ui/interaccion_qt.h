@@ -15,6 +15,10 @@ public:
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Abre Form2 para que la persona corrija los parámetros (el radio del círculo).
     void ParametrosDeCalculo(Proyecto& p) override;
+    // Abren form9, Form13 y Form18, modales; vuelven cuando el diálogo se oculta.
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
 private:
     QWidget* padre_;
