@@ -7,6 +7,7 @@
 
 #include "model/textos.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -26,7 +27,11 @@ struct EsfuerzosDelChequeo {
     std::vector<double> Actual;   // ton/m2
     std::vector<double> Minimo;   // ton/m2
 
-    std::size_t NumeroDovelas() const { return Actual.size(); }
+    // Dovelas con sus tres valores (si las tablas no coinciden, las comunes).
+    std::size_t NumeroDovelas() const
+    {
+        return std::min({Anterior.size(), Actual.size(), Minimo.size()});
+    }
 };
 
 // Esfuerzos escritos en el diálogo y su lugar en SigmasUsuario: en suelos y en rocas con

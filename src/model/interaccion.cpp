@@ -1,6 +1,5 @@
 #include "model/interaccion.h"
 
-#include "geometry/estado_calculo.h"
 #include "methods/comprobacion_esfuerzos.h"
 #include "model/proyecto.h"
 #include "model/textos.h"
