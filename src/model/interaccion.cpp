@@ -1,5 +1,7 @@
 #include "model/interaccion.h"
 
+#include "methods/comprobacion_esfuerzos.h"
+#include "model/proyecto.h"
 #include "model/textos.h"
 
 namespace vertana {
@@ -27,6 +29,75 @@ void InteraccionLote::IteracionJanbu(Proyecto&, const Tabla<double>&)
 {
     ++vecesForm17_;
     eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm17, {}, false});
+}
+
+void Interaccion::ResultadosDeLasIteraciones(Proyecto& p)
+{
+    p.SolucionAceptada = false;
+    p.SalirDelCalculo = false;
+}
+
+void Interaccion::ChequeoDeEsfuerzos(Proyecto&, const EsfuerzosDelChequeo&) {}
+
+void Interaccion::CambioDeParametrosDeResistencia(Proyecto&, EstadoCalculo&) {}
+
+void InteraccionGuionada::AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion)
+{
+    accionIteraciones_ = std::move(accion);
+}
+
+void InteraccionGuionada::AlAbrirChequeoDeEsfuerzos(
+    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion)
+{
+    accionChequeo_ = std::move(accion);
+}
+
+void InteraccionGuionada::AlAbrirCambioDeParametros(
+    std::function<void(Proyecto&, EstadoCalculo&)> accion)
+{
+    accionCambio_ = std::move(accion);
+}
+
+void InteraccionGuionada::ResultadosDeLasIteraciones(Proyecto& p)
+{
+    ++vecesIteraciones_;
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm9, {}, false});
+    Interaccion::ResultadosDeLasIteraciones(p); // el diálogo parte de las dos banderas en falso
+    if (accionIteraciones_) accionIteraciones_(p);
+}
+
+void InteraccionGuionada::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+{
+    ++vecesChequeo_;
+    eventos_.push_back(
+        {EventoInteraccion::Tipo::Dialogo, TituloDelChequeo(esfuerzos.Material), {}, false});
+    if (accionChequeo_) accionChequeo_(p, esfuerzos);
+}
+
+void InteraccionGuionada::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+{
+    ++vecesCambio_;
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm18, {}, false});
+    if (accionCambio_) accionCambio_(p, estado);
+}
+
+void InteraccionLote::ResultadosDeLasIteraciones(Proyecto& p)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm9, {}, false});
+    Interaccion::ResultadosDeLasIteraciones(p);
+}
+
+void InteraccionLote::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+{
+    eventos_.push_back(
+        {EventoInteraccion::Tipo::Dialogo, TituloDelChequeo(esfuerzos.Material), {}, false});
+    Interaccion::ChequeoDeEsfuerzos(p, esfuerzos);
+}
+
+void InteraccionLote::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm18, {}, false});
+    Interaccion::CambioDeParametrosDeResistencia(p, estado);
 }
 
 void InteraccionGuionada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)

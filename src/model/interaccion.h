@@ -14,6 +14,8 @@
 namespace vertana {
 
 struct Proyecto;
+struct EstadoCalculo;
+struct EsfuerzosDelChequeo;
 
 class Interaccion {
 public:
@@ -31,6 +33,17 @@ public:
     // (radianes); puede escribir ValoresDeHt, SolucionAceptada y SalirDelCalculo. Por omisión no
     // hace nada: la iteración sigue hasta converger sola con los mismos ht.
     virtual void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje);
+
+    // form9, tras cada paso de Newton del método variacional: deja en SolucionAceptada y
+    // SalirDelCalculo lo que eligió la persona. Por omisión ninguna de las dos (las dos en
+    // falso), de modo que la iteración sigue hasta la convergencia automática.
+    virtual void ResultadosDeLasIteraciones(Proyecto& p);
+    // Form13, tras un chequeo de esfuerzos fallido: puede dejar SigmasUsuario y
+    // SigmasModificados. Por omisión no se escribe nada y SigmasModificados no cambia.
+    virtual void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos);
+    // Form18, desde el cálculo de parámetros instantáneos dados por pantalla: puede reescribir
+    // c, φ, tan φ y u de cada dovela. Por omisión nada cambia.
+    virtual void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado);
 };
 
 // Lo que pasó por una interacción, en orden.
@@ -53,6 +66,11 @@ public:
     // Lo que hace la persona cuando se abre el diálogo de parámetros de cálculo (por ejemplo,
     // corregir el radio). Sin acción el diálogo se cierra sin cambios.
     void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
+    // Lo que hace la persona en form9, Form13 y Form18. Sin acción, lo mismo que por lotes.
+    void AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion);
+    void AlAbrirChequeoDeEsfuerzos(
+        std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion);
+    void AlAbrirCambioDeParametros(std::function<void(Proyecto&, EstadoCalculo&)> accion);
 
     // Lo que hace la persona en las próximas aperturas de Form17, una acción por apertura y en
     // orden; agotadas, el diálogo se cierra sin cambios.
@@ -63,12 +81,19 @@ public:
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     void ParametrosDeCalculo(Proyecto& p) override;
     void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     // Veces que se abrió el diálogo de parámetros de cálculo.
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
     // Veces que se abrió Form17.
     int VecesForm17() const { return vecesForm17_; }
+    // Veces que se abrieron form9, Form13 y Form18.
+    int VecesResultadosDeLasIteraciones() const { return vecesIteraciones_; }
+    int VecesChequeoDeEsfuerzos() const { return vecesChequeo_; }
+    int VecesCambioDeParametros() const { return vecesCambio_; }
     std::vector<std::string> Mensajes() const;
     std::vector<std::string> Preguntas() const;
     // Errores del guion: preguntas no previstas o con otro texto.
@@ -90,6 +115,12 @@ private:
     int vecesParametros_ = 0;
     std::deque<AccionForm17> accionesForm17_;
     int vecesForm17_ = 0;
+    std::function<void(Proyecto&)> accionIteraciones_;
+    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accionChequeo_;
+    std::function<void(Proyecto&, EstadoCalculo&)> accionCambio_;
+    int vecesIteraciones_ = 0;
+    int vecesChequeo_ = 0;
+    int vecesCambio_ = 0;
 };
 
 // Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
@@ -109,6 +140,11 @@ public:
     void ParametrosDeCalculo(Proyecto& p) override;
     // Form17 por lotes: se anota la apertura y la iteración sigue hasta converger sola.
     void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
+    // Por lotes form9, Form13 y Form18 se anotan y se comportan como en la clase base: la
+    // iteración sigue hasta la convergencia, no hay sigmas escritos ni parámetros cambiados.
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     int VecesParametrosDeCalculo() const { return vecesParametros_; }

@@ -12,6 +12,8 @@
 #include "model/textos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
+#include "ui/form18.h"
+#include "ui/form19.h"
 #include "ui/form2.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
@@ -394,6 +396,14 @@ void Form1::ConectarDialogosDeDatos()
     });
     ConectarDialogo("CargasPuntuales", nullptr, [this] {
         Form8 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("CambioParámetrosResistenciaPresiónPoros", CondicionCambioParametros, [this] {
+        Form18 dialogo(proyecto_, estado_, interaccion_, this);
+        dialogo.exec();
+    });
+    ConectarDialogo("PresionesDePorosEquilibrioLímite", CondicionPresionesDePoros, [this] {
+        Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
 }

@@ -1,8 +1,11 @@
 #include "ui/interaccion_qt.h"
 
 #include "model/textos.h"
+#include "ui/form13.h"
+#include "ui/form18.h"
 #include "ui/form2.h"
 #include "ui/form17.h"
+#include "ui/form9.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -47,6 +50,24 @@ void InteraccionQt::ParametrosDeCalculo(Proyecto& p)
 void InteraccionQt::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
 {
     Form17::Mostrar(p, anguloLineaEmpuje, *this, Padre(padre_));
+}
+
+void InteraccionQt::ResultadosDeLasIteraciones(Proyecto& p)
+{
+    Form9 dialogo(p, *this, Padre(padre_));
+    dialogo.exec();
+}
+
+void InteraccionQt::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+{
+    Form13 dialogo(p, *this, esfuerzos, Padre(padre_));
+    dialogo.exec();
+}
+
+void InteraccionQt::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+{
+    Form18 dialogo(p, estado, *this, Padre(padre_));
+    dialogo.exec();
 }
 
 } // namespace vertana

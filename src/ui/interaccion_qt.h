@@ -17,6 +17,10 @@ public:
     void ParametrosDeCalculo(Proyecto& p) override;
     // Form17 de Janbu, modal.
     void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
+    // Abren form9, Form13 y Form18, modales; vuelven cuando el diálogo se oculta.
+    void ResultadosDeLasIteraciones(Proyecto& p) override;
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
+    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
 private:
     QWidget* padre_;

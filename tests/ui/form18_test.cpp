@@ -1,0 +1,115 @@
+#include "ayuda_dialogos.h"
+#include "model/textos.h"
+#include "ui/form18.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace vertana {
+namespace {
+
+using namespace prueba;
+
+constexpr char Lista[] = "CambioPresiónPorosParámetrosResistencia";
+
+// Tres dovelas (cuatro bordes) con parámetros dados por pantalla.
+Proyecto ProyectoDeTresDovelas()
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    p.NumeroPuntosDovelas = 4;
+    p.DefinicionParametrosInstantaneos = 3;
+    p.CohesionDovela.Redimensionar(3);
+    p.FriccionDovela.Redimensionar(3);
+    p.PresionPorosDovela.Redimensionar(3);
+    for (int i = 1; i <= 3; ++i) {
+        p.CohesionDovela(i) = 1.0 * i;
+        p.FriccionDovela(i) = 30.0;
+        p.PresionPorosDovela(i) = 0.5 * i;
+    }
+    return p;
+}
+
+TEST(Form18, ListaModificarYAceptarReescribenLasDovelas)
+{
+    Proyecto p = ProyectoDeTresDovelas();
+    EstadoCalculo estado;
+    InteraccionGuionada ui;
+    Form18 dialogo(p, estado, ui);
+    Mostrar(dialogo);
+    EXPECT_EQ(dialogo.windowTitle().toStdString(), textos::TituloForm18);
+    EXPECT_EQ(Filas(dialogo, Lista), 3);
+    EXPECT_EQ(Fila(dialogo, Lista, 1), (std::vector<std::string>{"2", "2.00", "30.00", "1.00"}));
+    // Sin parámetros calculados las tablas se ajustan al número de dovelas.
+    EXPECT_EQ(estado.Dovelas.TangenteFriccionDovela.Tamano(), 3);
+
+    PulsarFila(dialogo, Lista, 1);
+    EXPECT_EQ(Leer(dialogo, "TextoCambioCohesión"), "2.00");
+    EXPECT_EQ(Leer(dialogo, "TextoCambioFricción"), "30.00");
+    EXPECT_EQ(Leer(dialogo, "TextoCambioPresiónPoros"), "1.00");
+
+    // Las tres comprobaciones, en su orden.
+    Escribir(dialogo, "TextoCambioCohesión", "x");
+    Escribir(dialogo, "TextoCambioFricción", "y");
+    Pulsar(dialogo, "BotónModificar");
+    EXPECT_EQ(UltimoMensaje(ui).texto, textos::CohesionNoNumerica);
+    Escribir(dialogo, "TextoCambioCohesión", "4.5");
+    Pulsar(dialogo, "BotónModificar");
+    EXPECT_EQ(UltimoMensaje(ui).texto, textos::FriccionNoNumerica);
+    Escribir(dialogo, "TextoCambioFricción", "45");
+    Escribir(dialogo, "TextoCambioPresiónPoros", "");
+    Pulsar(dialogo, "BotónModificar");
+    EXPECT_EQ(UltimoMensaje(ui).texto, textos::PresionPorosNoNumerica);
+    EXPECT_FALSE(dialogo.Modificado());
+    Escribir(dialogo, "TextoCambioPresiónPoros", "2.125");
+    Pulsar(dialogo, "BotónModificar");
+    EXPECT_TRUE(dialogo.Modificado());
+    EXPECT_EQ(Fila(dialogo, Lista, 1), (std::vector<std::string>{"2", "4.50", "45.00", "2.13"}));
+
+    // No a la pregunta: nada cambia y el diálogo sigue abierto.
+    ui.EsperarPregunta(textos::PreguntaAceptarCambiosParametros, false);
+    Pulsar(dialogo, "BotónAceptar");
+    EXPECT_TRUE(dialogo.isVisible());
+    EXPECT_DOUBLE_EQ(p.CohesionDovela(2), 2.0);
+
+    ui.EsperarPregunta(textos::PreguntaAceptarCambiosParametros, true);
+    Pulsar(dialogo, "BotónAceptar");
+    EXPECT_FALSE(dialogo.isVisible());
+    EXPECT_DOUBLE_EQ(p.CohesionDovela(2), 4.5);
+    EXPECT_DOUBLE_EQ(p.FriccionDovela(2), 45.0);
+    EXPECT_DOUBLE_EQ(p.PresionPorosDovela(2), 2.13);
+    // tan 45° = 1 y tan 30° = 1/√3.
+    EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(2), 1.0, 1e-12);
+    EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(1), 1.0 / std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(3), 1.0 / std::sqrt(3.0), 1e-12);
+    EXPECT_DOUBLE_EQ(p.CohesionDovela(3), 3.0);
+    EXPECT_FALSE(p.DatosGuardados);
+    EXPECT_TRUE(ui.Cumplido());
+}
+
+TEST(Form18, CancelarYParametrosSinDefinir)
+{
+    Proyecto p = ProyectoDeTresDovelas();
+    p.DefinicionParametrosInstantaneos = 0;
+    EstadoCalculo estado;
+    InteraccionGuionada ui;
+    Form18 dialogo(p, estado, ui);
+    Mostrar(dialogo);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(UltimoMensaje(ui).texto, textos::SeleccioneParametrosInstantaneos);
+    EXPECT_EQ(UltimoMensaje(ui).titulo, textos::TituloParametrosInstantaneos);
+    EXPECT_EQ(Fila(dialogo, Lista, 0), (std::vector<std::string>{"1", "", "", ""}));
+
+    ui.EsperarPregunta(textos::PreguntaNoCambiarParametros, true);
+    Pulsar(dialogo, "BotónCancelar");
+    EXPECT_TRUE(dialogo.isVisible()); // Sí: sigue abierto
+    ui.EsperarPregunta(textos::PreguntaNoCambiarParametros, false);
+    Pulsar(dialogo, "BotónCancelar");
+    EXPECT_FALSE(dialogo.isVisible());
+    EXPECT_TRUE(ui.Cumplido());
+    EXPECT_DOUBLE_EQ(p.CohesionDovela(1), 1.0);
+}
+
+} // namespace
+} // namespace vertana
