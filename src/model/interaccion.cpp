@@ -8,6 +8,10 @@ void Interaccion::ParametrosDeCalculo(Proyecto&) {}
 
 void Interaccion::IteracionJanbu(Proyecto&, const Tabla<double>&) {}
 
+void Interaccion::ResultadoIteracionVariacional(Proyecto&) {}
+
+void Interaccion::ComprobacionEsfuerzos(Proyecto&) {}
+
 void InteraccionGuionada::AlAbrirForm17(AccionForm17 accion)
 {
     accionesForm17_.push_back(std::move(accion));

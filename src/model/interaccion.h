@@ -31,6 +31,15 @@ public:
     // (radianes); puede escribir ValoresDeHt, SolucionAceptada y SalirDelCalculo. Por omisión no
     // hace nada: la iteración sigue hasta converger sola con los mismos ht.
     virtual void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje);
+    // form9 del método variacional, abierto tras cada paso de Newton. Lee NumeroIteraciones, la
+    // historia (HistoriaMu1Mu2, HistoriaInversaMu2, HistoriaFS) y las tres sumas; puede escribir
+    // SolucionAceptada o SalirDelCalculo. Por omisión no hace nada: la iteración sigue hasta que
+    // las sumas lleguen solas a la tolerancia.
+    virtual void ResultadoIteracionVariacional(Proyecto& p);
+    // Form13, abierto cuando un paso de Newton deja una dovela sin resistencia de Mohr-Coulomb.
+    // Lee DovelaSinChequeo, SigmaMinimoDovela y HistoriaEsfuerzosNormales; puede escribir
+    // SigmasUsuario y SigmasModificados para el cálculo siguiente. Por omisión no hace nada.
+    virtual void ComprobacionEsfuerzos(Proyecto& p);
 };
 
 // Lo que pasó por una interacción, en orden.
