@@ -152,6 +152,12 @@ Equilibrio EquilibrioDeResultados(const Proyecto &p, const EstadoCalculo &e)
         r.V += Fy;
         r.M += x * b * (m * tau + sigma) - y * b * (tau - m * sigma) - x * (1.0 + kv) * peso +
                (t + y) / 2.0 * kh * peso;
+        // Cargas uniformes verticales sobre el talud (qy hacia abajo), en el centro de la dovela.
+        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+            if (!(p.CargaUniformeXo(j) <= x && x <= p.CargaUniformeXf(j))) continue;
+            r.V -= p.CargaUniformeQy(j) * b;
+            r.M -= x * p.CargaUniformeQy(j) * b;
+        }
     }
     return r;
 }
@@ -241,6 +247,24 @@ public:
     int aceptarEn = 0, salirEn = 0, vecesForm13 = 0;
     double sigmasDelUsuario = 0.0;
 };
+
+// Talud sin peso con carga en franja en la corona (Chen y Shao): φ = 0, fuera del campo del
+// método (tan φ divide en el chequeo); converge a 1.00, el valor de la plasticidad, y la masa
+// queda en equilibrio con la carga.
+TEST(Variacional, CargaEnFranjaEnEquilibrio)
+{
+    Proyecto p = LeerClasico("chen_shao_1988_carga_en_corona.cod", {8.27, 15.0, 1.5, -0.1});
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionLote ui;
+    PrepararRespuestasPorLotes(ui, false);
+    ASSERT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados);
+    EXPECT_NEAR(Factor(p), 1.0, 0.03);
+    const Equilibrio r = EquilibrioDeResultados(p, e);
+    EXPECT_NEAR(r.H, 0.0, 2e-3);
+    EXPECT_NEAR(r.V, 0.0, 2e-3);
+    EXPECT_NEAR(r.M, 0.0, 2e-2);
+}
 
 TEST(Variacional, ComprobacionesDeEntrada)
 {
