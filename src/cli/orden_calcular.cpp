@@ -6,6 +6,7 @@
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
+#include "methods/variacional.h"
 #include "model/error.h"
 #include "model/numeros.h"
 #include "model/textos.h"
@@ -20,12 +21,13 @@ namespace {
 constexpr int CodigoBishop = 2;
 constexpr int CodigoFellenius = 3;
 constexpr int CodigoJanbu = 4;
+constexpr int CodigoVariacional = MetodoVariacionalCodigo;
 constexpr char FormatoFS[] = "#0.000";
 constexpr char FormatoTabla[] = "#0.00";
 constexpr char SinResultados[] = "El cálculo terminó sin resultados.";
 constexpr char MetodoNoDisponible[] =
     "El método de cálculo del proyecto no se calcula con esta orden: use --metodo fellenius, "
-    "bishop o janbu.";
+    "bishop, janbu o variacional.";
 
 std::string NombreDelMetodo(int codigo)
 {
@@ -33,6 +35,7 @@ std::string NombreDelMetodo(int codigo)
     case CodigoBishop: return "Bishop";
     case CodigoFellenius: return "Fellenius";
     case CodigoJanbu: return "Janbu";
+    case CodigoVariacional: return "Leshchinsky y Huang (variacional)";
     default: return "Sin definir";
     }
 }
@@ -59,6 +62,7 @@ std::optional<int> CodigoDeMetodo(const std::string& nombre)
     if (nombre == "fellenius") return CodigoFellenius;
     if (nombre == "bishop") return CodigoBishop;
     if (nombre == "janbu") return CodigoJanbu;
+    if (nombre == "variacional") return CodigoVariacional;
     return std::nullopt;
 }
 
@@ -172,6 +176,8 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     case CodigoFellenius: fin = MetodoFellenius(p, e, ui); break;
     case CodigoBishop: fin = MetodoBishop(p, e, ui); break;
     case CodigoJanbu: fin = MetodoJanbu(p, e, ui); break;
+    // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
+    case CodigoVariacional: fin = ProcesoIterativoEnSuelos(p, e, ui); break;
     default: ui.Mensaje(MetodoNoDisponible); break;
     }
     const bool conResultados = fin == FinCalculo::Resultados;

@@ -1,5 +1,6 @@
-// Orden "calcular" de vertana-cli: corre Fellenius, Bishop o Janbu sobre un proyecto con
-// respuestas fijas a las preguntas y muestra el factor de seguridad y la tabla de dovelas.
+// Orden "calcular" de vertana-cli: corre Fellenius, Bishop, Janbu o el método variacional sobre
+// un proyecto con respuestas fijas a las preguntas y muestra el factor de seguridad y la tabla de
+// dovelas.
 #pragma once
 
 #include "model/interaccion.h"
@@ -23,7 +24,8 @@ struct OpcionesCalcular {
     bool desembalse = false;
 };
 
-// MetodoDeCalculo de "fellenius", "bishop" o "janbu"; nada si el nombre no es uno de ellos.
+// MetodoDeCalculo de "fellenius", "bishop", "janbu" o "variacional"; nada si el nombre no es
+// uno de ellos.
 std::optional<int> CodigoDeMetodo(const std::string& nombre);
 
 // Respuestas por lotes: desembalse rápido según la opción; repetir la preparación, recalcular,

@@ -162,10 +162,11 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     OpcionesCalcular calculo;
     std::string nombreMetodo;
     auto* calcular = app.add_subcommand(
-        "calcular", "Calcula el factor de seguridad por Fellenius, Bishop o Janbu");
+        "calcular",
+        "Calcula el factor de seguridad por Fellenius, Bishop, Janbu o el método variacional");
     calcular->add_option("archivo", calculo.archivo, "Proyecto .cod")->required();
-    calcular->add_option("--metodo", nombreMetodo, "fellenius, bishop o janbu")
-        ->check(CLI::IsMember({"fellenius", "bishop", "janbu"}));
+    calcular->add_option("--metodo", nombreMetodo, "fellenius, bishop, janbu o variacional")
+        ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
     calcular->add_flag("--json", calculo.comoJson, "Resultado en JSON");
     calcular->add_option("--guardar", calculo.guardarEn, "Guarda el proyecto con sus resultados");
     calcular->add_flag("--desembalse", calculo.desembalse,

@@ -95,6 +95,7 @@ void ReiniciarProyecto(Proyecto& p)
     p.SalirDelCalculo = false;
     p.SigmasModificados = false;
     p.SigmasUsuario.Vaciar();
+    p.HistoriaEsfuerzosNormales.Vaciar();
     p.SigmaMinimoDovela.Vaciar();
     p.DovelaSinChequeo = 0;
     p.SumaFuerzasHorizontales = 0.0;

@@ -135,6 +135,9 @@ struct Proyecto {
     Tabla<double> SigmasUsuario;
     Tabla<double> SigmaMinimoDovela;
     Entero16 DovelaSinChequeo = 0;
+    // (nodo j, iteración k) del método variacional: nodo 1 la cresta, j = i + 1 la base de la
+    // dovela i. Sólo vive durante el cálculo y para Form13; no se guarda.
+    Tabla2<double> HistoriaEsfuerzosNormales;
     double SumaFuerzasHorizontales = 0.0;
     double SumaFuerzasVerticales = 0.0;
     double SumaMomentos = 0.0;

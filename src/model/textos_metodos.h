@@ -97,4 +97,26 @@ inline constexpr char FactorNoFinito[] =
     "El factor de seguridad calculado no es un número finito. Revise la geometría de la "
     "superficie de falla y las propiedades de los estratos. No se guardaron resultados.";
 
+// Método variacional (Leshchinsky y Ching-Chuan Huang) para suelos.
+inline constexpr char FinVariacional[] =
+    "Se finalizó el cálculo de esfuerzos y factor de seguridad, por el método de Leshchinsky and "
+    "Ching-Chuan Huang para suelos.";
+inline constexpr char NoChequeaMohrCoulomb[] =
+    "No chequea la resistencia de Morh-Coulomb. Varie los valores de xc, yc, FS o del sigma "
+    "inicial";
+inline constexpr char TituloChequeoResistencia[] = "Chequeo de Resistencia";
+inline constexpr char NoChequeaLeyResistencia[] =
+    "No chequea la ley de resistencia. Varie los multiplicadores de Lagrange, el factor de "
+    "seguridad inicial o el esfuerzo incial en la cresta del talud.";
+inline constexpr char TituloParametrosInciales[] = "Parámetros inciales";
+inline constexpr char DeterminanteNulo[] = "Determinante = 0, ordene la matriz";
+inline constexpr char TituloEnCalculo[] = "En cálculo";
+inline constexpr char PocasDovelasVariacional[] =
+    "El método variacional necesita al menos 4 dovelas: la ecuación de la última dovela usa los "
+    "centros de las cuatro últimas. Aumente el número de dovelas en los parámetros de cálculo.";
+inline constexpr char HistoriaVariacionalLlena[] =
+    "Se alcanzaron 100 iteraciones sin que las sumas de fuerzas y momentos llegaran a la "
+    "tolerancia. La historia guarda hasta la iteración 100; no se guardaron resultados. Varie los "
+    "valores iniciales de xc, yc, FS o del sigma inicial.";
+
 } // namespace vertana::textos

@@ -9,6 +9,7 @@
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
+#include "methods/variacional.h"
 #include "model/textos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
@@ -140,7 +141,8 @@ void Form1::CrearMenus()
     agregar(archivo, "PresionesDePorosEquilibrioLímite", m::PresionesDePoros);
     QMenu* calcular = submenu(archivo, "ArchivoCalcular", m::Calcular);
     QMenu* suelos = submenu(calcular, "CálculoEnSuelos", m::CalculoEnSuelos);
-    agregar(suelos, "ProcesoIterativoEnSuelos", m::ProcesoIterativoEnSuelos);
+    agregar(suelos, "ProcesoIterativoEnSuelos", m::ProcesoIterativoEnSuelos,
+            [this] { ProcesoIterativoEnSuelos(proyecto_, estado_, interaccion_); });
     agregar(suelos, "MétodoBishop", m::Bishop,
             [this] { MetodoBishop(proyecto_, estado_, interaccion_); });
     agregar(suelos, "MétodoFellenius", m::Fellenius,

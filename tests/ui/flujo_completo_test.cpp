@@ -210,3 +210,33 @@ TEST_F(FlujoCompleto, CalcularJanbuDesdeElMenuAbreForm17)
 
 } // namespace
 } // namespace vertana
+
+namespace vertana {
+namespace {
+
+// El método variacional desde el menú sobre el caso 1 de Fredlund y Krahn (1977), con los valores
+// de partida que aconsejan las ayudas de Form2: form9 se muestra tras cada paso y, sin aceptar
+// ni salir, la iteración converge cerca del valor riguroso publicado (Spencer 2.073, 3 %).
+TEST_F(FlujoCompleto, CalcularVariacionalDesdeElMenuMuestraForm9)
+{
+    ventana.ElegirArchivoAbrir = [] {
+        return std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
+    };
+    Menu("MenúArchivoAbrir");
+    p.MetodoDeCalculo = 1;
+    p.MultiplicadorLagrange1 = 24;
+    p.MultiplicadorLagrange2 = 30;
+    p.FSInicial = 1.5;
+    p.EsfuerzoInicialCresta = -1;
+    int pasos = 0;
+    ui.AlAbrirResultadosDeLasIteraciones([&](Proyecto&) { ++pasos; });
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    Menu("ProcesoIterativoEnSuelos");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    ASSERT_TRUE(p.HayResultados);
+    EXPECT_GE(pasos, 1);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 2.073, 0.03 * 2.073);
+}
+
+} // namespace
+} // namespace vertana

@@ -1,0 +1,214 @@
+#include "methods/variacional.h"
+
+#include "methods/comprobacion_esfuerzos.h"
+
+#include "geometry/preparacion.h"
+#include "methods/variacional_sistema.h"
+#include "model/textos.h"
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace vertana {
+
+namespace {
+
+constexpr int MetodoBishopCodigo = 2, MetodoFelleniusCodigo = 3, MetodoJanbuCodigo = 4;
+
+std::size_t Ind(int i)
+{
+    return static_cast<std::size_t>(i);
+}
+
+// Primer nodo j (2..nd+1) cuya dovela j − 1 tiene resistencia de Mohr-Coulomb negativa:
+// σ − u < −c/tan φ (la igualdad pasa). 0 si todas pasan.
+int NodoSinChequeo(const DatosVariacional &datos, const std::vector<double> &sigma)
+{
+    for (int i = 1; i <= datos.Dovelas(); ++i) {
+        const DovelaVariacional &d = datos(i);
+        if (sigma[Ind(i - 1)] - d.u < -d.c / d.T) return i + 1;
+    }
+    return 0;
+}
+
+// Fila k de la historia: xc, yc, F y los esfuerzos de los nodos (el 1 es la cresta).
+void AnotarIteracion(Proyecto &p, const DatosVariacional &datos, int k,
+                     const std::vector<double> &z)
+{
+    p.HistoriaMu1Mu2(k) = z[0];
+    p.HistoriaInversaMu2(k) = z[1];
+    p.HistoriaFS(k) = z[2];
+    p.NumeroIteraciones = static_cast<Entero16>(k);
+    p.HistoriaEsfuerzosNormales(1, k) = datos.sigmaCresta;
+    for (int i = 1; i <= datos.Dovelas(); ++i)
+        p.HistoriaEsfuerzosNormales(i + 1, k) = z[Ind(2 + i)];
+}
+
+// Esfuerzos normales por dovela de la iteración k y de la anterior (la misma en la primera), con
+// su mínimo, para el diálogo de chequeo.
+EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto &p, int k)
+{
+    EsfuerzosDelChequeo r;
+    r.Material = MaterialDelChequeo::Suelo;
+    const Tabla2<double> &h = p.HistoriaEsfuerzosNormales;
+    const int anterior = k > 1 ? k - 1 : k;
+    for (int i = 1; i <= p.SigmaMinimoDovela.Tamano() && i + 1 <= h.Filas(); ++i) {
+        r.Actual.push_back(h(i + 1, k));
+        r.Anterior.push_back(h(i + 1, anterior));
+        r.Minimo.push_back(p.SigmaMinimoDovela(i));
+    }
+    return r;
+}
+
+void EscribirResultados(Proyecto &p, const DatosVariacional &datos, const std::vector<double> &z)
+{
+    const int nd = datos.Dovelas();
+    const double F = z[2];
+    p.EsfuerzoNormalDovela.Redimensionar(nd);
+    p.EsfuerzoEfectivoDovela.Redimensionar(nd);
+    p.EsfuerzoTangencialDovela.Redimensionar(nd);
+    p.SumaEsfuerzosNormalesTotales = 0.0;
+    p.SumaEsfuerzosTangenciales = 0.0;
+    p.SumaEsfuerzosNormalesEfectivos = 0.0;
+    for (int i = 1; i <= nd; ++i) {
+        const DovelaVariacional &d = datos(i);
+        const double sigma = z[Ind(2 + i)];
+        const double efectivo = sigma - d.u;
+        const double tau = (efectivo * d.T + d.c) / F;
+        p.EsfuerzoNormalDovela(i) = sigma;
+        p.EsfuerzoEfectivoDovela(i) = efectivo;
+        p.EsfuerzoTangencialDovela(i) = tau;
+        p.SumaEsfuerzosNormalesTotales += sigma;
+        p.SumaEsfuerzosTangenciales += tau;
+        p.SumaEsfuerzosNormalesEfectivos += efectivo;
+    }
+    MarcarResultados(p);
+}
+
+bool Convergio(const SumasEquilibrio &s)
+{
+    return std::fabs(s.H) <= ToleranciaFuerzasVariacional &&
+           std::fabs(s.V) <= ToleranciaFuerzasVariacional &&
+           std::fabs(s.M) <= ToleranciaMomentosVariacional;
+}
+
+} // namespace
+
+FinCalculo ProcesoIterativoEnSuelos(Proyecto &p, EstadoCalculo &e, Interaccion &ui)
+{
+    // 1-4. Preguntas y comprobaciones de entrada.
+    PreguntarDesembalse(e, ui);
+    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+        ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
+        return FinCalculo::Detenido;
+    }
+    if (p.MetodoDeCalculo == MetodoBishopCodigo || p.MetodoDeCalculo == MetodoFelleniusCodigo ||
+        p.MetodoDeCalculo == MetodoJanbuCodigo) {
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return FinCalculo::Detenido;
+    }
+    // El cálculo con parámetros instantáneos sólo se hace desde su propia orden, que marca la
+    // ejecución instantánea; por este camino nunca está marcada.
+    if (p.UsaParametrosInstantaneosSN == "S" || p.UsaParametrosInstantaneos) {
+        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
+        return FinCalculo::Detenido;
+    }
+
+    // 5. Preparación de la superficie y de las dovelas.
+    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    const int nd = p.NumeroPuntosDovelas - 1;
+    if (nd < MinimoDovelasVariacional) {
+        ui.Mensaje(textos::PocasDovelasVariacional, textos::TituloLimiteCalculo);
+        return FinCalculo::Detenido;
+    }
+
+    // 7-8. Historia y datos de las dovelas.
+    p.SolucionAceptada = false;
+    p.SalirDelCalculo = false;
+    p.HistoriaMu1Mu2.Redimensionar(MaximoIteracionesVariacional);
+    p.HistoriaInversaMu2.Redimensionar(MaximoIteracionesVariacional);
+    p.HistoriaFS.Redimensionar(MaximoIteracionesVariacional);
+    p.HistoriaEsfuerzosNormales.Redimensionar(nd + 1, MaximoIteracionesVariacional);
+    const DatosVariacional datos = DatosDeDovelas(p, e, e.DesembalseRapido);
+    auto terminar = [&](FinCalculo fin) {
+        if (fin != FinCalculo::Detenido || p.SalirDelCalculo || p.SolucionAceptada)
+            p.HistoriaEsfuerzosNormales.Vaciar();
+        return fin;
+    };
+
+    // 9. Primera solución con los valores iniciales.
+    std::vector<double> z{p.MultiplicadorLagrange1, p.MultiplicadorLagrange2, p.FSInicial};
+    std::vector<double> sigma;
+    if (!PrimeraSolucion(datos, z[0], z[1], z[2], sigma)) {
+        ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
+        return FinCalculo::Detenido;
+    }
+    // 10. Esfuerzos dados por la persona en Form13 tras un cálculo fallido.
+    if (p.SigmasModificados && p.SigmasUsuario.Tamano() >= nd + 1)
+        for (int j = 2; j <= nd + 1; ++j)
+            sigma[Ind(j - 2)] = p.SigmasUsuario(j);
+    z.insert(z.end(), sigma.begin(), sigma.end());
+    int k = 1;
+    AnotarIteracion(p, datos, k, z);
+    // 11. Chequeo de la resistencia con los valores iniciales.
+    if (NodoSinChequeo(datos, sigma) != 0) {
+        ui.Mensaje(textos::NoChequeaMohrCoulomb, textos::TituloChequeoResistencia);
+        return FinCalculo::Detenido;
+    }
+    p.SigmasModificados = false;
+
+    // 14. Newton-Raphson, acotado por el tamaño de la historia.
+    for (;;) {
+        if (k >= MaximoIteracionesVariacional) {
+            ui.Mensaje(textos::HistoriaVariacionalLlena, textos::TituloLimiteCalculo);
+            return terminar(FinCalculo::Limite);
+        }
+        const std::vector<double> G = ResiduosVariacionales(datos, z);
+        Matriz inversa;
+        if (!InvertirGaussJordan(JacobianoVariacional(datos, z), inversa)) {
+            ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
+            return FinCalculo::Detenido;
+        }
+        const int n = static_cast<int>(z.size());
+        std::vector<double> delta(z.size(), 0.0);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                delta[Ind(i - 1)] -= inversa[Ind(i)][Ind(j)] * G[Ind(j - 1)];
+        for (std::size_t i = 0; i < z.size(); ++i)
+            z[i] += delta[i];
+        ++k;
+        AnotarIteracion(p, datos, k, z);
+
+        // Chequeo de la resistencia tras el paso.
+        p.SigmaMinimoDovela.Redimensionar(nd);
+        for (int i = 1; i <= nd; ++i)
+            p.SigmaMinimoDovela(i) = datos(i).u - datos(i).c / datos(i).T;
+        sigma.assign(z.begin() + 3, z.end());
+        const int nodo = NodoSinChequeo(datos, sigma);
+        if (nodo != 0) {
+            ui.Mensaje(textos::NoChequeaLeyResistencia, textos::TituloParametrosInciales);
+            p.DovelaSinChequeo = static_cast<Entero16>(nodo - 1);
+            ui.ChequeoDeEsfuerzos(p, EsfuerzosParaElChequeo(p, k));
+            return FinCalculo::Detenido;
+        }
+
+        const SumasEquilibrio s = SumasDeEquilibrio(datos, z[2], sigma);
+        p.SumaFuerzasHorizontales = s.H;
+        p.SumaFuerzasVerticales = s.V;
+        p.SumaMomentos = s.M;
+        ui.ResultadosDeLasIteraciones(p);
+        if (p.SolucionAceptada) {
+            EscribirResultados(p, datos, z);
+            return terminar(FinCalculo::Resultados);
+        }
+        if (p.SalirDelCalculo) return terminar(FinCalculo::Detenido);
+        if (Convergio(s)) {
+            EscribirResultados(p, datos, z);
+            ui.Mensaje(textos::FinVariacional);
+            return terminar(FinCalculo::Resultados);
+        }
+    }
+}
+
+} // namespace vertana

@@ -1,0 +1,31 @@
+// Método variacional de equilibrio límite para suelos (Leshchinsky y Ching-Chuan Huang): la
+// distribución del esfuerzo normal σ en la superficie de falla y el factor de seguridad por
+// Newton-Raphson sobre (xc, yc, F, σ1..σnd). El sistema está en methods/variacional_sistema.h.
+#pragma once
+
+#include "geometry/estado_calculo.h"
+#include "methods/datos_metodo.h"
+#include "model/interaccion.h"
+#include "model/proyecto.h"
+
+namespace vertana {
+
+constexpr int MetodoVariacionalCodigo = 1; // MetodoDeCalculo del método variacional
+// Tolerancias de convergencia (inclusivas) de las tres sumas de equilibrio.
+constexpr double ToleranciaFuerzasVariacional = 0.001;  // |ΣH|, |ΣV| (ton/m)
+constexpr double ToleranciaMomentosVariacional = 0.009; // |ΣM| (ton·m/m)
+// Iteraciones que caben en la historia (k = 1..100).
+constexpr int MaximoIteracionesVariacional = 100;
+
+// Orden ProcesoIterativoEnSuelos. Lee el proyecto (xc, yc, FS y σo iniciales, sismo, grieta,
+// cargas) y la tabla de dovelas; escribe la historia (NumeroIteraciones, HistoriaMu1Mu2,
+// HistoriaInversaMu2, HistoriaFS), las tres sumas, SigmaMinimoDovela y, al terminar con
+// resultados, EsfuerzoNormalDovela = σ, EsfuerzoEfectivoDovela = σ − u,
+// EsfuerzoTangencialDovela = ((σ − u)·tan φ + c)/F, sus sumas y HayResultados.
+// Tras cada paso abre form9 (Interaccion::ResultadosDeLasIteraciones); si un paso deja una
+// dovela con σ − u < −c/tan φ, anota DovelaSinChequeo y abre Form13
+// (Interaccion::ChequeoDeEsfuerzos). Los proyectos de parámetros instantáneos se rechazan con
+// el mensaje "No es el camino:".
+FinCalculo ProcesoIterativoEnSuelos(Proyecto &p, EstadoCalculo &e, Interaccion &ui);
+
+} // namespace vertana
