@@ -18,10 +18,9 @@ Proyecto ProyectoGrande()
     p.NumeroCoordenadasEstrato.Redimensionar(Estratos);
     p.AbscisasEstratos.Redimensionar(Estratos, Puntos);
     p.OrdenadasEstratos.Redimensionar(Estratos, Puntos);
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion})
+    for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
+                             &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
+                             &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion})
         t->Redimensionar(Estratos);
     p.TipoDeEstrato.Redimensionar(Estratos);
     for (int i = 1; i <= Estratos; ++i) {
@@ -38,7 +37,8 @@ Proyecto ProyectoGrande()
           &p.PresionPorosDovela, &p.FriccionDovela, &p.CohesionDovela, &p.PesoUnitarioDovela,
           &p.EsfuerzoNormalDovela, &p.EsfuerzoEfectivoDovela, &p.EsfuerzoTangencialDovela}) {
         t->Redimensionar(Dovelas);
-        for (int k = 1; k <= Dovelas; ++k) (*t)(k) = k / 3.0;
+        for (int k = 1; k <= Dovelas; ++k)
+            (*t)(k) = k / 3.0;
     }
     p.NumeroIteraciones = 1;
     p.HistoriaFS.Redimensionar(1);
@@ -50,7 +50,8 @@ void EscribirProyectoGrande(benchmark::State& estado)
 {
     Proyecto p = ProyectoGrande();
     AjustarParaGuardar(p);
-    for (auto _ : estado) benchmark::DoNotOptimize(ContenidoArchivoProyecto(p));
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(ContenidoArchivoProyecto(p));
 }
 BENCHMARK(EscribirProyectoGrande)->Unit(benchmark::kMillisecond);
 

@@ -43,10 +43,9 @@ Proyecto TaludDeCincoEstratos()
     p.NumeroCoordenadasEstrato.Redimensionar(Estratos);
     p.AbscisasEstratos.Redimensionar(Estratos, 2);
     p.OrdenadasEstratos.Redimensionar(Estratos, 2);
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion})
+    for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
+                             &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
+                             &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion})
         t->Redimensionar(Estratos);
     p.TipoDeEstrato.Redimensionar(Estratos);
     for (int i = 1; i <= Estratos; ++i) {
@@ -111,8 +110,7 @@ void CirculoUnicoCienDovelas(benchmark::State& estado)
 {
     Proyecto p = TaludDeCincoEstratos();
     p.NumeroDovelas = 100;
-    Poligonal(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-              {{75, 50}, {17, 10}});
+    Poligonal(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, {{75, 50}, {17, 10}});
     Uniones(p, {{1, 2, "C"}});
     p.RadioCirculoFalla = 45;
     Preparar(estado, p);

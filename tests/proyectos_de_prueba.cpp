@@ -24,13 +24,14 @@ void Puntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
     }
 }
 
-void Estratos(Proyecto& p, std::initializer_list<std::initializer_list<std::pair<double, double>>>
-                               lineas)
+void Estratos(Proyecto& p,
+              std::initializer_list<std::initializer_list<std::pair<double, double>>> lineas)
 {
     p.NumeroDeEstratos = static_cast<Entero16>(lineas.size());
     p.NumeroCoordenadasEstrato.Redimensionar(p.NumeroDeEstratos);
     int maximo = 0;
-    for (const auto& l : lineas) maximo = std::max(maximo, static_cast<int>(l.size()));
+    for (const auto& l : lineas)
+        maximo = std::max(maximo, static_cast<int>(l.size()));
     p.AbscisasEstratos.Redimensionar(p.NumeroDeEstratos, maximo);
     p.OrdenadasEstratos.Redimensionar(p.NumeroDeEstratos, maximo);
     int i = 1;
@@ -48,8 +49,8 @@ void Estratos(Proyecto& p, std::initializer_list<std::initializer_list<std::pair
     for (Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
           &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
-          &p.ParametroS, &p.CompresionSimple})
+          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
+          &p.CompresionSimple})
         t->Redimensionar(p.NumeroDeEstratos);
     p.TipoDeEstrato.Redimensionar(p.NumeroDeEstratos);
     p.RocaCaracterizada = true;
@@ -111,7 +112,8 @@ void ResultadosPorDovela(Proyecto& p, int dovelas)
           &p.EsfuerzoPrincipalMenorDovela, &p.EsfuerzoPrincipalMayorDovela}) {
         ++t;
         tabla->Redimensionar(dovelas);
-        for (int k = 1; k <= dovelas; ++k) (*tabla)(k) = t + k / 7.0;
+        for (int k = 1; k <= dovelas; ++k)
+            (*tabla)(k) = t + k / 7.0;
     }
     p.SumaEsfuerzosTangenciales = 12.0 / 7.0;
     p.SumaEsfuerzosNormalesTotales = 100.0 / 3.0;
@@ -169,9 +171,12 @@ Proyecto SueloConResultados(int metodo)
         p.TiempoDeConstruccion(i) = 6.0 * i;
     }
     p.NumeroCargasUniformes = 1;
-    for (auto [t, v] : {std::pair{&p.CargaUniformeXo, 50.0}, {&p.CargaUniformeYo, 20.0},
-                        {&p.CargaUniformeXf, 58.0}, {&p.CargaUniformeYf, 20.0},
-                        {&p.CargaUniformeQx, 0.0}, {&p.CargaUniformeQy, 2.0 / 3.0}}) {
+    for (auto [t, v] : {std::pair{&p.CargaUniformeXo, 50.0},
+                        {&p.CargaUniformeYo, 20.0},
+                        {&p.CargaUniformeXf, 58.0},
+                        {&p.CargaUniformeYf, 20.0},
+                        {&p.CargaUniformeQx, 0.0},
+                        {&p.CargaUniformeQy, 2.0 / 3.0}}) {
         t->Redimensionar(1);
         (*t)(1) = v;
     }
@@ -198,7 +203,8 @@ Proyecto SueloConResultados(int metodo)
     p.HistoriaFS(2) = 1.0 + std::numbers::pi / 10.0;
     if (metodo == 4) {
         p.ValoresDeHt.Redimensionar(3);
-        for (int k = 1; k <= 3; ++k) p.ValoresDeHt(k) = k / 3.0;
+        for (int k = 1; k <= 3; ++k)
+            p.ValoresDeHt(k) = k / 3.0;
         p.HayValoresDeHt = true;
     }
     // Tablas propias de otros casos que el archivo de un suelo no lleva.

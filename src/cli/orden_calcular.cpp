@@ -32,11 +32,16 @@ constexpr char MetodoNoDisponible[] =
 std::string NombreDelMetodo(int codigo)
 {
     switch (codigo) {
-    case CodigoBishop: return "Bishop";
-    case CodigoFellenius: return "Fellenius";
-    case CodigoJanbu: return "Janbu";
-    case CodigoVariacional: return "Leshchinsky y Huang (variacional)";
-    default: return "Sin definir";
+    case CodigoBishop:
+        return "Bishop";
+    case CodigoFellenius:
+        return "Fellenius";
+    case CodigoJanbu:
+        return "Janbu";
+    case CodigoVariacional:
+        return "Leshchinsky y Huang (variacional)";
+    default:
+        return "Sin definir";
     }
 }
 
@@ -47,11 +52,14 @@ double FactorFinal(const Proyecto& p)
                : 0.0;
 }
 
-std::string Respuesta(bool si) { return si ? "Sí" : "No"; }
+std::string Respuesta(bool si)
+{
+    return si ? "Sí" : "No";
+}
 
 // Columnas del cuadro de resultados para suelos.
-constexpr const char* Columnas[] = {"No",         "dx (m)",        "xo (m)",       "yt (m)",
-                                    "yo (m)",     "u (ton/m2)",    "c (ton/m2)",   "fi (grados)",
+constexpr const char* Columnas[] = {"No",          "dx (m)",       "xo (m)",        "yt (m)",
+                                    "yo (m)",      "u (ton/m2)",   "c (ton/m2)",    "fi (grados)",
                                     "pu (ton/m3)", "sig (ton/m2)", "sige (ton/m2)", "tau (ton/m2)"};
 constexpr int AnchoColumna = 14;
 
@@ -77,8 +85,7 @@ void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse)
     ui.FijarRespuesta(textos::PreguntaPresionesExistentes, true);
 }
 
-nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
-                                   bool conResultados)
+nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui, bool conResultados)
 {
     using json = nlohmann::ordered_json;
     json r;
@@ -87,7 +94,8 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
         r["factor_seguridad"] = FactorFinal(p);
         r["iteraciones"] = p.NumeroIteraciones;
         json historia = json::array();
-        for (int i = 1; i <= p.NumeroIteraciones; ++i) historia.push_back(p.HistoriaFS(i));
+        for (int i = 1; i <= p.NumeroIteraciones; ++i)
+            historia.push_back(p.HistoriaFS(i));
         r["historia_fs"] = historia;
         if (EsCirculoUnico(p)) {
             r["radio"] = p.RadioCirculoFalla;
@@ -134,10 +142,11 @@ std::string CalculoTexto(const Proyecto& p)
     s << "Factor de seguridad: " << Formato(FactorFinal(p), FormatoFS) << '\n';
     s << "Iteraciones: " << p.NumeroIteraciones << '\n';
     if (EsCirculoUnico(p))
-        s << "Radio: " << Formato(p.RadioCirculoFalla, FormatoFS)
-          << " m; centro: (" << Formato(p.CentroCirculoX, FormatoFS) << ", "
-          << Formato(p.CentroCirculoY, FormatoFS) << ")\n";
-    for (const char* c : Columnas) s << std::setw(AnchoColumna) << c;
+        s << "Radio: " << Formato(p.RadioCirculoFalla, FormatoFS) << " m; centro: ("
+          << Formato(p.CentroCirculoX, FormatoFS) << ", " << Formato(p.CentroCirculoY, FormatoFS)
+          << ")\n";
+    for (const char* c : Columnas)
+        s << std::setw(AnchoColumna) << c;
     s << '\n';
     for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
         s << std::setw(AnchoColumna) << k;
@@ -162,7 +171,8 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos()) errores << ev.texto << ": " << o.archivo << '\n';
+        for (const auto& ev : lectura.Eventos())
+            errores << ev.texto << ": " << o.archivo << '\n';
         if (!leido) return SalidaArchivo;
     }
     if (o.metodo) p.MetodoDeCalculo = static_cast<Entero16>(*o.metodo);
@@ -173,12 +183,22 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     PrepararRespuestasPorLotes(ui, o.desembalse);
     FinCalculo fin = FinCalculo::Detenido;
     switch (p.MetodoDeCalculo) {
-    case CodigoFellenius: fin = MetodoFellenius(p, e, ui); break;
-    case CodigoBishop: fin = MetodoBishop(p, e, ui); break;
-    case CodigoJanbu: fin = MetodoJanbu(p, e, ui); break;
+    case CodigoFellenius:
+        fin = MetodoFellenius(p, e, ui);
+        break;
+    case CodigoBishop:
+        fin = MetodoBishop(p, e, ui);
+        break;
+    case CodigoJanbu:
+        fin = MetodoJanbu(p, e, ui);
+        break;
     // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
-    case CodigoVariacional: fin = ProcesoIterativoEnSuelos(p, e, ui); break;
-    default: ui.Mensaje(MetodoNoDisponible); break;
+    case CodigoVariacional:
+        fin = ProcesoIterativoEnSuelos(p, e, ui);
+        break;
+    default:
+        ui.Mensaje(MetodoNoDisponible);
+        break;
     }
     const bool conResultados = fin == FinCalculo::Resultados;
 

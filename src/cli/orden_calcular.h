@@ -20,7 +20,7 @@ struct OpcionesCalcular {
     std::string archivo;
     std::optional<int> metodo; // MetodoDeCalculo pedido; sin él, el del proyecto
     bool comoJson = false;
-    std::string guardarEn;     // vacío: no se guarda
+    std::string guardarEn; // vacío: no se guarda
     bool desembalse = false;
 };
 

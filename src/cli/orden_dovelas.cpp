@@ -21,7 +21,8 @@ constexpr char Pendiente[] = "#0.0000";
 double SumaDeAnchos(const Proyecto& p)
 {
     double suma = 0.0;
-    for (int s = 1; s < p.NumeroPuntosDovelas; ++s) suma += p.AnchoDovela(s);
+    for (int s = 1; s < p.NumeroPuntosDovelas; ++s)
+        suma += p.AnchoDovela(s);
     return suma;
 }
 
@@ -45,14 +46,17 @@ nlohmann::ordered_json DovelasJson(const Proyecto& p, const EstadoCalculo& e)
     r["circulo_unico"] = e.CirculoUnico;
     r["superficie"] = superficie;
     if (e.CirculoUnico)
-        r["circulo"] = {{"xo", p.CentroCirculoX}, {"yo", p.CentroCirculoY},
-                        {"radio", e.RadioDeTrabajo}, {"cuerda", p.CuerdaCirculo}};
+        r["circulo"] = {{"xo", p.CentroCirculoX},
+                        {"yo", p.CentroCirculoY},
+                        {"radio", e.RadioDeTrabajo},
+                        {"cuerda", p.CuerdaCirculo}};
     json cruces = json::array();
     for (int c = 1; c <= e.NumeroIntersecciones; ++c)
         cruces.push_back({{"x", e.AbscisaInterseccion(c)}, {"estrato", e.EstratoInterseccion(c)}});
     r["cruces"] = cruces;
     json zonas = json::array();
-    for (int k = 1; k <= e.NumeroZonas; ++k) zonas.push_back(e.AbscisasZonas(k));
+    for (int k = 1; k <= e.NumeroZonas; ++k)
+        zonas.push_back(e.AbscisasZonas(k));
     r["zonas"] = zonas;
     r["abscisa_maxima"] = e.AbscisaMaximaSPF;
     r["abscisa_minima"] = e.AbscisaMinimaSPF;
@@ -99,7 +103,8 @@ std::string DovelasTexto(const Proyecto& p, const EstadoCalculo& e)
           << ", yo = " << Formato(p.CentroCirculoY, Coordenada)
           << "; radio = " << Formato(e.RadioDeTrabajo, Coordenada)
           << "; cuerda = " << Formato(p.CuerdaCirculo, Coordenada) << '\n';
-    s << std::setw(6) << "Punto" << std::setw(12) << "x" << std::setw(12) << "y" << "  Unión\n";
+    s << std::setw(6) << "Punto" << std::setw(12) << "x" << std::setw(12) << "y"
+      << "  Unión\n";
     for (int k = 1; k <= e.NumeroPuntosSPF; ++k)
         s << std::setw(6) << k << std::setw(12) << Formato(e.AbscisasSPF(k), Coordenada)
           << std::setw(12) << Formato(e.OrdenadasSPF(k), Coordenada) << "  "
@@ -109,14 +114,15 @@ std::string DovelasTexto(const Proyecto& p, const EstadoCalculo& e)
         s << "  x = " << Formato(e.AbscisaInterseccion(c), Coordenada) << "  estrato "
           << e.EstratoInterseccion(c) << '\n';
     s << "Zonas:";
-    for (int k = 1; k <= e.NumeroZonas; ++k) s << ' ' << Formato(e.AbscisasZonas(k), Coordenada);
+    for (int k = 1; k <= e.NumeroZonas; ++k)
+        s << ' ' << Formato(e.AbscisasZonas(k), Coordenada);
     s << '\n';
     const int nd = p.NumeroPuntosDovelas - 1;
     s << "Dovelas: " << nd << '\n';
     // Encabezado: bordes, centro, ordenadas, ancho, tan α, material, γ, u, agua libre, gradiente.
-    const char* columnas[] = {"Dov",   "x sup",  "x inf", "x centro", "y base", "y talud",
-                              "ancho", "tan α",  "Est",   "c",        "φ",      "γ",
-                              "u",     "q agua", "grad."};
+    const char* columnas[] = {"Dov",     "x sup", "x inf", "x centro", "y base",
+                              "y talud", "ancho", "tan α", "Est",      "c",
+                              "φ",       "γ",     "u",     "q agua",   "grad."};
     const int anchos[] = {5, 10, 10, 10, 10, 10, 8, 9, 4, 8, 7, 7, 8, 8, 9};
     for (int c = 0; c < 15; ++c) {
         // Las letras griegas ocupan dos bytes: se compensa el ancho.
@@ -137,16 +143,14 @@ std::string DovelasTexto(const Proyecto& p, const EstadoCalculo& e)
           << Formato(p.OrdenadaTaludDovela(d), Coordenada) << std::setw(anchos[6])
           << Formato(p.AnchoDovela(d), Coordenada) << std::setw(anchos[7])
           << Formato(t.PendienteBaseDovela(d), Pendiente) << std::setw(anchos[8])
-          << EstratoDeLaDovela(e, d) << std::setw(anchos[9])
-          << Formato(p.CohesionDovela(d), Valor) << std::setw(anchos[10])
-          << Formato(p.FriccionDovela(d), Valor) << std::setw(anchos[11])
+          << EstratoDeLaDovela(e, d) << std::setw(anchos[9]) << Formato(p.CohesionDovela(d), Valor)
+          << std::setw(anchos[10]) << Formato(p.FriccionDovela(d), Valor) << std::setw(anchos[11])
           << Formato(p.PesoUnitarioDovela(d), Coordenada) << std::setw(anchos[12])
           << Formato(p.PresionPorosDovela(d), Coordenada) << std::setw(anchos[13])
           << Formato(t.CargaVerticalDovela(d), Coordenada) << std::setw(anchos[14])
           << Formato(t.GradientePresionDovela(d), Coordenada) << '\n';
     }
-    s << "Suma de anchos: " << Formato(SumaDeAnchos(p), Coordenada)
-      << " m; extensión horizontal: "
+    s << "Suma de anchos: " << Formato(SumaDeAnchos(p), Coordenada) << " m; extensión horizontal: "
       << Formato(e.AbscisaMaximaSPF - e.AbscisaMinimaSPF, Coordenada) << " m\n";
     return s.str();
 }
@@ -159,7 +163,8 @@ int OrdenDovelas(const std::string& archivo, bool comoJson, bool desembalseRapid
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos()) errores << ev.texto << ": " << archivo << '\n';
+        for (const auto& ev : lectura.Eventos())
+            errores << ev.texto << ": " << archivo << '\n';
         if (!leido) return SalidaArchivo;
     }
     EstadoCalculo e;

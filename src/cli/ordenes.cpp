@@ -23,11 +23,16 @@ std::string NombreMaterial(const std::string& sueloRoca)
 std::string NombreMetodo(int metodo)
 {
     switch (metodo) {
-    case 1: return "Leshchinsky y Huang (variacional)";
-    case 2: return "Bishop";
-    case 3: return "Fellenius";
-    case 4: return "Janbu";
-    default: return "Sin definir";
+    case 1:
+        return "Leshchinsky y Huang (variacional)";
+    case 2:
+        return "Bishop";
+    case 3:
+        return "Fellenius";
+    case 4:
+        return "Janbu";
+    default:
+        return "Sin definir";
     }
 }
 
@@ -36,7 +41,8 @@ bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
 {
     InteraccionLote interaccion;
     const bool leido = LeerProyecto(ruta, p, interaccion);
-    for (const auto& e : interaccion.Eventos()) errores << e.texto << ": " << ruta << '\n';
+    for (const auto& e : interaccion.Eventos())
+        errores << e.texto << ": " << ruta << '\n';
     return leido;
 }
 
@@ -68,8 +74,7 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
     for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
         estratos.push_back({{"numero", i}, {"puntos", p.NumeroCoordenadasEstrato(i)}});
     r["estratos"] = estratos;
-    r["cargas"] = {{"uniformes", p.NumeroCargasUniformes},
-                   {"puntuales", p.NumeroCargasPuntuales}};
+    r["cargas"] = {{"uniformes", p.NumeroCargasUniformes}, {"puntuales", p.NumeroCargasPuntuales}};
     r["sismo"] = {{"kh", p.CoeficienteSismicoHorizontal}, {"kv", p.CoeficienteSismicoVertical}};
     r["grieta"] = p.AbscisaPrimerPuntoGrieta != 0.0 || p.OrdenadaPrimerPuntoGrieta != 0.0 ||
                   p.AbscisaSegundoPuntoGrieta != 0.0 || p.OrdenadaSegundoPuntoGrieta != 0.0;
@@ -123,8 +128,8 @@ std::string ResumenTexto(const Proyecto& p)
         s << "Resultados: sí, " << (p.NumeroPuntosDovelas > 1 ? p.NumeroPuntosDovelas - 1 : 0)
           << " dovelas, " << p.NumeroIteraciones << " iteraciones\n";
         if (p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano())
-            s << "Factor de seguridad final: " << Formato(p.HistoriaFS(p.NumeroIteraciones), "#0.000")
-              << '\n';
+            s << "Factor de seguridad final: "
+              << Formato(p.HistoriaFS(p.NumeroIteraciones), "#0.000") << '\n';
     } else {
         s << "Resultados: no\n";
     }
@@ -134,8 +139,7 @@ std::string ResumenTexto(const Proyecto& p)
 int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida,
                 std::ostream& errores)
 {
-    CLI::App app{"Vertana: estabilidad de taludes por equilibrio límite, por lotes",
-                 "vertana-cli"};
+    CLI::App app{"Vertana: estabilidad de taludes por equilibrio límite, por lotes", "vertana-cli"};
     app.require_subcommand(1);
 
     std::string archivo;
@@ -153,7 +157,8 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     std::string archivoDovelas;
     bool dovelasJson = false, desembalse = false;
     auto* dovelas = app.add_subcommand(
-        "dovelas", "Prepara el cálculo y muestra la superficie de trabajo, las zonas y las dovelas");
+        "dovelas",
+        "Prepara el cálculo y muestra la superficie de trabajo, las zonas y las dovelas");
     dovelas->add_option("archivo", archivoDovelas, "Proyecto .cod")->required();
     dovelas->add_flag("--json", dovelasJson, "Resultado en JSON");
     dovelas->add_flag("--desembalse-rapido", desembalse,

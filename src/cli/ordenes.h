@@ -12,8 +12,8 @@ namespace vertana {
 
 // Códigos de salida.
 constexpr int SalidaCorrecta = 0;
-constexpr int SalidaUso = 1;          // argumentos incorrectos
-constexpr int SalidaArchivo = 2;      // el archivo no pudo leerse o escribirse
+constexpr int SalidaUso = 1;     // argumentos incorrectos
+constexpr int SalidaArchivo = 2; // el archivo no pudo leerse o escribirse
 
 // Resumen de lo que contiene un proyecto.
 nlohmann::ordered_json ResumenJson(const Proyecto& p);

@@ -11,24 +11,27 @@ namespace vertana {
 namespace {
 
 constexpr double ExponenteHoekBrownMacizoBueno = 0.5;
-constexpr double ExponenteHoekBrownBase = 0.65;   // a = 0.65 − GSI/200 con GSI < 25
+constexpr double ExponenteHoekBrownBase = 0.65; // a = 0.65 − GSI/200 con GSI < 25
 constexpr double DivisorGSIExponente = 200.0;
 
-double Pi() { return 4.0 * std::atan(1.0); }
+double Pi()
+{
+    return 4.0 * std::atan(1.0);
+}
 
 bool PropiedadesCompletas(const Proyecto& p)
 {
     const int n = p.NumeroDeEstratos;
-    for (const Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
-                                   &p.PesoUnitarioSaturado})
+    for (const Tabla<double>* t :
+         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado})
         if (t->Tamano() < n) return false;
     if (p.SueloRoca == "S") {
         if (p.TipoDeEstrato.Tamano() < n || p.ParametroPresionIntersticial.Tamano() < n ||
             p.CoeficienteConsolidacionVertical.Tamano() < n || p.TiempoDeConstruccion.Tamano() < n)
             return false;
     } else {
-        for (const Tabla<double>* t : {&p.ParametroM, &p.ParametroS, &p.CompresionSimple,
-                                       &p.IndiceGSI})
+        for (const Tabla<double>* t :
+             {&p.ParametroM, &p.ParametroS, &p.CompresionSimple, &p.IndiceGSI})
             if (t->Tamano() < n) return false;
     }
     return true;
@@ -64,8 +67,8 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
     for (int s = 1; s < N; ++s) {
         const double xo = p.AbscisaCentroDovela(s);
         for (int i = 1; i <= ne; ++i) {
-            const int puntos = std::min<int>(p.NumeroCoordenadasEstrato(i),
-                                             p.AbscisasEstratos.Columnas());
+            const int puntos =
+                std::min<int>(p.NumeroCoordenadasEstrato(i), p.AbscisasEstratos.Columnas());
             const auto y = OrdenadaEnPoligonal(
                 puntos, [&](int j) { return p.AbscisasEstratos(i, j); },
                 [&](int j) { return p.OrdenadasEstratos(i, j); }, xo);

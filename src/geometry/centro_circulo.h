@@ -11,7 +11,7 @@ constexpr int MaximoAumentosRadio = 10000;
 struct CentroCirculo {
     double xo = 0.0;
     double yo = 0.0;
-    double radio = 0.0; // radio final, quizá aumentado
+    double radio = 0.0;  // radio final, quizá aumentado
     bool valido = false; // false si el radio no llega a la mitad de la cuerda o no hubo centro
 };
 

@@ -15,12 +15,12 @@ namespace vertana {
 // tablas por dovela que se guardan con el proyecto (ancho, centro, talud, presión de poros,
 // material, peso unitario) están en Proyecto.
 struct TablaDeDovelas {
-    Tabla<double> AbscisaBordeDovela;  // 1..N, estrictamente decreciente (m)
-    Tabla<double> OrdenadaBordeDovela; // superficie de falla en cada borde (m)
-    Tabla<double> OrdenadaTaludBorde;  // superficie del talud en cada borde (m)
-    Tabla<double> OrdenadaFreaticoBorde; // nivel freático en cada borde, si lo hay (m)
-    Tabla<double> PendienteTaludDovela;   // tan β del talud sobre la dovela
-    Tabla<double> OrdenadaFreaticoDovela; // nivel freático en el centro, si lo hay (m)
+    Tabla<double> AbscisaBordeDovela;       // 1..N, estrictamente decreciente (m)
+    Tabla<double> OrdenadaBordeDovela;      // superficie de falla en cada borde (m)
+    Tabla<double> OrdenadaTaludBorde;       // superficie del talud en cada borde (m)
+    Tabla<double> OrdenadaFreaticoBorde;    // nivel freático en cada borde, si lo hay (m)
+    Tabla<double> PendienteTaludDovela;     // tan β del talud sobre la dovela
+    Tabla<double> OrdenadaFreaticoDovela;   // nivel freático en el centro, si lo hay (m)
     Tabla2<double> OrdenadaEstratoEnDovela; // (dovela, estrato): línea inferior del estrato (m)
     Tabla<Entero16> EstratoBaseDovela;      // estrato en la base
     Tabla<Entero16> TipoEstratoEnDovela;    // TipoDeEstrato del estrato en la base (suelos)

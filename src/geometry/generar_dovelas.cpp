@@ -71,7 +71,8 @@ ResultadoPreparacion GenerarDovelas(Proyecto& p, EstadoCalculo& e, Interaccion& 
             // Un resto de ancho despreciable no forma dovela: el último borde nominal es b_(k+1).
             const bool restoUtil = f * w >= AnchoMinimoResto;
             const int nominales = static_cast<int>(n) - (restoUtil ? 0 : 1);
-            for (int j = 1; j <= nominales && !demasiadas; ++j) agregar(bk - j * w);
+            for (int j = 1; j <= nominales && !demasiadas; ++j)
+                agregar(bk - j * w);
             agregar(bk1);
         } else {
             agregar(bk1);
@@ -91,8 +92,10 @@ ResultadoPreparacion GenerarDovelas(Proyecto& p, EstadoCalculo& e, Interaccion& 
     e.Dovelas.OrdenadaBordeDovela.Redimensionar(N);
     p.AbscisaCentroDovela.Redimensionar(N - 1);
     p.OrdenadaCentroDovela.Redimensionar(N - 1);
-    for (int k = 1; k <= N; ++k) e.Dovelas.AbscisaBordeDovela(k) = bordes[k - 1];
-    for (int k = 1; k < N; ++k) p.AbscisaCentroDovela(k) = centros[k - 1];
+    for (int k = 1; k <= N; ++k)
+        e.Dovelas.AbscisaBordeDovela(k) = bordes[k - 1];
+    for (int k = 1; k < N; ++k)
+        p.AbscisaCentroDovela(k) = centros[k - 1];
 
     // Ordenadas de la superficie de falla en bordes y centros.
     e.Dovelas.OrdenadaBordeDovela(1) = e.OrdenadasSPF(1);
@@ -116,9 +119,8 @@ ResultadoPreparacion GenerarDovelas(Proyecto& p, EstadoCalculo& e, Interaccion& 
 
     if (e.CentroFijo) {
         for (Tabla<double>* t :
-             {&p.AnchoDovela, &p.OrdenadaTaludDovela, &p.PresionPorosDovela,
-              &p.PesoUnitarioDovela, &p.EsfuerzoNormalDovela, &p.EsfuerzoEfectivoDovela,
-              &p.EsfuerzoTangencialDovela})
+             {&p.AnchoDovela, &p.OrdenadaTaludDovela, &p.PresionPorosDovela, &p.PesoUnitarioDovela,
+              &p.EsfuerzoNormalDovela, &p.EsfuerzoEfectivoDovela, &p.EsfuerzoTangencialDovela})
             t->Redimensionar(N - 1);
     }
     e.DovelasConstruidas = true;

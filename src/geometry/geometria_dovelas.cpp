@@ -48,9 +48,9 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
     for (int s = 1; s < N; ++s)
         p.AnchoDovela(s) = t.AbscisaBordeDovela(s) - t.AbscisaBordeDovela(s + 1);
 
-    ResultadoPreparacion r = InterpolarEnDovelas(p, e, nt, p.AbscisasTalud, p.OrdenadasTalud,
-                                                 textos::PoligonalTalud, t.OrdenadaTaludBorde,
-                                                 p.OrdenadaTaludDovela);
+    ResultadoPreparacion r =
+        InterpolarEnDovelas(p, e, nt, p.AbscisasTalud, p.OrdenadasTalud, textos::PoligonalTalud,
+                            t.OrdenadaTaludBorde, p.OrdenadaTaludDovela);
     if (!r) return r;
     t.PendienteTaludDovela.Redimensionar(N - 1);
     for (int s = 1; s < N; ++s)

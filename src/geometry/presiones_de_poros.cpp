@@ -10,7 +10,7 @@ namespace vertana {
 namespace {
 
 constexpr double OrdenadaMinimaInicial = -100000000.0; // punto de partida del máximo del talud
-constexpr Entero16 TipoTerraplen = 1; // "A": terraplén o relleno artificial
+constexpr Entero16 TipoTerraplen = 1;                  // "A": terraplén o relleno artificial
 
 // Espesor del estrato i en la columna de la dovela s entre yb y yt.
 struct Pieza {
@@ -42,12 +42,13 @@ ResultadoPreparacion EstimarPresionesDePoros(Proyecto& p, EstadoCalculo& e, Inte
     const int N = p.NumeroPuntosDovelas;
     const int nd = N - 1;
     TablaDeDovelas& t = e.Dovelas;
-    for (Tabla<double>* tabla : {&t.PendienteBaseDovela, &t.GradientePresionDovela,
-                                 &t.AlturaAguaSobreTalud, &t.CargaVerticalDovela,
-                                 &t.ExcesoPresionDovela, &p.PesoUnitarioDovela})
+    for (Tabla<double>* tabla :
+         {&t.PendienteBaseDovela, &t.GradientePresionDovela, &t.AlturaAguaSobreTalud,
+          &t.CargaVerticalDovela, &t.ExcesoPresionDovela, &p.PesoUnitarioDovela})
         tabla->Redimensionar(nd);
     double ymax = OrdenadaMinimaInicial;
-    for (int k = 1; k <= p.NumeroCoordenadasTalud; ++k) ymax = std::max(ymax, p.OrdenadasTalud(k));
+    for (int k = 1; k <= p.NumeroCoordenadasTalud; ++k)
+        ymax = std::max(ymax, p.OrdenadasTalud(k));
 
     // Presiones que ya existen.
     for (int s = 1; s <= p.PresionPorosDovela.Tamano(); ++s)

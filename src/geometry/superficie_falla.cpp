@@ -16,9 +16,9 @@ namespace {
 constexpr int MaximoEntero16 = std::numeric_limits<Entero16>::max();
 // Cruces como máximo: deja sitio en la lista de zonas para los dos extremos.
 constexpr int MaximoCruces = 32000;
-constexpr double ToleranciaPendientes = 0.001;  // |m1 − m2| por debajo: tramos paralelos
+constexpr double ToleranciaPendientes = 0.001;    // |m1 − m2| por debajo: tramos paralelos
 constexpr double ToleranciaCrucesIguales = 0.001; // m entre dos cruces que cuentan como uno
-constexpr double ToleranciaNewton = 0.0001;        // m de paso del centro para darlo por hallado
+constexpr double ToleranciaNewton = 0.0001;       // m de paso del centro para darlo por hallado
 constexpr int MaximoIteracionesNewton = 50;
 // Marcha sobre un polinomio: paso inicial, paso de vuelta, |P − L| para detenerse.
 constexpr double PasoMarchaPolinomio = 1.0;
@@ -34,10 +34,19 @@ constexpr double ToleranciaArco = 0.005;
 constexpr double HolguraMarcha = 1.0; // m
 constexpr int MaximoPasosMarcha = 1000000;
 
-bool EsTipo(const std::string& t) { return t == "L" || t == "C" || t == "P"; }
+bool EsTipo(const std::string& t)
+{
+    return t == "L" || t == "C" || t == "P";
+}
 
-double Xs(const EstadoCalculo& e, int k) { return e.AbscisasSPF(k); }
-double Ys(const EstadoCalculo& e, int k) { return e.OrdenadasSPF(k); }
+double Xs(const EstadoCalculo& e, int k)
+{
+    return e.AbscisasSPF(k);
+}
+double Ys(const EstadoCalculo& e, int k)
+{
+    return e.OrdenadasSPF(k);
+}
 
 double PendienteTramo(const EstadoCalculo& e, int a, int b)
 {
@@ -52,7 +61,10 @@ int UnionDelTramo(const EstadoCalculo& e, int a)
     return 0;
 }
 
-int Redondear(double v) { return static_cast<int>(std::lround(v)); }
+int Redondear(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
 
 // Comprueba las uniones del proyecto y los puntos de la superficie.
 ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
@@ -78,7 +90,8 @@ ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
             return ResultadoPreparacion::Fallo(textos::UnionPolinomicaCorta(d));
         if (tipo != "P" && fin - ini != 1)
             return ResultadoPreparacion::Fallo(textos::UnionNoConsecutiva(d));
-        for (int a = ini; a < fin; ++a) cubierto[static_cast<std::size_t>(a)] = true;
+        for (int a = ini; a < fin; ++a)
+            cubierto[static_cast<std::size_t>(a)] = true;
     }
     for (int a = 1; a < n; ++a)
         if (!cubierto[static_cast<std::size_t>(a)])
@@ -202,8 +215,8 @@ bool CrucePolinomio(const EstadoCalculo& e, int d, double Xa, double Xb, double 
 
 // Cruce del arco C(x) con la línea L: marcha desde Xb hacia mayores abscisas con pasos de 1 m
 // que se refinan a 0.1, 0.01 y 0.001 m al cambiar de signo L − C.
-bool CruceArco(double xo, double yo, double R, bool ramaSuperior, double Xa, double Xb,
-               double xj, double yj, double m2, double& x)
+bool CruceArco(double xo, double yo, double R, bool ramaSuperior, double Xa, double Xb, double xj,
+               double yj, double m2, double& x)
 {
     auto C = [&](double v) {
         const double raiz = std::sqrt(R * R - (v - xo) * (v - xo));
@@ -332,10 +345,12 @@ ResultadoPreparacion CentroArcoTangente(Proyecto& p, EstadoCalculo& e, Interacci
                 ui.Mensaje(textos::DeterminanteCero);
                 return ResultadoPreparacion::Bien();
             }
-            for (double& v : M[fila]) v /= pivote;
+            for (double& v : M[fila])
+                v /= pivote;
             const int otra = 1 - fila;
             const double factor = M[otra][fila];
-            for (int col = 0; col < 4; ++col) M[otra][col] -= factor * M[fila][col];
+            for (int col = 0; col < 4; ++col)
+                M[otra][col] -= factor * M[fila][col];
         }
         const double dx = -(M[0][2] * F[0] + M[0][3] * F[1]);
         const double dy = -(M[1][2] * F[0] + M[1][3] * F[1]);
@@ -411,8 +426,7 @@ ResultadoPreparacion OrdenadaEnUnion(Proyecto& p, EstadoCalculo& e, Interaccion&
 ResultadoPreparacion OrdenadaSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui, double s, int d,
                                  int k, int modo)
 {
-    const double x =
-        modo == ModoBorde ? e.Dovelas.AbscisaBordeDovela(k) : p.AbscisaCentroDovela(k);
+    const double x = modo == ModoBorde ? e.Dovelas.AbscisaBordeDovela(k) : p.AbscisaCentroDovela(k);
     double y = 0.0;
     const ResultadoPreparacion r = OrdenadaEnUnion(p, e, ui, s, d, x, y);
     if (!r) return r;
@@ -472,8 +486,8 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
         e.OrdenadasSPF(1) = p.OrdenadasFalla(1);
         for (int i = 2; i <= k + 1; ++i) {
             e.AbscisasSPF(i) = e.AbscisasSPF(i - 1) - paso;
-            e.OrdenadasSPF(i) = yo - std::sqrt(R * R - (e.AbscisasSPF(i) - xo) *
-                                                           (e.AbscisasSPF(i) - xo));
+            e.OrdenadasSPF(i) =
+                yo - std::sqrt(R * R - (e.AbscisasSPF(i) - xo) * (e.AbscisasSPF(i) - xo));
             if (!std::isfinite(e.OrdenadasSPF(i)))
                 return ResultadoPreparacion::Fallo(textos::CirculoNoAlcanza(e.AbscisasSPF(i)));
         }

@@ -32,12 +32,22 @@ TablasReales ColumnasComunes(Proyecto& p)
 // Todas las tablas de resultados por dovela del proyecto.
 std::vector<Tabla<double>*> TablasDovelaTodas(Proyecto& p)
 {
-    return {&p.AnchoDovela,          &p.AbscisaCentroDovela,      &p.OrdenadaCentroDovela,
-            &p.OrdenadaTaludDovela,  &p.PresionPorosDovela,       &p.CohesionDovela,
-            &p.FriccionDovela,       &p.ParametroMDovela,         &p.ParametroSDovela,
-            &p.ExponenteHoekBrownDovela, &p.PesoUnitarioDovela,   &p.EsfuerzoNormalDovela,
-            &p.EsfuerzoEfectivoDovela, &p.EsfuerzoTangencialDovela,
-            &p.EsfuerzoPrincipalMenorDovela, &p.EsfuerzoPrincipalMayorDovela};
+    return {&p.AnchoDovela,
+            &p.AbscisaCentroDovela,
+            &p.OrdenadaCentroDovela,
+            &p.OrdenadaTaludDovela,
+            &p.PresionPorosDovela,
+            &p.CohesionDovela,
+            &p.FriccionDovela,
+            &p.ParametroMDovela,
+            &p.ParametroSDovela,
+            &p.ExponenteHoekBrownDovela,
+            &p.PesoUnitarioDovela,
+            &p.EsfuerzoNormalDovela,
+            &p.EsfuerzoEfectivoDovela,
+            &p.EsfuerzoTangencialDovela,
+            &p.EsfuerzoPrincipalMenorDovela,
+            &p.EsfuerzoPrincipalMayorDovela};
 }
 
 // Deja una tabla (estrato, punto) en filas x columnas, con ceros tras la cantidad de cada fila,
@@ -56,10 +66,17 @@ void AjustarFilas(Tabla2<double>& tabla, const Tabla<Entero16>& cantidades, int 
 std::vector<const Tabla<double>*> TablasDovelaEnArchivo(const Proyecto& p)
 {
     if (p.SueloRoca == "S")
-        return {&p.AnchoDovela,          &p.AbscisaCentroDovela,    &p.OrdenadaTaludDovela,
-                &p.OrdenadaCentroDovela, &p.PresionPorosDovela,     &p.FriccionDovela,
-                &p.CohesionDovela,       &p.PesoUnitarioDovela,     &p.EsfuerzoNormalDovela,
-                &p.EsfuerzoEfectivoDovela, &p.EsfuerzoTangencialDovela};
+        return {&p.AnchoDovela,
+                &p.AbscisaCentroDovela,
+                &p.OrdenadaTaludDovela,
+                &p.OrdenadaCentroDovela,
+                &p.PresionPorosDovela,
+                &p.FriccionDovela,
+                &p.CohesionDovela,
+                &p.PesoUnitarioDovela,
+                &p.EsfuerzoNormalDovela,
+                &p.EsfuerzoEfectivoDovela,
+                &p.EsfuerzoTangencialDovela};
     std::vector<const Tabla<double>*> tablas = {&p.AnchoDovela, &p.AbscisaCentroDovela,
                                                 &p.OrdenadaTaludDovela, &p.OrdenadaCentroDovela,
                                                 &p.PresionPorosDovela};
@@ -199,17 +216,22 @@ void AjustarParaGuardar(Proyecto& p)
 
     // Propiedades: las columnas del tipo de material se conservan, las del otro quedan en cero
     // (el macizo rocoso no guarda su cohesión ni su fricción estimadas).
-    for (Tabla<double>* t : ColumnasComunes(p)) t->RedimensionarConservando(n);
+    for (Tabla<double>* t : ColumnasComunes(p))
+        t->RedimensionarConservando(n);
     p.TipoDeEstrato.RedimensionarConservando(n);
-    for (Tabla<double>* t : ColumnasSoloSuelo(p)) t->RedimensionarConservando(n);
-    for (Tabla<double>* t : ColumnasSoloRoca(p)) t->RedimensionarConservando(n);
+    for (Tabla<double>* t : ColumnasSoloSuelo(p))
+        t->RedimensionarConservando(n);
+    for (Tabla<double>* t : ColumnasSoloRoca(p))
+        t->RedimensionarConservando(n);
     if (p.SueloRoca == "R") {
-        for (Tabla<double>* t : ColumnasSoloSuelo(p)) t->Redimensionar(n);
+        for (Tabla<double>* t : ColumnasSoloSuelo(p))
+            t->Redimensionar(n);
         p.TipoDeEstrato.Redimensionar(n);
         p.CohesionMacizo.Redimensionar(n);
         p.FriccionMacizo.Redimensionar(n);
     } else {
-        for (Tabla<double>* t : ColumnasSoloRoca(p)) t->Redimensionar(n);
+        for (Tabla<double>* t : ColumnasSoloRoca(p))
+            t->Redimensionar(n);
     }
 
     // Resultados: las tablas por dovela que el archivo lleva, a la medida; las demás, fuera.
@@ -262,16 +284,15 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
 
     // 1-8: descripción, información, tipo de material y parámetros.
     e.Texto(p.Descripcion).FinDeLinea();
-    for (const std::string* t :
-         {&p.ProgresivaInicial, &p.ProgresivaFinal, &p.FechaProyecto, &p.IngResponsable,
-          &p.Empresa, &p.SueloRoca})
+    for (const std::string* t : {&p.ProgresivaInicial, &p.ProgresivaFinal, &p.FechaProyecto,
+                                 &p.IngResponsable, &p.Empresa, &p.SueloRoca})
         e.Texto(*t).FinDeLinea();
     e.Texto(p.UsaParametrosInstantaneos ? "S" : "N").FinDeLinea();
     e.Entero(p.MetodoDeCalculo).FinDeLinea();
-    for (double v : {p.MultiplicadorLagrange1, p.MultiplicadorLagrange2, p.FSInicial,
-                     p.EsfuerzoInicialCresta, p.RadioCirculoFalla, p.CentroCirculoXGuardado,
-                     p.CentroCirculoYGuardado, p.CoeficienteSismicoHorizontal,
-                     p.CoeficienteSismicoVertical, p.NumeroDovelas})
+    for (double v :
+         {p.MultiplicadorLagrange1, p.MultiplicadorLagrange2, p.FSInicial, p.EsfuerzoInicialCresta,
+          p.RadioCirculoFalla, p.CentroCirculoXGuardado, p.CentroCirculoYGuardado,
+          p.CoeficienteSismicoHorizontal, p.CoeficienteSismicoVertical, p.NumeroDovelas})
         e.Real(v).FinDeLinea();
 
     // 9-13: talud, superficie de falla, uniones y nivel freático.
@@ -308,9 +329,9 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
                              p.CoeficienteConsolidacionVertical(i), p.TiempoDeConstruccion(i)})
                 e.Real(v).FinDeLinea();
         } else {
-            for (double v : {p.ParametroMIntacto(i), p.IndiceGSI(i), p.ParametroM(i),
-                             p.ParametroS(i), p.PesoUnitarioHumedo(i), p.PesoUnitarioSaturado(i),
-                             p.CompresionSimple(i)})
+            for (double v :
+                 {p.ParametroMIntacto(i), p.IndiceGSI(i), p.ParametroM(i), p.ParametroS(i),
+                  p.PesoUnitarioHumedo(i), p.PesoUnitarioSaturado(i), p.CompresionSimple(i)})
                 e.Real(v).FinDeLinea();
         }
         for (int k = 1; k <= p.NumeroCoordenadasEstrato(i); ++k)
@@ -341,7 +362,8 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
         e.Entero(p.NumeroPuntosDovelas).FinDeLinea();
         const auto tablas = TablasDovelaEnArchivo(p);
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
-            for (const Tabla<double>* t : tablas) e.Real((*t)(k)).FinDeLinea();
+            for (const Tabla<double>* t : tablas)
+                e.Real((*t)(k)).FinDeLinea();
         e.Entero(p.NumeroIteraciones).FinDeLinea();
         for (int k = 1; k <= p.NumeroIteraciones; ++k) {
             if (p.MetodoDeCalculo == 1)
@@ -353,10 +375,10 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
     }
 
     // 23: grieta de tracción (la ordenada del nivel del agua antes que su abscisa).
-    for (double v : {p.AbscisaPrimerPuntoGrieta, p.OrdenadaPrimerPuntoGrieta,
-                     p.AbscisaSegundoPuntoGrieta, p.OrdenadaSegundoPuntoGrieta,
-                     p.OrdenadaNivelFreaticoGrieta, p.AbscisaNivelFreaticoGrieta,
-                     p.AlturaAguaGrieta})
+    for (double v :
+         {p.AbscisaPrimerPuntoGrieta, p.OrdenadaPrimerPuntoGrieta, p.AbscisaSegundoPuntoGrieta,
+          p.OrdenadaSegundoPuntoGrieta, p.OrdenadaNivelFreaticoGrieta, p.AbscisaNivelFreaticoGrieta,
+          p.AlturaAguaGrieta})
         e.Real(v).FinDeLinea();
 
     // 24-26: datos de laboratorio.
@@ -372,14 +394,15 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
 
     // 27-29: valores de ht, definición de parámetros instantáneos, sumas y anclajes.
     if (p.HayResultados && p.MetodoDeCalculo == 4)
-        for (int k = 1; k <= NumeroDeDovelas(p); ++k) e.Real(p.ValoresDeHt(k)).FinDeLinea();
+        for (int k = 1; k <= NumeroDeDovelas(p); ++k)
+            e.Real(p.ValoresDeHt(k)).FinDeLinea();
     if (p.UsaParametrosInstantaneos) e.Entero(p.DefinicionParametrosInstantaneos).FinDeLinea();
-    for (double v : {p.SumaEsfuerzosTangenciales, p.SumaEsfuerzosNormalesTotales,
-                     p.SumaEsfuerzosPrincipalesMayores, p.SumaEsfuerzosNormalesEfectivos,
-                     p.SumaEsfuerzosPrincipalesMenores, p.FactorSeguridadConAnclaje,
-                     p.InclinacionAnclajes, p.DiametroAnclajes, p.EsfuerzoRoturaAnclaje,
-                     p.NumeroGuayasObarras, p.SeparacionAnclajesActivos,
-                     p.SeparacionAnclajesPasivos})
+    for (double v :
+         {p.SumaEsfuerzosTangenciales, p.SumaEsfuerzosNormalesTotales,
+          p.SumaEsfuerzosPrincipalesMayores, p.SumaEsfuerzosNormalesEfectivos,
+          p.SumaEsfuerzosPrincipalesMenores, p.FactorSeguridadConAnclaje, p.InclinacionAnclajes,
+          p.DiametroAnclajes, p.EsfuerzoRoturaAnclaje, p.NumeroGuayasObarras,
+          p.SeparacionAnclajesActivos, p.SeparacionAnclajesPasivos})
         e.Real(v).FinDeLinea();
     return e.Bytes();
 }
@@ -434,10 +457,9 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     if (!l.Entero(p.MetodoDeCalculo)) return false;
 
     // 6-8.
-    for (double* v :
-         {&p.MultiplicadorLagrange1, &p.MultiplicadorLagrange2, &p.FSInicial,
-          &p.EsfuerzoInicialCresta, &p.RadioCirculoFalla, &p.CentroCirculoXGuardado,
-          &p.CentroCirculoYGuardado})
+    for (double* v : {&p.MultiplicadorLagrange1, &p.MultiplicadorLagrange2, &p.FSInicial,
+                      &p.EsfuerzoInicialCresta, &p.RadioCirculoFalla, &p.CentroCirculoXGuardado,
+                      &p.CentroCirculoYGuardado})
         if (!l.Real(*v)) return false;
     p.CentroCirculoX = p.CentroCirculoXGuardado;
     p.CentroCirculoY = p.CentroCirculoYGuardado;
@@ -469,8 +491,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.TiposDeFallaDefinidos = true;
 
     // 13.
-    if (!LeerTablaConPares(l, p.NumeroCoordenadasFreatico, p.AbscisasFreatico,
-                           p.OrdenadasFreatico))
+    if (!LeerTablaConPares(l, p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico))
         return false;
 
     // 14-15.
@@ -486,26 +507,25 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     for (Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
           &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
-          &p.ParametroS, &p.CompresionSimple})
+          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
+          &p.CompresionSimple})
         t->Redimensionar(n);
     p.TipoDeEstrato.Redimensionar(n);
     for (int i = 1; i <= n; ++i) {
         if (!l.Cantidad(p.NumeroCoordenadasEstrato(i))) return false;
         if (p.NumeroCoordenadasEstrato(i) > maximoPuntos) return false;
         if (p.SueloRoca == "S") {
-            for (double* v : {&p.CohesionMacizo(i), &p.FriccionMacizo(i),
-                              &p.PesoUnitarioHumedo(i), &p.PesoUnitarioSaturado(i)})
+            for (double* v : {&p.CohesionMacizo(i), &p.FriccionMacizo(i), &p.PesoUnitarioHumedo(i),
+                              &p.PesoUnitarioSaturado(i)})
                 if (!l.Real(*v)) return false;
             if (!l.Entero(p.TipoDeEstrato(i))) return false;
             for (double* v : {&p.ParametroPresionIntersticial(i),
-                              &p.CoeficienteConsolidacionVertical(i),
-                              &p.TiempoDeConstruccion(i)})
+                              &p.CoeficienteConsolidacionVertical(i), &p.TiempoDeConstruccion(i)})
                 if (!l.Real(*v)) return false;
         } else {
-            for (double* v : {&p.ParametroMIntacto(i), &p.IndiceGSI(i), &p.ParametroM(i),
-                              &p.ParametroS(i), &p.PesoUnitarioHumedo(i),
-                              &p.PesoUnitarioSaturado(i), &p.CompresionSimple(i)})
+            for (double* v :
+                 {&p.ParametroMIntacto(i), &p.IndiceGSI(i), &p.ParametroM(i), &p.ParametroS(i),
+                  &p.PesoUnitarioHumedo(i), &p.PesoUnitarioSaturado(i), &p.CompresionSimple(i)})
                 if (!l.Real(*v)) return false;
         }
         for (int k = 1; k <= p.NumeroCoordenadasEstrato(i); ++k)
@@ -539,7 +559,8 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
         p.HayResultados = true;
         if (!l.Cantidad(p.NumeroPuntosDovelas)) return false;
         const auto tablas = TablasDovelaEnArchivo(p);
-        for (Tabla<double>* t : tablas) t->Redimensionar(NumeroDeDovelas(p));
+        for (Tabla<double>* t : tablas)
+            t->Redimensionar(NumeroDeDovelas(p));
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
             for (Tabla<double>* t : tablas)
                 if (!l.Real((*t)(k))) return false;
@@ -558,10 +579,10 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     }
 
     // 23.
-    for (double* v : {&p.AbscisaPrimerPuntoGrieta, &p.OrdenadaPrimerPuntoGrieta,
-                      &p.AbscisaSegundoPuntoGrieta, &p.OrdenadaSegundoPuntoGrieta,
-                      &p.OrdenadaNivelFreaticoGrieta, &p.AbscisaNivelFreaticoGrieta,
-                      &p.AlturaAguaGrieta})
+    for (double* v :
+         {&p.AbscisaPrimerPuntoGrieta, &p.OrdenadaPrimerPuntoGrieta, &p.AbscisaSegundoPuntoGrieta,
+          &p.OrdenadaSegundoPuntoGrieta, &p.OrdenadaNivelFreaticoGrieta,
+          &p.AbscisaNivelFreaticoGrieta, &p.AlturaAguaGrieta})
         if (!l.Real(*v)) return false;
     if (p.NumeroCargasPuntuales > 0) p.CargasPuntualesIntroducidas = true;
 
@@ -591,14 +612,13 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
             if (!l.Real(p.ValoresDeHt(k))) return false;
         p.HayValoresDeHt = true;
     }
-    if (p.UsaParametrosInstantaneos && !l.Entero(p.DefinicionParametrosInstantaneos))
-        return false;
-    for (double* v : {&p.SumaEsfuerzosTangenciales, &p.SumaEsfuerzosNormalesTotales,
-                      &p.SumaEsfuerzosPrincipalesMayores, &p.SumaEsfuerzosNormalesEfectivos,
-                      &p.SumaEsfuerzosPrincipalesMenores, &p.FactorSeguridadConAnclaje,
-                      &p.InclinacionAnclajes, &p.DiametroAnclajes, &p.EsfuerzoRoturaAnclaje,
-                      &p.NumeroGuayasObarras, &p.SeparacionAnclajesActivos,
-                      &p.SeparacionAnclajesPasivos})
+    if (p.UsaParametrosInstantaneos && !l.Entero(p.DefinicionParametrosInstantaneos)) return false;
+    for (double* v :
+         {&p.SumaEsfuerzosTangenciales, &p.SumaEsfuerzosNormalesTotales,
+          &p.SumaEsfuerzosPrincipalesMayores, &p.SumaEsfuerzosNormalesEfectivos,
+          &p.SumaEsfuerzosPrincipalesMenores, &p.FactorSeguridadConAnclaje, &p.InclinacionAnclajes,
+          &p.DiametroAnclajes, &p.EsfuerzoRoturaAnclaje, &p.NumeroGuayasObarras,
+          &p.SeparacionAnclajesActivos, &p.SeparacionAnclajesPasivos})
         if (!l.Real(*v)) return false;
     return true;
 }

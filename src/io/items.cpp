@@ -38,7 +38,8 @@ bool LectorItems::SiguienteItem(std::string_view& item, bool& entreComillas)
         item = todo.substr(posicion_ + 1, cierre - posicion_ - 1);
         entreComillas = true;
         posicion_ = cierre + 1;
-        while (posicion_ < bytes_.size() && EsEspacio(bytes_[posicion_])) ++posicion_;
+        while (posicion_ < bytes_.size() && EsEspacio(bytes_[posicion_]))
+            ++posicion_;
         if (posicion_ < bytes_.size()) {
             if (bytes_[posicion_] == ',')
                 ++posicion_;
@@ -49,9 +50,11 @@ bool LectorItems::SiguienteItem(std::string_view& item, bool& entreComillas)
     }
 
     std::size_t fin = posicion_;
-    while (fin < bytes_.size() && bytes_[fin] != ',' && !EsFinDeLinea(bytes_[fin])) ++fin;
+    while (fin < bytes_.size() && bytes_[fin] != ',' && !EsFinDeLinea(bytes_[fin]))
+        ++fin;
     std::size_t finItem = fin;
-    while (finItem > posicion_ && EsEspacio(bytes_[finItem - 1])) --finItem;
+    while (finItem > posicion_ && EsEspacio(bytes_[finItem - 1]))
+        --finItem;
     item = todo.substr(posicion_, finItem - posicion_);
     entreComillas = false;
     posicion_ = (fin < bytes_.size() && bytes_[fin] == ',') ? fin + 1 : fin;

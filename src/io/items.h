@@ -15,11 +15,11 @@ class LectorItems {
 public:
     explicit LectorItems(std::string bytes) : bytes_(std::move(bytes)) {}
 
-    bool Texto(std::string& texto);    // entre comillas o sin ellas; se devuelve en UTF-8
-    bool Real(double& valor);          // 12, -0.5, .5, 1E+20, 1.5E-07, NaN, Inf, -Inf
-    bool Entero(Entero16& valor);      // número entero dentro del rango de 16 bits
-    bool Cantidad(Entero16& valor);    // entero no negativo
-    bool Entero(double& valor);        // número entero guardado como real
+    bool Texto(std::string& texto); // entre comillas o sin ellas; se devuelve en UTF-8
+    bool Real(double& valor);       // 12, -0.5, .5, 1E+20, 1.5E-07, NaN, Inf, -Inf
+    bool Entero(Entero16& valor);   // número entero dentro del rango de 16 bits
+    bool Cantidad(Entero16& valor); // entero no negativo
+    bool Entero(double& valor);     // número entero guardado como real
 
     bool EnFalla() const { return falla_; }
     std::size_t BytesRestantes() const { return bytes_.size() - posicion_; }

@@ -52,8 +52,7 @@ struct EnsayoRadio {
 // Centro de un círculo de radio R por (x1, y1) y (x2, y2), por encima de la cuerda:
 // θ = asin(c/2R) − atan((y1 − y2)/(x1 − x2)), xo = x2 + R·sin θ, yo = y2 + R·cos θ.
 // Falso si el radio no alcanza la mitad de la cuerda.
-bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, double& xo,
-                     double& yo);
+bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, double& xo, double& yo);
 
 // Orden MétodoBishop: comprobaciones y preguntas, preparación, iteración, búsqueda del radio si
 // VariaElRadio (círculo único), esfuerzos, sumas e historia en el proyecto.

@@ -43,7 +43,7 @@ inline int NodoDeSigmaUsuario(MaterialDelChequeo material, int dovela)
 }
 
 // Título de Form13: σ normales en suelos y en rocas con parámetros instantáneos, σ3 en rocas.
-inline const char *TituloDelChequeo(MaterialDelChequeo material)
+inline const char* TituloDelChequeo(MaterialDelChequeo material)
 {
     return material == MaterialDelChequeo::Roca ? textos::TituloForm13Sigma3
                                                 : textos::TituloForm13Normales;

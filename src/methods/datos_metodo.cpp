@@ -8,7 +8,10 @@
 
 namespace vertana {
 
-bool CirculoUnicoDeCalculo(const Proyecto& p) { return EsCirculoUnico(p); }
+bool CirculoUnicoDeCalculo(const Proyecto& p)
+{
+    return EsCirculoUnico(p);
+}
 
 Tabla<double> AngulosBaseDovelas(const Proyecto& p, const EstadoCalculo& e, bool circulo)
 {
@@ -94,7 +97,8 @@ void EscribirHistoria(Proyecto& p, const std::vector<double>& historia)
     assert(!historia.empty() && historia.size() <= static_cast<std::size_t>(MaximoHistoriaFS));
     p.HistoriaFS.Redimensionar(MaximoHistoriaFS);
     const int n = static_cast<int>(historia.size());
-    for (int i = 1; i <= n; ++i) p.HistoriaFS(i) = historia[static_cast<std::size_t>(i - 1)];
+    for (int i = 1; i <= n; ++i)
+        p.HistoriaFS(i) = historia[static_cast<std::size_t>(i - 1)];
     p.NumeroIteraciones = static_cast<Entero16>(n);
 }
 

@@ -11,15 +11,15 @@
 
 namespace vertana {
 
-constexpr double ToleranciaFS = 0.001;      // cambio del factor de seguridad entre pasadas
-constexpr int MaximoHistoriaFS = 100;       // filas de HistoriaFS
+constexpr double ToleranciaFS = 0.001;       // cambio del factor de seguridad entre pasadas
+constexpr int MaximoHistoriaFS = 100;        // filas de HistoriaFS
 constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bishop
 
 // Cómo terminó un cálculo.
 enum class FinCalculo {
-    Resultados,  // hay resultados escritos
-    Detenido,    // una comprobación o una respuesta detuvo el cálculo
-    Limite,      // se alcanzó una cota (iteraciones, historia) o el factor no está definido
+    Resultados, // hay resultados escritos
+    Detenido,   // una comprobación o una respuesta detuvo el cálculo
+    Limite,     // se alcanzó una cota (iteraciones, historia) o el factor no está definido
 };
 
 // Superficie de un solo arco de círculo (una unión "C").

@@ -20,7 +20,8 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
     const int nd = p.NumeroPuntosDovelas - 1;
     const bool circulo = CirculoUnicoDeCalculo(p);
     const double R = p.RadioCirculoFalla;
-    const double xm = circulo ? p.CentroCirculoX : Mitad * (e.AbscisaMaximaSPF + e.AbscisaMinimaSPF);
+    const double xm =
+        circulo ? p.CentroCirculoX : Mitad * (e.AbscisaMaximaSPF + e.AbscisaMinimaSPF);
     const double ym =
         circulo ? p.CentroCirculoY : FactorOrdenadaCentroCompuesta * p.OrdenadasFalla(1);
     const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
@@ -37,8 +38,9 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
         } else {
             const double x2g = p.AbscisaSegundoPuntoGrieta, y2g = p.OrdenadaSegundoPuntoGrieta;
             const double NFg = p.OrdenadaNivelFreaticoGrieta;
-            sumaR += -hw * std::sin(a1) * std::sin(a1) * tf1 * (x2g - xm) +
-                     hw * std::sin(a1) * tf1 * std::cos(a1) * ((NFg - y2g) * TercioAltura + y2g - ym);
+            sumaR +=
+                -hw * std::sin(a1) * std::sin(a1) * tf1 * (x2g - xm) +
+                hw * std::sin(a1) * tf1 * std::cos(a1) * ((NFg - y2g) * TercioAltura + y2g - ym);
         }
     }
     for (int s = 1; s <= nd; ++s) {

@@ -20,7 +20,7 @@ struct DovelaJanbu {
     double alfa, tanAlfa, cos2, b, xc, yo, yt, tanBeta, u, c, tf, W;
     double cargaVertical;   // Σ Qy·b + Σ Py
     double cargaHorizontal; // Σ Qx·b·tan β + Σ Px
-    double momentoCargas;   // términos de las cargas en T: (X − xc)·Py/2b + (Y − yo)·Px/2b + ...
+    double momentoCargas; // términos de las cargas en T: (X − xc)·Py/2b + (Y − yo)·Px/2b + ...
 };
 
 struct Trabajo {
@@ -28,7 +28,10 @@ struct Trabajo {
     std::vector<double> R0, D0, R, D, m, dT;
 };
 
-double FactorM(const DovelaJanbu& d, double F) { return d.cos2 * (1.0 + d.tanAlfa * d.tf / F); }
+double FactorM(const DovelaJanbu& d, double F)
+{
+    return d.cos2 * (1.0 + d.tanAlfa * d.tf / F);
+}
 
 // Σ(R/m) / (hw + ΣD) con m evaluado en F; devuelve false si el denominador es nulo.
 bool NuevoFactor(const Proyecto& p, Trabajo& t, double F, double& Fnuevo)
@@ -109,7 +112,8 @@ void PasadaGeneralizada(const Proyecto& p, Trabajo& t, double F, Tabla<double>& 
             std::atan((d(k + 1).tanAlfa * d(k + 1).b + ht(k) - ht(k + 1)) / d(k + 1).b);
     std::vector<double> dE(t.d.size()), E(t.d.size()), T(t.d.size(), 0.0);
     double acumulado = 0.0;
-    for (int k = 1; k <= nd; ++k) at(t.m, k) = FactorM(d(k), F); // m con el F actual
+    for (int k = 1; k <= nd; ++k)
+        at(t.m, k) = FactorM(d(k), F); // m con el F actual
     for (int k = 1; k <= nd; ++k) {
         at(dE, k) = at(t.D, k) - at(t.R, k) / (at(t.m, k) * F);
         acumulado += at(dE, k);

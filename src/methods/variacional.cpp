@@ -23,18 +23,18 @@ std::size_t Ind(int i)
 
 // Primer nodo j (2..nd+1) cuya dovela j − 1 tiene resistencia de Mohr-Coulomb negativa:
 // σ − u < −c/tan φ (la igualdad pasa). 0 si todas pasan.
-int NodoSinChequeo(const DatosVariacional &datos, const std::vector<double> &sigma)
+int NodoSinChequeo(const DatosVariacional& datos, const std::vector<double>& sigma)
 {
     for (int i = 1; i <= datos.Dovelas(); ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         if (sigma[Ind(i - 1)] - d.u < -d.c / d.T) return i + 1;
     }
     return 0;
 }
 
 // Fila k de la historia: xc, yc, F y los esfuerzos de los nodos (el 1 es la cresta).
-void AnotarIteracion(Proyecto &p, const DatosVariacional &datos, int k,
-                     const std::vector<double> &z)
+void AnotarIteracion(Proyecto& p, const DatosVariacional& datos, int k,
+                     const std::vector<double>& z)
 {
     p.HistoriaMu1Mu2(k) = z[0];
     p.HistoriaInversaMu2(k) = z[1];
@@ -47,11 +47,11 @@ void AnotarIteracion(Proyecto &p, const DatosVariacional &datos, int k,
 
 // Esfuerzos normales por dovela de la iteración k y de la anterior (la misma en la primera), con
 // su mínimo, para el diálogo de chequeo.
-EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto &p, int k)
+EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto& p, int k)
 {
     EsfuerzosDelChequeo r;
     r.Material = MaterialDelChequeo::Suelo;
-    const Tabla2<double> &h = p.HistoriaEsfuerzosNormales;
+    const Tabla2<double>& h = p.HistoriaEsfuerzosNormales;
     const int anterior = k > 1 ? k - 1 : k;
     for (int i = 1; i <= p.SigmaMinimoDovela.Tamano() && i + 1 <= h.Filas(); ++i) {
         r.Actual.push_back(h(i + 1, k));
@@ -61,7 +61,7 @@ EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto &p, int k)
     return r;
 }
 
-void EscribirResultados(Proyecto &p, const DatosVariacional &datos, const std::vector<double> &z)
+void EscribirResultados(Proyecto& p, const DatosVariacional& datos, const std::vector<double>& z)
 {
     const int nd = datos.Dovelas();
     const double F = z[2];
@@ -72,7 +72,7 @@ void EscribirResultados(Proyecto &p, const DatosVariacional &datos, const std::v
     p.SumaEsfuerzosTangenciales = 0.0;
     p.SumaEsfuerzosNormalesEfectivos = 0.0;
     for (int i = 1; i <= nd; ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         const double sigma = z[Ind(2 + i)];
         const double efectivo = sigma - d.u;
         const double tau = (efectivo * d.T + d.c) / F;
@@ -86,7 +86,7 @@ void EscribirResultados(Proyecto &p, const DatosVariacional &datos, const std::v
     MarcarResultados(p);
 }
 
-bool Convergio(const SumasEquilibrio &s)
+bool Convergio(const SumasEquilibrio& s)
 {
     return std::fabs(s.H) <= ToleranciaFuerzasVariacional &&
            std::fabs(s.V) <= ToleranciaFuerzasVariacional &&
@@ -95,7 +95,7 @@ bool Convergio(const SumasEquilibrio &s)
 
 } // namespace
 
-FinCalculo ProcesoIterativoEnSuelos(Proyecto &p, EstadoCalculo &e, Interaccion &ui)
+FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
     // 1-4. Preguntas y comprobaciones de entrada.
     PreguntarDesembalse(e, ui);

@@ -26,6 +26,6 @@ constexpr int MaximoIteracionesVariacional = 100;
 // dovela con σ − u < −c/tan φ, anota DovelaSinChequeo y abre Form13
 // (Interaccion::ChequeoDeEsfuerzos). Los proyectos de parámetros instantáneos se rechazan con
 // el mensaje "No es el camino:".
-FinCalculo ProcesoIterativoEnSuelos(Proyecto &p, EstadoCalculo &e, Interaccion &ui);
+FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

@@ -26,7 +26,7 @@ struct Derivada {
     int cuantos = 0;
 };
 
-Derivada DerivadaEn(const DatosVariacional &datos, int i)
+Derivada DerivadaEn(const DatosVariacional& datos, int i)
 {
     const int nd = datos.Dovelas();
     Derivada r;
@@ -64,20 +64,20 @@ Derivada DerivadaEn(const DatosVariacional &datos, int i)
     return r;
 }
 
-double L(const DovelaVariacional &d, double xc, double yc, double F)
+double L(const DovelaVariacional& d, double xc, double yc, double F)
 {
     return (d.y - yc) * F + (d.x - xc) * d.T;
 }
 
-double R(const DatosVariacional &datos, const DovelaVariacional &d, double xc, double yc, double F)
+double R(const DatosVariacional& datos, const DovelaVariacional& d, double xc, double yc, double F)
 {
     return ((1.0 + datos.kv) * d.gammaMedio * F + d.g * d.T) * (d.x - xc) + 2.0 * d.T * d.u -
            2.0 * d.c - datos.kh * F * d.gammaMedio * (d.y - yc);
 }
 
 // Valor de dσ/dx en la dovela i con σ de los nodos (0 = cresta).
-double ValorDerivada(const DatosVariacional &datos, const Derivada &der,
-                     const std::vector<double> &sigma)
+double ValorDerivada(const DatosVariacional& datos, const Derivada& der,
+                     const std::vector<double>& sigma)
 {
     double v = 0.0;
     for (int a = 0; a < der.cuantos; ++a) {
@@ -92,12 +92,12 @@ struct SumasLineales {
     SumasEquilibrio resistente, coeficienteF;
 };
 
-SumasLineales SumasPorPartes(const DatosVariacional &datos, const std::vector<double> &sigma)
+SumasLineales SumasPorPartes(const DatosVariacional& datos, const std::vector<double>& sigma)
 {
     SumasLineales s;
     const double kh = datos.kh, kv = datos.kv;
     for (int i = 1; i <= datos.Dovelas(); ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         const double sg = sigma[Ind(i - 1)];
         const double tauF = (sg - d.u) * d.T + d.c;
         s.resistente.H += d.b * tauF;
@@ -117,10 +117,10 @@ SumasLineales SumasPorPartes(const DatosVariacional &datos, const std::vector<do
 
 } // namespace
 
-DatosVariacional DatosDeDovelas(const Proyecto &p, const EstadoCalculo &e, bool desembalse)
+DatosVariacional DatosDeDovelas(const Proyecto& p, const EstadoCalculo& e, bool desembalse)
 {
     const int nd = p.NumeroPuntosDovelas - 1;
-    const TablaDeDovelas &t = e.Dovelas;
+    const TablaDeDovelas& t = e.Dovelas;
     DatosVariacional datos;
     datos.kh = p.CoeficienteSismicoHorizontal;
     datos.kv = p.CoeficienteSismicoVertical;
@@ -131,7 +131,7 @@ DatosVariacional DatosDeDovelas(const Proyecto &p, const EstadoCalculo &e, bool 
         (p.OrdenadaNivelFreaticoGrieta - p.OrdenadaSegundoPuntoGrieta) * TercioAlturaAgua;
     datos.d.resize(Ind(nd > 0 ? nd : 0));
     for (int i = 1; i <= nd; ++i) {
-        DovelaVariacional &d = datos.d[Ind(i - 1)];
+        DovelaVariacional& d = datos.d[Ind(i - 1)];
         d.b = p.AnchoDovela(i);
         d.x = p.AbscisaCentroDovela(i);
         d.y = p.OrdenadaCentroDovela(i);
@@ -175,7 +175,7 @@ Matriz MatrizNula(int n)
     return Matriz(Ind(n + 1), std::vector<double>(Ind(n + 1), 0.0));
 }
 
-bool InvertirGaussJordan(const Matriz &M, Matriz &inversa)
+bool InvertirGaussJordan(const Matriz& M, Matriz& inversa)
 {
     const int n = static_cast<int>(M.size()) - 1;
     // Matriz doblada [M | I], 1-basada.
@@ -206,15 +206,15 @@ bool InvertirGaussJordan(const Matriz &M, Matriz &inversa)
     return true;
 }
 
-bool PrimeraSolucion(const DatosVariacional &datos, double xc, double yc, double F,
-                     std::vector<double> &sigma)
+bool PrimeraSolucion(const DatosVariacional& datos, double xc, double yc, double F,
+                     std::vector<double>& sigma)
 {
     const int nd = datos.Dovelas();
     assert(nd >= MinimoDovelasVariacional);
     Matriz A = MatrizNula(nd);
     std::vector<double> B(Ind(nd + 1), 0.0);
     for (int i = 1; i <= nd; ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         const double Li = L(d, xc, yc, F);
         const Derivada der = DerivadaEn(datos, i);
         B[Ind(i)] = R(datos, d, xc, yc, F);
@@ -236,23 +236,23 @@ bool PrimeraSolucion(const DatosVariacional &datos, double xc, double yc, double
     return true;
 }
 
-SumasEquilibrio SumasDeEquilibrio(const DatosVariacional &datos, double F,
-                                  const std::vector<double> &sigma)
+SumasEquilibrio SumasDeEquilibrio(const DatosVariacional& datos, double F,
+                                  const std::vector<double>& sigma)
 {
     const SumasLineales s = SumasPorPartes(datos, sigma);
     return {s.resistente.H + F * s.coeficienteF.H, s.resistente.V + F * s.coeficienteF.V,
             s.resistente.M + F * s.coeficienteF.M};
 }
 
-std::vector<double> ResiduosVariacionales(const DatosVariacional &datos,
-                                          const std::vector<double> &z)
+std::vector<double> ResiduosVariacionales(const DatosVariacional& datos,
+                                          const std::vector<double>& z)
 {
     const int nd = datos.Dovelas();
     const double xc = z[0], yc = z[1], F = z[2];
     const std::vector<double> sigma(z.begin() + IncognitasGlobales, z.end());
     std::vector<double> G(Ind(nd + IncognitasGlobales), 0.0);
     for (int i = 1; i <= nd; ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         const double derivada = ValorDerivada(datos, DerivadaEn(datos, i), sigma);
         G[Ind(i - 1)] =
             R(datos, d, xc, yc, F) - L(d, xc, yc, F) * derivada - 2.0 * d.T * sigma[Ind(i - 1)];
@@ -264,7 +264,7 @@ std::vector<double> ResiduosVariacionales(const DatosVariacional &datos,
     return G;
 }
 
-Matriz JacobianoVariacional(const DatosVariacional &datos, const std::vector<double> &z)
+Matriz JacobianoVariacional(const DatosVariacional& datos, const std::vector<double>& z)
 {
     const int nd = datos.Dovelas();
     const int n = nd + IncognitasGlobales;
@@ -273,11 +273,11 @@ Matriz JacobianoVariacional(const DatosVariacional &datos, const std::vector<dou
     const double kh = datos.kh, kv = datos.kv;
     Matriz J = MatrizNula(n);
     for (int i = 1; i <= nd; ++i) {
-        const DovelaVariacional &d = datos(i);
+        const DovelaVariacional& d = datos(i);
         const Derivada der = DerivadaEn(datos, i);
         const double derivada = ValorDerivada(datos, der, sigma);
         const double Li = L(d, xc, yc, F);
-        std::vector<double> &fila = J[Ind(i)];
+        std::vector<double>& fila = J[Ind(i)];
         // G = R − L·dσ/dx − 2·T·σ; ∂L/∂xc = −T, ∂L/∂yc = −F, ∂L/∂F = y − yc.
         fila[1] = -((1.0 + kv) * d.gammaMedio * F + d.g * d.T) + d.T * derivada;
         fila[2] = kh * F * d.gammaMedio + F * derivada;
@@ -293,7 +293,7 @@ Matriz JacobianoVariacional(const DatosVariacional &datos, const std::vector<dou
     J[Ind(nd + 2)][3] = s.coeficienteF.V;
     J[Ind(nd + 3)][3] = s.coeficienteF.M;
     for (int j = 1; j <= nd; ++j) {
-        const DovelaVariacional &d = datos(j);
+        const DovelaVariacional& d = datos(j);
         const std::size_t columna = Ind(IncognitasGlobales + j);
         J[Ind(nd + 1)][columna] = (d.T - F * d.m) * d.b;
         J[Ind(nd + 2)][columna] = (d.m * d.T + F) * d.b;

@@ -50,7 +50,7 @@ struct DatosVariacional {
     double empujeGrieta = 0.0; // Uc = ½·(yw,c − y2)² (ton/m)
     double brazoGrieta = 0.0;  // y2 + (yw,c − y2)/3 (m)
     int Dovelas() const { return static_cast<int>(d.size()); }
-    const DovelaVariacional &operator()(int i) const { return d[static_cast<std::size_t>(i - 1)]; }
+    const DovelaVariacional& operator()(int i) const { return d[static_cast<std::size_t>(i - 1)]; }
 };
 
 // Menor número de dovelas: la ecuación de la última usa los centros nd−3..nd.
@@ -59,7 +59,7 @@ constexpr int MinimoDovelasVariacional = 4;
 // Reúne los datos de las dovelas (preparación ya hecha). desembalse: la persona declaró
 // desembalse rápido (γ̄ = γ aun con agua sobre el talud). Una carga uniforme actúa sobre la
 // dovela i si Xo ≤ xi ≤ Xf; una puntual si X(i+1) ≤ xp ≤ Xi (en un borde, en las dos dovelas).
-DatosVariacional DatosDeDovelas(const Proyecto &p, const EstadoCalculo &e, bool desembalse);
+DatosVariacional DatosDeDovelas(const Proyecto& p, const EstadoCalculo& e, bool desembalse);
 
 // Matriz densa 1-basada de n × n.
 using Matriz = std::vector<std::vector<double>>;
@@ -67,27 +67,27 @@ Matriz MatrizNula(int n);
 
 // Inversión de Gauss-Jordan sobre [M | I], sin intercambio de filas: en la columna p el
 // determinante acumulado se multiplica por el pivote M(p, p); si da exactamente 0 devuelve false.
-bool InvertirGaussJordan(const Matriz &M, Matriz &inversa);
+bool InvertirGaussJordan(const Matriz& M, Matriz& inversa);
 
 // Primera solución: matriz A y vector B de la ecuación diferencial para xc, yc, F dados y
 // σ = σo en la cresta. Devuelve false si A es singular en el sentido de InvertirGaussJordan.
-bool PrimeraSolucion(const DatosVariacional &datos, double xc, double yc, double F,
-                     std::vector<double> &sigma);
+bool PrimeraSolucion(const DatosVariacional& datos, double xc, double yc, double F,
+                     std::vector<double>& sigma);
 
 // Sumas de equilibrio de la masa deslizante con F y σ (σ[i−1] en la dovela i): fuerzas
 // horizontales, verticales y momentos respecto del origen (antihorario positivo).
 struct SumasEquilibrio {
     double H = 0.0, V = 0.0, M = 0.0;
 };
-SumasEquilibrio SumasDeEquilibrio(const DatosVariacional &datos, double F,
-                                  const std::vector<double> &sigma);
+SumasEquilibrio SumasDeEquilibrio(const DatosVariacional& datos, double F,
+                                  const std::vector<double>& sigma);
 
 // Residuos G (tamaño nd + 3, índice 0-basado): G_i = B_i − (A·σ)_i, i = 1..nd, y ΣH, ΣV, ΣM.
 // z = (xc, yc, F, σ1..σnd) en z[0..nd+2].
-std::vector<double> ResiduosVariacionales(const DatosVariacional &datos,
-                                          const std::vector<double> &z);
+std::vector<double> ResiduosVariacionales(const DatosVariacional& datos,
+                                          const std::vector<double>& z);
 
 // Jacobiano analítico ∂G/∂z, (nd + 3) × (nd + 3), 1-basado.
-Matriz JacobianoVariacional(const DatosVariacional &datos, const std::vector<double> &z);
+Matriz JacobianoVariacional(const DatosVariacional& datos, const std::vector<double>& z);
 
 } // namespace vertana

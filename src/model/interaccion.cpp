@@ -137,8 +137,8 @@ bool InteraccionGuionada::Pregunta(const std::string& texto, const std::string& 
     if (guion_.empty()) {
         errores_.push_back("Pregunta no prevista: " + texto);
     } else if (guion_.front().texto != texto) {
-        errores_.push_back("Se esperaba la pregunta \"" + guion_.front().texto +
-                           "\" y llegó \"" + texto + "\"");
+        errores_.push_back("Se esperaba la pregunta \"" + guion_.front().texto + "\" y llegó \"" +
+                           texto + "\"");
         guion_.pop_front();
     } else {
         respuesta = guion_.front().respuesta;

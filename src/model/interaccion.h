@@ -68,8 +68,8 @@ public:
     void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
     // Lo que hace la persona en form9, Form13 y Form18. Sin acción, lo mismo que por lotes.
     void AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion);
-    void AlAbrirChequeoDeEsfuerzos(
-        std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion);
+    void
+    AlAbrirChequeoDeEsfuerzos(std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion);
     void AlAbrirCambioDeParametros(std::function<void(Proyecto&, EstadoCalculo&)> accion);
 
     // Lo que hace la persona en las próximas aperturas de Form17, una acción por apertura y en

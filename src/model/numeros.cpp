@@ -22,10 +22,12 @@ std::size_t LongitudNumero(std::string_view t)
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t digitos = 0;
-    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digitos;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
+        ++i, ++digitos;
     if (i < t.size() && t[i] == '.') {
         ++i;
-        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digitos;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])))
+            ++i, ++digitos;
     }
     if (digitos == 0) return 0;
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
@@ -54,8 +56,10 @@ double Convertir(std::string_view numero)
 
 std::string_view SinBlancos(std::string_view t)
 {
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EsBlanco(t.back())) t.remove_suffix(1);
+    while (!t.empty() && EsBlanco(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.back()))
+        t.remove_suffix(1);
     return t;
 }
 
@@ -77,7 +81,8 @@ std::optional<double> ValorNumerico(const std::string& texto)
 double Val(const std::string& texto)
 {
     std::string_view t = texto;
-    while (!t.empty() && EsBlanco(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EsBlanco(t.front()))
+        t.remove_prefix(1);
     const std::size_t n = LongitudNumero(t);
     if (n == 0) return 0.0;
     return Convertir(t.substr(0, n));
@@ -90,7 +95,8 @@ std::string Formato(double valor, const std::string& patron)
     int decimales = 0;
     if (pos < patron.size() && patron[pos] == '.') {
         ++pos;
-        while (pos < patron.size() && patron[pos] == '0') ++pos, ++decimales;
+        while (pos < patron.size() && patron[pos] == '0')
+            ++pos, ++decimales;
     }
     const std::string sufijo = patron.substr(pos);
 
@@ -115,7 +121,8 @@ std::string Formato(double valor, const std::string& patron)
         entera = "0";
         fraccion = std::string(static_cast<std::size_t>(-puntoDecimal), '0') + digitos;
     } else if (static_cast<std::size_t>(puntoDecimal) >= digitos.size()) {
-        entera = digitos + std::string(static_cast<std::size_t>(puntoDecimal) - digitos.size(), '0');
+        entera =
+            digitos + std::string(static_cast<std::size_t>(puntoDecimal) - digitos.size(), '0');
     } else {
         entera = digitos.substr(0, static_cast<std::size_t>(puntoDecimal));
         fraccion = digitos.substr(static_cast<std::size_t>(puntoDecimal));

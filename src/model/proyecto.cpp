@@ -24,8 +24,8 @@ void ReiniciarProyecto(Proyecto& p)
     for (Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
           &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
-          &p.ParametroS, &p.CompresionSimple})
+          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
+          &p.CompresionSimple})
         t->Vaciar();
     p.TipoDeEstrato.Vaciar();
 
@@ -71,9 +71,8 @@ void ReiniciarProyecto(Proyecto& p)
           &p.SumaEsfuerzosPrincipalesMenores, &p.FactorSeguridadConAnclaje, &p.InclinacionAnclajes,
           &p.DiametroAnclajes, &p.EsfuerzoRoturaAnclaje, &p.NumeroGuayasObarras,
           &p.SeparacionAnclajesActivos, &p.SeparacionAnclajesPasivos, &p.AbscisaPrimerPuntoGrieta,
-          &p.OrdenadaPrimerPuntoGrieta, &p.AbscisaSegundoPuntoGrieta,
-          &p.OrdenadaSegundoPuntoGrieta, &p.AbscisaNivelFreaticoGrieta,
-          &p.OrdenadaNivelFreaticoGrieta, &p.AlturaAguaGrieta})
+          &p.OrdenadaPrimerPuntoGrieta, &p.AbscisaSegundoPuntoGrieta, &p.OrdenadaSegundoPuntoGrieta,
+          &p.AbscisaNivelFreaticoGrieta, &p.OrdenadaNivelFreaticoGrieta, &p.AlturaAguaGrieta})
         *v = 0.0;
 
     // Información del proyecto.

@@ -23,7 +23,7 @@ struct Proyecto {
     bool InformacionIntroducida = false;
 
     // 2. Parámetros de cálculo.
-    std::string SueloRoca;      // "S" suelos, "R" macizos rocosos; vacío hasta el primer Form2
+    std::string SueloRoca;        // "S" suelos, "R" macizos rocosos; vacío hasta el primer Form2
     Entero16 MetodoDeCalculo = 0; // 1 variacional, 2 Bishop, 3 Fellenius, 4 Janbu
     double MultiplicadorLagrange1 = 0.0; // µ1/µ2 (m)
     double MultiplicadorLagrange2 = 0.0; // 1/µ2 (m)
@@ -64,7 +64,7 @@ struct Proyecto {
     // 4. Uniones entre los puntos de la superficie de falla.
     Entero16 NumeroTiposDeFalla = 0;
     Tabla<double> PuntoInicialTipoFalla, PuntoFinalTipoFalla; // números de punto enteros
-    Tabla<std::string> TipoDeFalla;                          // "L", "C" o "P"
+    Tabla<std::string> TipoDeFalla;                           // "L", "C" o "P"
     bool TiposDeFallaDefinidos = false;
 
     // 5. Propiedades de los estratos (columnas de suelo y de roca).
@@ -117,9 +117,9 @@ struct Proyecto {
     double SumaEsfuerzosPrincipalesMayores = 0.0;
     double SumaEsfuerzosPrincipalesMenores = 0.0;
     double FactorSeguridadConAnclaje = 0.0;
-    double InclinacionAnclajes = 0.0;     // grados, positiva hacia abajo
-    double DiametroAnclajes = 0.0;        // pulgadas
-    double EsfuerzoRoturaAnclaje = 0.0;   // kg/cm2
+    double InclinacionAnclajes = 0.0;   // grados, positiva hacia abajo
+    double DiametroAnclajes = 0.0;      // pulgadas
+    double EsfuerzoRoturaAnclaje = 0.0; // kg/cm2
     double NumeroGuayasObarras = 0.0;
     double SeparacionAnclajesActivos = 0.0;
     double SeparacionAnclajesPasivos = 0.0;

@@ -10,8 +10,7 @@
 
 namespace vertana {
 
-template <typename T>
-class Tabla {
+template <typename T> class Tabla {
 public:
     Tabla() = default;
     explicit Tabla(int n) { Redimensionar(n); }
@@ -20,10 +19,7 @@ public:
     bool Vacia() const { return datos_.empty(); }
 
     // Redimensiona descartando el contenido: todas las entradas quedan con el valor por omisión.
-    void Redimensionar(int n)
-    {
-        datos_.assign(static_cast<std::size_t>(n > 0 ? n : 0), T{});
-    }
+    void Redimensionar(int n) { datos_.assign(static_cast<std::size_t>(n > 0 ? n : 0), T{}); }
     // Redimensiona conservando las entradas que siguen cabiendo.
     void RedimensionarConservando(int n) { datos_.resize(static_cast<std::size_t>(n > 0 ? n : 0)); }
     void Vaciar() { datos_.clear(); }
@@ -45,8 +41,7 @@ private:
     std::vector<T> datos_;
 };
 
-template <typename T>
-class Tabla2 {
+template <typename T> class Tabla2 {
 public:
     Tabla2() = default;
 

@@ -123,8 +123,7 @@ inline constexpr char DovelasNoRazonable[] =
 inline constexpr char TituloAbscisaPrimerPuntoGrieta[] = "Abscisa del primer pto de la grieta:";
 inline constexpr char TituloOrdenadaPrimerPuntoGrieta[] = "Ordenada del primer pto de la grieta:";
 inline constexpr char TituloAbscisaSegundoPuntoGrieta[] = "Abscisa del segundo pto de la grieta:";
-inline constexpr char TituloOrdenadaSegundoPuntoGrieta[] =
-    "Ordenada del segundo pto de la grieta:";
+inline constexpr char TituloOrdenadaSegundoPuntoGrieta[] = "Ordenada del segundo pto de la grieta:";
 inline constexpr char TituloAbscisaNivelFreaticoGrieta[] =
     "Abscisa del N.F en la grieta de tracción:";
 inline constexpr char TituloOrdenadaNivelFreaticoGrieta[] =

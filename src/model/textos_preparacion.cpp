@@ -75,10 +75,9 @@ std::string ArcoSinConvergencia(int p1, int p2, int iteraciones)
 
 std::string CruceNoEncontrado(int estrato, int puntoA, int puntoB)
 {
-    return "No se encontró el cruce del tramo entre los puntos " + std::to_string(puntoA) +
-           " y " + std::to_string(puntoB) +
-           " de la superficie de falla con la línea del estrato " + std::to_string(estrato) +
-           ".";
+    return "No se encontró el cruce del tramo entre los puntos " + std::to_string(puntoA) + " y " +
+           std::to_string(puntoB) + " de la superficie de falla con la línea del estrato " +
+           std::to_string(estrato) + ".";
 }
 
 std::string BordeFueraDeLaSuperficie(int borde)

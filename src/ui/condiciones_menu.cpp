@@ -29,7 +29,8 @@ std::optional<Aviso> CondicionCambioParametros(const Proyecto& p)
 
 std::optional<Aviso> CondicionCaracteristicasSuelos(const Proyecto& p)
 {
-    if (p.SueloRoca == "R") return Aviso{textos::TituloAvisoSoloSuelos, textos::AvisoSeleccionoRocas};
+    if (p.SueloRoca == "R")
+        return Aviso{textos::TituloAvisoSoloSuelos, textos::AvisoSeleccionoRocas};
     if (p.NumeroDeEstratos >= 1 && p.ParametrosIntroducidos) return std::nullopt;
     return Aviso{textos::TituloAvisoCaracteristicasEstratos, textos::AvisoEstratosYParametros};
 }

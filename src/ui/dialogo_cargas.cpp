@@ -24,7 +24,8 @@ constexpr std::size_t ColumnaAbscisaFinal = 2;
 QStringList TextosDe(const FilaCarga& fila)
 {
     QStringList textos;
-    for (double v : fila) textos << QString::fromStdString(Formato(v, FormatoCarga));
+    for (double v : fila)
+        textos << QString::fromStdString(Formato(v, FormatoCarga));
     return textos;
 }
 
@@ -42,8 +43,7 @@ ResultadoCarga ComprobarCarga(const std::vector<std::string>& cuadros,
         }
         r.valores.push_back(*valor);
     }
-    if (abscisaInicialMenor &&
-        !(r.valores[ColumnaAbscisaInicial] < r.valores[ColumnaAbscisaFinal]))
+    if (abscisaInicialMenor && !(r.valores[ColumnaAbscisaInicial] < r.valores[ColumnaAbscisaFinal]))
         r.fallo = Fallo{textos::XoNoMenorQueXf, {}};
     return r;
 }
@@ -65,7 +65,8 @@ DialogoCargas::DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Defin
     setModal(true);
 
     QStringList columnas;
-    for (const char* c : definicion_.columnas) columnas << c;
+    for (const char* c : definicion_.columnas)
+        columnas << c;
     lista_ = CrearLista(this, definicion_.nombreLista, columnas);
     lista_->setMinimumHeight(160);
 
@@ -118,7 +119,8 @@ DialogoCargas::DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Defin
     resize(620, 460);
 
     QList<QWidget*> tabulacion;
-    for (QLineEdit* cuadro : cuadros_) tabulacion.append(cuadro);
+    for (QLineEdit* cuadro : cuadros_)
+        tabulacion.append(cuadro);
     tabulacion << agregar << modificar << borrar << lista_ << leer << aceptar << salir;
     OrdenDeTabulacion(tabulacion);
 
@@ -146,13 +148,15 @@ void DialogoCargas::Activar()
     if (*Cargas().introducidas)
         for (const FilaCarga& fila : FilasDelProyecto())
             InsertarFila(lista_, lista_->topLevelItemCount(), TextosDe(fila));
-    for (QLineEdit* cuadro : cuadros_) cuadro->setText(Blanco);
+    for (QLineEdit* cuadro : cuadros_)
+        cuadro->setText(Blanco);
 }
 
 std::vector<std::string> DialogoCargas::Cuadros() const
 {
     std::vector<std::string> textos;
-    for (const QLineEdit* cuadro : cuadros_) textos.push_back(TextoDe(cuadro));
+    for (const QLineEdit* cuadro : cuadros_)
+        textos.push_back(TextoDe(cuadro));
     return textos;
 }
 
@@ -174,8 +178,8 @@ void DialogoCargas::Insertar(const FilaCarga& fila)
 
 void DialogoCargas::AgregarClic()
 {
-    const ResultadoCarga r = ComprobarCarga(Cuadros(), definicion_.mensajesNoNumericos,
-                                            definicion_.abscisaInicialMenor);
+    const ResultadoCarga r =
+        ComprobarCarga(Cuadros(), definicion_.mensajesNoNumericos, definicion_.abscisaInicialMenor);
     if (r.fallo) {
         MostrarFallo(interaccion_, *r.fallo);
         return;
@@ -196,8 +200,8 @@ void DialogoCargas::ModificarClic()
 {
     if (filaPulsada_ < 0 || filaPulsada_ >= lista_->topLevelItemCount()) return;
     // La carga se comprueba antes de quitar la fila, que se conserva si no pasa.
-    const ResultadoCarga r = ComprobarCarga(Cuadros(), definicion_.mensajesNoNumericos,
-                                            definicion_.abscisaInicialMenor);
+    const ResultadoCarga r =
+        ComprobarCarga(Cuadros(), definicion_.mensajesNoNumericos, definicion_.abscisaInicialMenor);
     if (r.fallo) {
         MostrarFallo(interaccion_, *r.fallo);
         return;
@@ -222,7 +226,8 @@ void DialogoCargas::AceptarClic()
     std::vector<FilaCarga> filas;
     for (int fila = 0; fila < lista_->topLevelItemCount(); ++fila) {
         FilaCarga valores;
-        for (int k = 0; k < lista_->columnCount(); ++k) valores.push_back(Val(Celda(lista_, fila, k)));
+        for (int k = 0; k < lista_->columnCount(); ++k)
+            valores.push_back(Val(Celda(lista_, fila, k)));
         filas.push_back(std::move(valores));
     }
     GuardarFilas(filas);
@@ -233,7 +238,8 @@ void DialogoCargas::AceptarClic()
 
 void DialogoCargas::LeerClic()
 {
-    for (const char* aviso : definicion_.avisosLeer) interaccion_.Mensaje(aviso);
+    for (const char* aviso : definicion_.avisosLeer)
+        interaccion_.Mensaje(aviso);
 }
 
 void DialogoCargas::reject()
@@ -259,7 +265,8 @@ void DialogoCargas::GuardarFilas(const std::vector<FilaCarga>& filas)
 {
     const CargasDelProyecto cargas = Cargas();
     const int n = static_cast<int>(filas.size());
-    for (Tabla<double>* t : cargas.tablas) t->Redimensionar(n);
+    for (Tabla<double>* t : cargas.tablas)
+        t->Redimensionar(n);
     for (int i = 1; i <= n; ++i)
         for (std::size_t k = 0; k < cargas.tablas.size(); ++k)
             (*cargas.tablas[k])(i) = filas[static_cast<std::size_t>(i - 1)][k];

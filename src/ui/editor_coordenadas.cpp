@@ -7,8 +7,7 @@ namespace vertana {
 namespace {
 
 // Quita la entrada i de una tabla por estrato (si la tiene); las siguientes bajan un lugar.
-template <typename T>
-void BorrarEntrada(Tabla<T>& tabla, int i)
+template <typename T> void BorrarEntrada(Tabla<T>& tabla, int i)
 {
     const int n = tabla.Tamano();
     if (i < 1 || i > n) return;
@@ -86,8 +85,8 @@ bool EditorCoordenadas::Mostrar(int conjunto, int estrato)
             estrato > p.NumeroCoordenadasEstrato.Tamano())
             return false;
         const int n = p.NumeroCoordenadasEstrato(estrato);
-        const bool hayFila = estrato <= p.AbscisasEstratos.Filas() &&
-                             estrato <= p.OrdenadasEstratos.Filas();
+        const bool hayFila =
+            estrato <= p.AbscisasEstratos.Filas() && estrato <= p.OrdenadasEstratos.Filas();
         for (int k = 1; hayFila && k <= n && k <= p.AbscisasEstratos.Columnas() &&
                         k <= p.OrdenadasEstratos.Columnas();
              ++k)
@@ -244,8 +243,8 @@ void EditorCoordenadas::EliminarEstratoActivo()
     for (Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
           &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
-          &p.ParametroS, &p.CompresionSimple})
+          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
+          &p.CompresionSimple})
         BorrarEntrada(*t, e);
     BorrarEntrada(p.TipoDeEstrato, e);
     BorrarEntrada(p.NumeroPuntosLab, e);

@@ -29,7 +29,7 @@ public:
     int ConjuntoActivo() const { return conjuntoActivo_; }
     int EstratoActivo() const { return estratoActivo_; }
     int NumeroPuntosEditor() const { return static_cast<int>(puntos_.size()); }
-    double Abscisa(int i) const;  // punto i de la copia de trabajo, 1..NumeroPuntosEditor
+    double Abscisa(int i) const; // punto i de la copia de trabajo, 1..NumeroPuntosEditor
     double Ordenada(int i) const;
     // Fila de la lista que la persona eligió por última vez; 0 si ninguna.
     int FilaSeleccionada() const { return filaSeleccionada_; }

@@ -3,13 +3,13 @@
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
-#include "model/error.h"
-#include "model/interaccion.h"
-#include "model/numeros.h"
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
 #include "methods/variacional.h"
+#include "model/error.h"
+#include "model/interaccion.h"
+#include "model/numeros.h"
 #include "model/textos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
@@ -54,8 +54,8 @@ constexpr const char* ElementoDelConjunto[] = {"MenúCoordenadasTalud", "MenúCo
                                                "MenúCoordenadasFreático",
                                                "MenúCoordenadasEstratos"};
 constexpr const char* EtiquetaDelConjunto[] = {
-    textos::EtiquetaConjuntoTalud, textos::EtiquetaConjuntoFalla,
-    textos::EtiquetaConjuntoFreatico, textos::EtiquetaConjuntoEstrato};
+    textos::EtiquetaConjuntoTalud, textos::EtiquetaConjuntoFalla, textos::EtiquetaConjuntoFreatico,
+    textos::EtiquetaConjuntoEstrato};
 
 // Texto de un cuadro cuando el editor muestra un conjunto: un blanco.
 constexpr char CuadroEnBlanco[] = " ";
@@ -231,10 +231,10 @@ void Form1::CrearEditor()
     textoProyecto_->setToolTip(textos::AyudaTextoProyecto);
     textoProyecto_->setTabChangesFocus(true);
     constexpr int LineasDescripcion = 4; // alto del cuadro de la descripción, en líneas
-    textoProyecto_->setFixedHeight(textoProyecto_->fontMetrics().lineSpacing() *
-                                       LineasDescripcion +
-                                   2 * textoProyecto_->frameWidth() +
-                                   static_cast<int>(2 * textoProyecto_->document()->documentMargin()));
+    textoProyecto_->setFixedHeight(
+        textoProyecto_->fontMetrics().lineSpacing() * LineasDescripcion +
+        2 * textoProyecto_->frameWidth() +
+        static_cast<int>(2 * textoProyecto_->document()->documentMargin()));
     etiquetaProyecto->setBuddy(textoProyecto_);
     connect(textoProyecto_, &QPlainTextEdit::textChanged, this, &Form1::DescripcionCambiada);
     auto* advertencia = new QPushButton(textos::BotonAdvertenciaLeer, central);
@@ -446,8 +446,7 @@ void Form1::Nuevo()
 
 void Form1::Abrir()
 {
-    if (!ProyectoGuardado(proyecto_) && !interaccion_.Pregunta(textos::PreguntaAbrirOtro))
-        return;
+    if (!ProyectoGuardado(proyecto_) && !interaccion_.Pregunta(textos::PreguntaAbrirOtro)) return;
     const std::string ruta = ElegirArchivoAbrir();
     if (ruta.empty()) return;
     NuevoProyecto();
@@ -684,8 +683,8 @@ void Form1::ElegirEstratos()
         interaccion_.Mensaje(textos::NoHayEstratos);
     } else if (editor_.ConjuntoActivo() != ConjuntoEstratos) {
         editor_.Guardar();
-        Mostrar(ConjuntoEstratos, std::clamp<int>(editor_.EstratoActivo(), 1,
-                                                  proyecto_.NumeroDeEstratos));
+        Mostrar(ConjuntoEstratos,
+                std::clamp<int>(editor_.EstratoActivo(), 1, proyecto_.NumeroDeEstratos));
     }
     ActualizarVista();
 }

@@ -26,7 +26,7 @@ bool EsRoca(MaterialDelChequeo m)
     return m == MaterialDelChequeo::Roca;
 }
 
-const char *AvisoDeChequeo(MaterialDelChequeo m)
+const char* AvisoDeChequeo(MaterialDelChequeo m)
 {
     switch (m) {
     case MaterialDelChequeo::Suelo:
@@ -39,7 +39,7 @@ const char *AvisoDeChequeo(MaterialDelChequeo m)
     return textos::ChequeoSigma3Roca;
 }
 
-const char *MensajeBajoMinimo(MaterialDelChequeo m)
+const char* MensajeBajoMinimo(MaterialDelChequeo m)
 {
     switch (m) {
     case MaterialDelChequeo::Suelo:
@@ -52,12 +52,12 @@ const char *MensajeBajoMinimo(MaterialDelChequeo m)
     return textos::SigmaBajoMinimoRoca;
 }
 
-const char *TituloDelAviso(MaterialDelChequeo m)
+const char* TituloDelAviso(MaterialDelChequeo m)
 {
     return EsRoca(m) ? textos::TituloChequeoSigma3 : textos::TituloChequeoNormales;
 }
 
-QString Texto(double valor, const char *patron)
+QString Texto(double valor, const char* patron)
 {
     return QString::fromStdString(Formato(valor, patron));
 }
@@ -65,8 +65,8 @@ QString Texto(double valor, const char *patron)
 } // namespace
 
 std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
-                                     const std::vector<std::string> &actuales,
-                                     const std::vector<std::string> &minimos, int *filaBajoMinimo)
+                                     const std::vector<std::string>& actuales,
+                                     const std::vector<std::string>& minimos, int* filaBajoMinimo)
 {
     const Fallo faltan{textos::FaltanSigmas, EsRoca(material) ? textos::TituloValoresSigma3
                                                               : textos::TituloValoresNormales};
@@ -81,8 +81,8 @@ std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
     return std::nullopt;
 }
 
-Form13::Form13(Proyecto &proyecto, Interaccion &interaccion, EsfuerzosDelChequeo esfuerzos,
-               QWidget *padre)
+Form13::Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos,
+               QWidget* padre)
     : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion),
       esfuerzos_(std::move(esfuerzos))
 {
@@ -98,31 +98,31 @@ Form13::Form13(Proyecto &proyecto, Interaccion &interaccion, EsfuerzosDelChequeo
     lista_->setMinimumHeight(200);
     sigmaActual_ = CrearCuadro(this, "TextoSigma3Actual", textos::UsePuntoDecimal);
     sigmaActual_->setMaximumWidth(110);
-    auto *modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
-    auto *aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
-    auto *salir = CrearBoton(this, "BotónSalir", textos::BotonSalirDialogo);
+    auto* modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
+    auto* aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
+    auto* salir = CrearBoton(this, "BotónSalir", textos::BotonSalirDialogo);
     modificar->setDefault(true); // Enter escribe el valor en la fila elegida
 
-    auto *fila = new QHBoxLayout;
+    auto* fila = new QHBoxLayout;
     fila->addWidget(CrearEtiqueta(this, textos::EtiquetaDovelaSinChequeo));
     fila->addWidget(dovela_);
     fila->addStretch(1);
 
-    auto *edicion = new QHBoxLayout;
+    auto* edicion = new QHBoxLayout;
     edicion->addWidget(CrearEtiqueta(this, textos::EtiquetaSigma3Actual, sigmaActual_));
     edicion->addWidget(sigmaActual_);
     edicion->addWidget(modificar);
     edicion->addStretch(1);
 
-    auto *botones = new QHBoxLayout;
+    auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     botones->addWidget(aceptar);
     botones->addWidget(salir);
 
-    auto *todo = new QVBoxLayout(this);
+    auto* todo = new QVBoxLayout(this);
     todo->addLayout(fila);
     todo->addWidget(lista_, 1);
-    for (const char *nota :
+    for (const char* nota :
          {textos::EtiquetaSigAnt, textos::EtiquetaSigAct, textos::EtiquetaSigMin})
         todo->addWidget(CrearEtiqueta(this, nota));
     todo->addLayout(edicion);
@@ -138,7 +138,7 @@ Form13::Form13(Proyecto &proyecto, Interaccion &interaccion, EsfuerzosDelChequeo
     connect(lista_, &QTreeWidget::itemActivated, this, &Form13::FilaClic);
 }
 
-void Form13::showEvent(QShowEvent *evento)
+void Form13::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     Activar();
@@ -169,7 +169,7 @@ void Form13::AvisarDovelasSinChequeo()
                                  TituloDelAviso(esfuerzos_.Material));
 }
 
-void Form13::FilaClic(QTreeWidgetItem *elemento)
+void Form13::FilaClic(QTreeWidgetItem* elemento)
 {
     const int fila = FilaDe(lista_, elemento);
     if (fila < 0) return;
@@ -206,7 +206,7 @@ void Form13::AceptarClic()
         }
         return;
     }
-    Proyecto &p = proyecto_;
+    Proyecto& p = proyecto_;
     p.SigmasUsuario.Redimensionar(NodoDeSigmaUsuario(esfuerzos_.Material, n));
     for (int i = 1; i <= n; ++i)
         p.SigmasUsuario(NodoDeSigmaUsuario(esfuerzos_.Material, i)) =

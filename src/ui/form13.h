@@ -25,16 +25,16 @@ class Interaccion;
 // muestran): faltan datos si una está vacía o no es un número; después, una dovela por debajo de
 // su mínimo. `filaBajoMinimo` recibe la primera dovela (desde 0) por debajo del mínimo.
 std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
-                                     const std::vector<std::string> &actuales,
-                                     const std::vector<std::string> &minimos,
-                                     int *filaBajoMinimo = nullptr);
+                                     const std::vector<std::string>& actuales,
+                                     const std::vector<std::string>& minimos,
+                                     int* filaBajoMinimo = nullptr);
 
 class Form13 : public QDialog {
     Q_OBJECT
 
 public:
-    Form13(Proyecto &proyecto, Interaccion &interaccion, EsfuerzosDelChequeo esfuerzos,
-           QWidget *padre = nullptr);
+    Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos,
+           QWidget* padre = nullptr);
 
     // Llena la lista; los avisos de las dovelas que no chequean se dan con el diálogo visible.
     void Activar();
@@ -45,18 +45,18 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent *evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
-    void FilaClic(QTreeWidgetItem *elemento);
+    void FilaClic(QTreeWidgetItem* elemento);
 
-    Proyecto &proyecto_;
-    Interaccion &interaccion_;
+    Proyecto& proyecto_;
+    Interaccion& interaccion_;
     EsfuerzosDelChequeo esfuerzos_;
 
-    QLabel *dovela_;
-    QTreeWidget *lista_;
-    QLineEdit *sigmaActual_;
+    QLabel* dovela_;
+    QTreeWidget* lista_;
+    QLineEdit* sigmaActual_;
 };
 
 } // namespace vertana

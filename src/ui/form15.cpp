@@ -49,7 +49,8 @@ std::array<std::string*, 5> Campos(Proyecto& p)
 std::optional<Fallo> ValidarForm15(const EntradaForm15& entrada)
 {
     for (std::size_t k = 0; k < entrada.size(); ++k)
-        if (EsNumerico(entrada[k])) return Fallo{Campos()[k].textoRechazo, Campos()[k].tituloRechazo};
+        if (EsNumerico(entrada[k]))
+            return Fallo{Campos()[k].textoRechazo, Campos()[k].tituloRechazo};
     return std::nullopt;
 }
 
@@ -93,19 +94,22 @@ void Form15::showEvent(QShowEvent* evento)
 void Form15::Activar()
 {
     const auto campos = Campos(proyecto_);
-    for (std::size_t k = 0; k < cuadros_.size(); ++k) PonerTexto(cuadros_[k], *campos[k]);
+    for (std::size_t k = 0; k < cuadros_.size(); ++k)
+        PonerTexto(cuadros_[k], *campos[k]);
 }
 
 void Form15::AceptarClic()
 {
     EntradaForm15 entrada;
-    for (std::size_t k = 0; k < cuadros_.size(); ++k) entrada[k] = TextoDe(cuadros_[k]);
+    for (std::size_t k = 0; k < cuadros_.size(); ++k)
+        entrada[k] = TextoDe(cuadros_[k]);
     if (const std::optional<Fallo> fallo = ValidarForm15(entrada)) {
         MostrarFallo(interaccion_, *fallo);
         return;
     }
     const auto campos = Campos(proyecto_);
-    for (std::size_t k = 0; k < entrada.size(); ++k) *campos[k] = entrada[k];
+    for (std::size_t k = 0; k < entrada.size(); ++k)
+        *campos[k] = entrada[k];
     proyecto_.InformacionIntroducida = true;
     proyecto_.DatosGuardados = false;
     accept();

@@ -19,7 +19,10 @@ constexpr char FormatoAngulo[] = "#0.0000";
 constexpr char FormatoHt[] = "#0.00";
 constexpr int ColumnaDovela = 0, ColumnaAngulo = 1, ColumnaHt = 2, ColumnaNuevoHt = 3;
 
-QString Q(const std::string& texto) { return QString::fromStdString(texto); }
+QString Q(const std::string& texto)
+{
+    return QString::fromStdString(texto);
+}
 
 QLineEdit* TextoSoloLectura(const char* nombre, QWidget* padre)
 {
@@ -30,8 +33,7 @@ QLineEdit* TextoSoloLectura(const char* nombre, QWidget* padre)
 }
 } // namespace
 
-Form17::Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
-               QWidget* padre)
+Form17::Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui, QWidget* padre)
     : QDialog(padre), p_(p), angulos_(anguloLineaEmpuje), ui_(ui)
 {
     setObjectName("Form17");

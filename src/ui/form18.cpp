@@ -30,13 +30,13 @@ enum ColumnaParametro {
 const double Pi = 4.0 * std::atan(1.0);
 constexpr double GradosPorMediaVuelta = 180.0; // grados → radianes: φ·π/180
 
-QString Texto(double valor, const char *patron)
+QString Texto(double valor, const char* patron)
 {
     return QString::fromStdString(Formato(valor, patron));
 }
 
 // Entrada i de una tabla por dovela, formateada; vacía si la tabla no llega a i.
-QString DeLaTabla(const Tabla<double> &tabla, int i)
+QString DeLaTabla(const Tabla<double>& tabla, int i)
 {
     return i <= tabla.Tamano() ? Texto(tabla(i), FormatoValor) : QString();
 }
@@ -48,7 +48,7 @@ bool ParametrosDefinidos(Entero16 definicion)
 
 } // namespace
 
-Form18::Form18(Proyecto &proyecto, EstadoCalculo &estado, Interaccion &interaccion, QWidget *padre)
+Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interaccion, QWidget* padre)
     : QDialog(padre), proyecto_(proyecto), estado_(estado), interaccion_(interaccion)
 {
     setObjectName("Form18");
@@ -61,12 +61,12 @@ Form18::Form18(Proyecto &proyecto, EstadoCalculo &estado, Interaccion &interacci
     cohesion_ = CrearCuadro(this, "TextoCambioCohesión", textos::UsePuntoDecimal);
     friccion_ = CrearCuadro(this, "TextoCambioFricción", textos::UsePuntoDecimal);
     presion_ = CrearCuadro(this, "TextoCambioPresiónPoros", textos::UsePuntoDecimal);
-    auto *modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
-    auto *aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
-    auto *cancelar = CrearBoton(this, "BotónCancelar", textos::BotonCancelarDialogo);
+    auto* modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
+    auto* aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
+    auto* cancelar = CrearBoton(this, "BotónCancelar", textos::BotonCancelarDialogo);
     modificar->setDefault(true);
 
-    auto *cuadros = new QGridLayout;
+    auto* cuadros = new QGridLayout;
     cuadros->addWidget(CrearEtiqueta(this, textos::EtiquetaCambioCohesion, cohesion_), 0, 0);
     cuadros->addWidget(CrearEtiqueta(this, textos::EtiquetaCambioFriccion, friccion_), 0, 1);
     cuadros->addWidget(CrearEtiqueta(this, textos::EtiquetaCambioPresionPoros, presion_), 0, 2);
@@ -75,12 +75,12 @@ Form18::Form18(Proyecto &proyecto, EstadoCalculo &estado, Interaccion &interacci
     cuadros->addWidget(presion_, 1, 2);
     cuadros->addWidget(modificar, 1, 3);
 
-    auto *botones = new QHBoxLayout;
+    auto* botones = new QHBoxLayout;
     botones->addStretch(1);
     botones->addWidget(aceptar);
     botones->addWidget(cancelar);
 
-    auto *todo = new QVBoxLayout(this);
+    auto* todo = new QVBoxLayout(this);
     todo->addWidget(lista_, 1);
     todo->addLayout(cuadros);
     todo->addLayout(botones);
@@ -95,7 +95,7 @@ Form18::Form18(Proyecto &proyecto, EstadoCalculo &estado, Interaccion &interacci
     connect(lista_, &QTreeWidget::itemActivated, this, &Form18::FilaClic);
 }
 
-void Form18::showEvent(QShowEvent *evento)
+void Form18::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     Activar();
@@ -103,7 +103,7 @@ void Form18::showEvent(QShowEvent *evento)
 
 void Form18::Activar()
 {
-    Proyecto &p = proyecto_;
+    Proyecto& p = proyecto_;
     const int dovelas = std::max(p.NumeroPuntosDovelas - 1, 0);
     if (!p.ParametrosInstantaneosCalculados) {
         p.CohesionDovela.RedimensionarConservando(dovelas);
@@ -136,7 +136,7 @@ void Form18::Activar()
             Qt::QueuedConnection);
 }
 
-void Form18::FilaClic(QTreeWidgetItem *elemento)
+void Form18::FilaClic(QTreeWidgetItem* elemento)
 {
     const int fila = FilaDe(lista_, elemento);
     if (fila < 0) return;
@@ -164,7 +164,7 @@ void Form18::ModificarClic()
     }
     const int fila = FilaSeleccionada(lista_);
     if (fila < 0) return;
-    QTreeWidgetItem *elemento = lista_->topLevelItem(fila);
+    QTreeWidgetItem* elemento = lista_->topLevelItem(fila);
     elemento->setText(ColumnaCohesion, Texto(Val(c), FormatoValor));
     elemento->setText(ColumnaFriccion, Texto(Val(phi), FormatoValor));
     elemento->setText(ColumnaPresion, Texto(Val(u), FormatoValor));
@@ -174,12 +174,12 @@ void Form18::ModificarClic()
 void Form18::AceptarClic()
 {
     if (!interaccion_.Pregunta(textos::PreguntaAceptarCambiosParametros)) return;
-    Proyecto &p = proyecto_;
+    Proyecto& p = proyecto_;
     const int dovelas = lista_->topLevelItemCount();
     p.CohesionDovela.RedimensionarConservando(dovelas);
     p.FriccionDovela.RedimensionarConservando(dovelas);
     p.PresionPorosDovela.RedimensionarConservando(dovelas);
-    Tabla<double> &tangente = estado_.Dovelas.TangenteFriccionDovela;
+    Tabla<double>& tangente = estado_.Dovelas.TangenteFriccionDovela;
     tangente.RedimensionarConservando(dovelas);
     for (int i = 1; i <= dovelas; ++i) {
         // Una celda vacía (parámetros instantáneos sin definir) deja el valor de la dovela.

@@ -20,8 +20,8 @@ class Form18 : public QDialog {
     Q_OBJECT
 
 public:
-    Form18(Proyecto &proyecto, EstadoCalculo &estado, Interaccion &interaccion,
-           QWidget *padre = nullptr);
+    Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interaccion,
+           QWidget* padre = nullptr);
 
     void Activar();
     void ModificarClic();
@@ -32,20 +32,20 @@ public:
     bool Modificado() const { return modificado_; }
 
 protected:
-    void showEvent(QShowEvent *evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
-    void FilaClic(QTreeWidgetItem *elemento);
+    void FilaClic(QTreeWidgetItem* elemento);
 
-    Proyecto &proyecto_;
-    EstadoCalculo &estado_;
-    Interaccion &interaccion_;
+    Proyecto& proyecto_;
+    EstadoCalculo& estado_;
+    Interaccion& interaccion_;
     bool modificado_ = false;
 
-    QTreeWidget *lista_;
-    QLineEdit *cohesion_;
-    QLineEdit *friccion_;
-    QLineEdit *presion_;
+    QTreeWidget* lista_;
+    QLineEdit* cohesion_;
+    QLineEdit* friccion_;
+    QLineEdit* presion_;
 };
 
 } // namespace vertana

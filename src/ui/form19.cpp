@@ -21,13 +21,13 @@ constexpr int ColumnaPresion = 0;
 
 } // namespace
 
-std::optional<Aviso> CondicionPresionesDePoros(const Proyecto &p)
+std::optional<Aviso> CondicionPresionesDePoros(const Proyecto& p)
 {
     if (!p.HayResultados) return Aviso{{}, textos::SinResultadosEquilibrioLimite};
     return std::nullopt;
 }
 
-Form19::Form19(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
+Form19::Form19(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("Form19");
@@ -38,14 +38,14 @@ Form19::Form19(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
     lista_->setMinimumHeight(240);
     presion_ = CrearCuadro(this, "TextoPresiónDePoros", textos::UsePuntoDecimal);
     presion_->setMaximumWidth(110);
-    auto *modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
-    auto *aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
-    auto *cancelar = CrearBoton(this, "BotónCancelar", textos::BotonCancelarDialogo);
+    auto* modificar = CrearBoton(this, "BotónModificar", textos::BotonModificarDialogo);
+    auto* aceptar = CrearBoton(this, "BotónAceptar", textos::BotonAceptarDialogo);
+    auto* cancelar = CrearBoton(this, "BotónCancelar", textos::BotonCancelarDialogo);
     modificar->setDefault(true);
 
-    auto *etiqueta = CrearEtiqueta(this, textos::EtiquetaPresionDePoros, presion_);
+    auto* etiqueta = CrearEtiqueta(this, textos::EtiquetaPresionDePoros, presion_);
     etiqueta->setWordWrap(true);
-    auto *edicion = new QVBoxLayout;
+    auto* edicion = new QVBoxLayout;
     edicion->addWidget(etiqueta);
     edicion->addWidget(presion_);
     edicion->addWidget(modificar);
@@ -53,7 +53,7 @@ Form19::Form19(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
     edicion->addWidget(aceptar);
     edicion->addWidget(cancelar);
 
-    auto *todo = new QHBoxLayout(this);
+    auto* todo = new QHBoxLayout(this);
     todo->addWidget(lista_, 1);
     todo->addLayout(edicion);
     resize(420, 360);
@@ -67,7 +67,7 @@ Form19::Form19(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
     connect(lista_, &QTreeWidget::itemActivated, this, &Form19::FilaClic);
 }
 
-void Form19::showEvent(QShowEvent *evento)
+void Form19::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     Activar();
@@ -75,7 +75,7 @@ void Form19::showEvent(QShowEvent *evento)
 
 void Form19::Activar()
 {
-    const Proyecto &p = proyecto_;
+    const Proyecto& p = proyecto_;
     filas_ = std::max(p.NumeroPuntosDovelas - 1, 0);
     presion_->clear();
     modificado_ = false;
@@ -89,7 +89,7 @@ void Form19::Activar()
     }
 }
 
-void Form19::FilaClic(QTreeWidgetItem *elemento)
+void Form19::FilaClic(QTreeWidgetItem* elemento)
 {
     const int fila = FilaDe(lista_, elemento);
     if (fila < 0) return;
@@ -112,7 +112,7 @@ void Form19::ModificarClic()
 
 void Form19::AceptarClic()
 {
-    Proyecto &p = proyecto_;
+    Proyecto& p = proyecto_;
     p.PresionPorosDovela.RedimensionarConservando(filas_);
     bool hayPresion = false;
     for (int i = 1; i <= filas_; ++i) {

@@ -18,13 +18,13 @@ namespace vertana {
 class Interaccion;
 
 // Condición de la orden "Presiones de poros controladas por el usuario": debe haber resultados.
-std::optional<Aviso> CondicionPresionesDePoros(const Proyecto &p);
+std::optional<Aviso> CondicionPresionesDePoros(const Proyecto& p);
 
 class Form19 : public QDialog {
     Q_OBJECT
 
 public:
-    Form19(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre = nullptr);
+    Form19(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
     void Activar();
     void ModificarClic();
@@ -36,18 +36,18 @@ public:
     int NumeroDeFilas() const { return filas_; }
 
 protected:
-    void showEvent(QShowEvent *evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
-    void FilaClic(QTreeWidgetItem *elemento);
+    void FilaClic(QTreeWidgetItem* elemento);
 
-    Proyecto &proyecto_;
-    Interaccion &interaccion_;
+    Proyecto& proyecto_;
+    Interaccion& interaccion_;
     bool modificado_ = false;
     int filas_ = 0;
 
-    QTreeWidget *lista_;
-    QLineEdit *presion_;
+    QTreeWidget* lista_;
+    QLineEdit* presion_;
 };
 
 } // namespace vertana

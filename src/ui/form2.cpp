@@ -22,10 +22,10 @@ constexpr int MetodoVariacional = 1;
 constexpr int MetodoBishop = 2;
 constexpr int MetodoFellenius = 3;
 constexpr int MetodoJanbu = 4;
-constexpr int InstantaneosPuntuales = 1;   // definición <1> de parámetros instantáneos
-constexpr int InstantaneosGrafica = 3;     // definición <3>
-constexpr double MinimoDovelas = 2.0;      // el número de dovelas debe superar este valor
-constexpr char Blanco[] = " ";             // cuadros de partida de µ1, µ2 y FS
+constexpr int InstantaneosPuntuales = 1; // definición <1> de parámetros instantáneos
+constexpr int InstantaneosGrafica = 3;   // definición <3>
+constexpr double MinimoDovelas = 2.0;    // el número de dovelas debe superar este valor
+constexpr char Blanco[] = " ";           // cuadros de partida de µ1, µ2 y FS
 constexpr char FormatoCuerda[] = "#0.00";
 
 std::string TextoNumero(double valor)
@@ -187,8 +187,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
     if (!suelo && metodo == MetodoFellenius)
         return rechazo(textos::FelleniusNoAplicaEnRocas, textos::TituloParaSuelos);
     if (suelo && metodo == MetodoFellenius && definicion != 0)
-        return rechazo(textos::FelleniusSinInstantaneos,
-                       textos::TituloParametrosInstantaneosForm2);
+        return rechazo(textos::FelleniusSinInstantaneos, textos::TituloParametrosInstantaneosForm2);
     if (metodo == MetodoBishop && definicion == InstantaneosPuntuales)
         return rechazo(textos::BishopSinInstantaneosCaso1,
                        textos::TituloParametrosInstantaneosForm2);
@@ -317,7 +316,8 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     yAgua_ = CrearCuadro(this, "TextoOrdenadaNivelFreáticoGrieta", decimales);
     constexpr int AnchoCuadro = 90;      // px de un cuadro numérico
     constexpr int AnchoCuadroCorto = 50; // px de un cuadro de una letra o un entero
-    for (QLineEdit* cuadro : findChildren<QLineEdit*>()) cuadro->setFixedWidth(AnchoCuadro);
+    for (QLineEdit* cuadro : findChildren<QLineEdit*>())
+        cuadro->setFixedWidth(AnchoCuadro);
     for (QLineEdit* cuadro : {sueloRoca_, metodo_, variaRadio_, dovelas_, instantaneos_})
         cuadro->setFixedWidth(AnchoCuadroCorto);
 
@@ -393,11 +393,10 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     todo->addLayout(botones);
 
     // Orden de tabulación: primero la columna izquierda, luego la derecha, luego los botones.
-    const QList<QWidget*> tabulacion = {sueloRoca_, metodo_,   mu1_,       mu2_,      fs_,
-                                        esfuerzo_,  kh_,       kv_,        dovelas_,
-                                        instantaneos_, radio_, variaRadio_, xGrieta1_,
-                                        yGrieta1_,  xGrieta2_, yGrieta2_,  xAgua_,    yAgua_,
-                                        aceptar,    salir};
+    const QList<QWidget*> tabulacion = {
+        sueloRoca_, metodo_,   mu1_,          mu2_,   fs_,         esfuerzo_, kh_,
+        kv_,        dovelas_,  instantaneos_, radio_, variaRadio_, xGrieta1_, yGrieta1_,
+        xGrieta2_,  yGrieta2_, xAgua_,        yAgua_, aceptar,     salir};
     OrdenDeTabulacion(tabulacion);
 
     connect(aceptar, &QPushButton::clicked, this, &Form2::AceptarClic);
@@ -412,8 +411,7 @@ void Form2::showEvent(QShowEvent* evento)
 
 void Form2::Activar()
 {
-    if (!proyecto_.TiposDeFallaDefinidos)
-        interaccion_.Mensaje(textos::FaltaGeometriaEntrePuntos);
+    if (!proyecto_.TiposDeFallaDefinidos) interaccion_.Mensaje(textos::FaltaGeometriaEntrePuntos);
     if (proyecto_.ParametrosIntroducidos) {
         EntradaForm2 e = EntradaDesdeProyecto(proyecto_);
         if (proyecto_.CuerdaCirculo > 0 &&

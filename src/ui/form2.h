@@ -66,8 +66,8 @@ struct ValoresForm2 {
     double OrdenadaNivelFreaticoGrieta = 0.0;
     double AlturaAguaGrieta = 0.0;
     Entero16 DefinicionParametrosInstantaneos = 0;
-    bool RadioACero = false;               // superficie compuesta con un radio escrito
-    std::optional<CirculoForm2> Circulo;   // superficie de un único círculo
+    bool RadioACero = false;                   // superficie compuesta con un radio escrito
+    std::optional<CirculoForm2> Circulo;       // superficie de un único círculo
     std::optional<std::string> VariaElRadioSN; // "S" o "N", sólo con Bishop en un círculo único
     // Centro guardado: el del círculo único, o el valor de una superficie compuesta.
     double CentroCirculoXGuardado = 0.0;
@@ -75,7 +75,7 @@ struct ValoresForm2 {
 };
 
 struct ResultadoForm2 {
-    std::optional<Fallo> fallo;          // primer rechazo; sin él, los valores se pueden guardar
+    std::optional<Fallo> fallo;           // primer rechazo; sin él, los valores se pueden guardar
     std::optional<double> CuerdaMostrada; // cuerda que el diálogo muestra con el rechazo
     ValoresForm2 valores;
 };

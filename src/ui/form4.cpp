@@ -3,11 +3,11 @@
 #include "model/textos.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vertana {
 

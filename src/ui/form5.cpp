@@ -111,8 +111,7 @@ ResultadoEstrato ComprobarEstrato(const ValoresEstrato& c, Interaccion& interacc
     return r;
 }
 
-Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstrato,
-             QWidget* padre)
+Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstrato, QWidget* padre)
     : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion),
       posicionNuevoEstrato_(posicionNuevoEstrato)
 {
@@ -126,15 +125,23 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
     lista_->setMinimumHeight(160);
 
     const std::array<const char*, ColumnasEstrato> nombres = {
-        "TextoCohesión",          "TextoFricción",
-        "TextoPesoUnitarioHúmedo", "TextoPesoUnitarioSaturado",
-        "TextoCondiciónDeDrenaje", "TextoParámetroPresión",
-        "TextoCoeficienteConsolidaciónVertical", "TextoTiempoDeConstrucción"};
+        "TextoCohesión",
+        "TextoFricción",
+        "TextoPesoUnitarioHúmedo",
+        "TextoPesoUnitarioSaturado",
+        "TextoCondiciónDeDrenaje",
+        "TextoParámetroPresión",
+        "TextoCoeficienteConsolidaciónVertical",
+        "TextoTiempoDeConstrucción"};
     const std::array<const char*, ColumnasEstrato> etiquetas = {
-        textos::EtiquetaCohesion,           textos::EtiquetaFriccion,
-        textos::EtiquetaPesoUnitarioHumedo, textos::EtiquetaPesoUnitarioSaturado,
-        textos::EtiquetaCondicionDeDrenaje, textos::EtiquetaParametroPresion,
-        textos::EtiquetaCoeficienteConsolidacion, textos::EtiquetaTiempoDeConstruccion};
+        textos::EtiquetaCohesion,
+        textos::EtiquetaFriccion,
+        textos::EtiquetaPesoUnitarioHumedo,
+        textos::EtiquetaPesoUnitarioSaturado,
+        textos::EtiquetaCondicionDeDrenaje,
+        textos::EtiquetaParametroPresion,
+        textos::EtiquetaCoeficienteConsolidacion,
+        textos::EtiquetaTiempoDeConstruccion};
     auto* rejilla = new QGridLayout;
     for (int k = 0; k < ColumnasEstrato; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -184,7 +191,8 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
     resize(900, 560);
 
     QList<QWidget*> tabulacion = {lista_};
-    for (QLineEdit* cuadro : cuadros_) tabulacion.append(cuadro);
+    for (QLineEdit* cuadro : cuadros_)
+        tabulacion.append(cuadro);
     tabulacion << modificar << aceptar << salir;
     OrdenDeTabulacion(tabulacion);
 
@@ -243,14 +251,14 @@ void Form5::Activar()
         for (int k = 0; k < ColumnasEstrato; ++k) {
             std::string texto; // vacío en la fila de un estrato sin datos
             if (!vacia[static_cast<std::size_t>(i)])
-                texto = k == TipoEstrato
-                            ? (p.TipoDeEstrato(i) == TipoTerraplen ? "A" : "B")
-                            : FormatoDe(k, (*tablas[static_cast<std::size_t>(k)])(i));
+                texto = k == TipoEstrato ? (p.TipoDeEstrato(i) == TipoTerraplen ? "A" : "B")
+                                         : FormatoDe(k, (*tablas[static_cast<std::size_t>(k)])(i));
             textos << QString::fromStdString(texto);
         }
         InsertarFila(lista_, i - 1, textos);
     }
-    for (QLineEdit* cuadro : cuadros_) cuadro->clear();
+    for (QLineEdit* cuadro : cuadros_)
+        cuadro->clear();
 }
 
 void Form5::FilaClic(QTreeWidgetItem* elemento)
@@ -270,7 +278,8 @@ void Form5::CargarCuadrosDesdeFila(int fila)
 ValoresEstrato Form5::Cuadros() const
 {
     ValoresEstrato valores;
-    for (std::size_t k = 0; k < valores.size(); ++k) valores[k] = TextoDe(cuadros_[k]);
+    for (std::size_t k = 0; k < valores.size(); ++k)
+        valores[k] = TextoDe(cuadros_[k]);
     return valores;
 }
 
@@ -285,7 +294,8 @@ void Form5::ModificarClic()
     for (int k = 0; k < ColumnasEstrato; ++k)
         elemento->setText(k + 1, QString::fromStdString(r.celdas[static_cast<std::size_t>(k)]));
     cambiado_ = true;
-    for (QLineEdit* cuadro : cuadros_) cuadro->clear();
+    for (QLineEdit* cuadro : cuadros_)
+        cuadro->clear();
 }
 
 void Form5::AceptarClic()

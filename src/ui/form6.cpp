@@ -116,7 +116,8 @@ Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     puntoI_ = CrearCuadro(this, "TextoPuntoI", "1, 2, 3 ... n");
     puntoF_ = CrearCuadro(this, "TextoPuntoF", "1, 2, 3 ... n");
     tipo_ = CrearCuadro(this, "TextoTipoG", textos::AyudaTipoG);
-    for (QLineEdit* cuadro : {puntoI_, puntoF_, tipo_}) cuadro->setMaximumWidth(70);
+    for (QLineEdit* cuadro : {puntoI_, puntoF_, tipo_})
+        cuadro->setMaximumWidth(70);
 
     auto* agregar = CrearBoton(this, "Agregar", textos::BotonAgregarDialogo);
     auto* modificar = CrearBoton(this, "Modificar", textos::BotonModificarDialogo);
@@ -181,7 +182,7 @@ Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     todo->addLayout(botones);
     resize(560, 420);
 
-    const QList<QWidget*> tabulacion = {puntoI_, puntoF_, tipo_, agregar, modificar,
+    const QList<QWidget*> tabulacion = {puntoI_, puntoF_, tipo_,   agregar, modificar,
                                         borrar,  lista_,  aceptar, salir};
     OrdenDeTabulacion(tabulacion);
 
@@ -212,14 +213,15 @@ void Form6::Activar()
         for (int d = 1; d <= p.NumeroTiposDeFalla && d <= p.PuntoInicialTipoFalla.Tamano() &&
                         d <= p.PuntoFinalTipoFalla.Tamano() && d <= p.TipoDeFalla.Tamano();
              ++d)
-            Insertar(UnionFalla{p.PuntoInicialTipoFalla(d), p.PuntoFinalTipoFalla(d),
-                                p.TipoDeFalla(d)},
-                     static_cast<int>(uniones_.size()));
+            Insertar(
+                UnionFalla{p.PuntoInicialTipoFalla(d), p.PuntoFinalTipoFalla(d), p.TipoDeFalla(d)},
+                static_cast<int>(uniones_.size()));
         ultimoPuntoFinal_ = p.NumeroCoordenadasFalla;
     }
     total_->setText(QString::number(p.NumeroCoordenadasFalla));
     puntos_->clear();
-    for (int k = 1; k <= p.NumeroCoordenadasFalla; ++k) puntos_->addItem(QString::number(k));
+    for (int k = 1; k <= p.NumeroCoordenadasFalla; ++k)
+        puntos_->addItem(QString::number(k));
     puntoI_->clear();
     puntoF_->clear();
     tipo_->clear();
@@ -272,15 +274,14 @@ void Form6::FilaClic(QTreeWidgetItem* elemento)
 
 void Form6::ModificarClic()
 {
-    if (!filaPulsada_ || filaTipoFalla_ < 0 ||
-        filaTipoFalla_ >= static_cast<int>(uniones_.size()))
+    if (!filaPulsada_ || filaTipoFalla_ < 0 || filaTipoFalla_ >= static_cast<int>(uniones_.size()))
         return;
     // La unión se comprueba sin la fila que reemplaza; si no pasa, la fila se conserva.
     std::vector<UnionFalla> sinFila = uniones_;
     sinFila.erase(sinFila.begin() + filaTipoFalla_);
     const ResultadoUnion r =
-        ComprobarUnion(sinFila, filaTipoFalla_, TextoDe(puntoI_), TextoDe(puntoF_),
-                       TextoDe(tipo_), proyecto_.NumeroCoordenadasFalla, interaccion_);
+        ComprobarUnion(sinFila, filaTipoFalla_, TextoDe(puntoI_), TextoDe(puntoF_), TextoDe(tipo_),
+                       proyecto_.NumeroCoordenadasFalla, interaccion_);
     if (r.fallo) {
         MostrarFallo(interaccion_, *r.fallo);
         return;

@@ -42,7 +42,9 @@ Form7::Form7(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 Form7::CargasDelProyecto Form7::Cargas() const
 {
     auto tablas = Tablas(proyecto_);
-    return {{tablas.begin(), tablas.end()}, &proyecto_.NumeroCargasUniformes, &proyecto_.CargasUniformesIntroducidas};
+    return {{tablas.begin(), tablas.end()},
+            &proyecto_.NumeroCargasUniformes,
+            &proyecto_.CargasUniformesIntroducidas};
 }
 
 } // namespace vertana

@@ -18,24 +18,24 @@ std::array<Tabla<double>*, 4> Tablas(Proyecto& p)
 Form8::Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     : DialogoCargas(
           proyecto, interaccion,
-          Definicion{"Form8",
-                     textos::TituloForm8,
-                     "CargasPuntuales",
-                     {"xp", "yp", "Px", "Py"},
-                     {"TextoX", "TextoY", "TextoPx", "TextoPy"},
-                     {textos::EtiquetaXp, textos::EtiquetaYp, textos::EtiquetaPx,
-                      textos::EtiquetaPy},
-                     {textos::XpNoNumerico, textos::YpNoNumerico, textos::PxNoNumerico,
-                      textos::PyNoNumerico},
-                     false,
-                     "FavorLeer",
-                     {textos::LeerPx, textos::LeerPy},
-                     {"xp, yp: punto de aplicación de la carga (m).",
-                      "El empuje del agua de un embalse sobre el talud puede darse como una carga "
-                      "lineal equivalente en su punto de aplicación.",
-                      "La acción de un muro de contención sobre el talud también puede darse como "
-                      "carga lineal.",
-                      "Elija una fila de la lista para modificarla o borrarla."}},
+          Definicion{
+              "Form8",
+              textos::TituloForm8,
+              "CargasPuntuales",
+              {"xp", "yp", "Px", "Py"},
+              {"TextoX", "TextoY", "TextoPx", "TextoPy"},
+              {textos::EtiquetaXp, textos::EtiquetaYp, textos::EtiquetaPx, textos::EtiquetaPy},
+              {textos::XpNoNumerico, textos::YpNoNumerico, textos::PxNoNumerico,
+               textos::PyNoNumerico},
+              false,
+              "FavorLeer",
+              {textos::LeerPx, textos::LeerPy},
+              {"xp, yp: punto de aplicación de la carga (m).",
+               "El empuje del agua de un embalse sobre el talud puede darse como una carga "
+               "lineal equivalente en su punto de aplicación.",
+               "La acción de un muro de contención sobre el talud también puede darse como "
+               "carga lineal.",
+               "Elija una fila de la lista para modificarla o borrarla."}},
           padre)
 {
 }
@@ -43,7 +43,9 @@ Form8::Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 Form8::CargasDelProyecto Form8::Cargas() const
 {
     auto tablas = Tablas(proyecto_);
-    return {{tablas.begin(), tablas.end()}, &proyecto_.NumeroCargasPuntuales, &proyecto_.CargasPuntualesIntroducidas};
+    return {{tablas.begin(), tablas.end()},
+            &proyecto_.NumeroCargasPuntuales,
+            &proyecto_.CargasPuntualesIntroducidas};
 }
 
 } // namespace vertana

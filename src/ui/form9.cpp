@@ -18,9 +18,9 @@ constexpr char FormatoFactor[] = "#0.000000000";
 constexpr char FormatoFuerza[] = "#0.00 ton";
 constexpr char FormatoMomento[] = "#0.00 ton.m";
 
-QLabel *EtiquetaDeValor(QWidget *padre, const char *nombre)
+QLabel* EtiquetaDeValor(QWidget* padre, const char* nombre)
 {
-    auto *etiqueta = new QLabel(padre);
+    auto* etiqueta = new QLabel(padre);
     etiqueta->setObjectName(QString::fromUtf8(nombre));
     etiqueta->setMinimumWidth(140);
     etiqueta->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -28,7 +28,7 @@ QLabel *EtiquetaDeValor(QWidget *padre, const char *nombre)
 }
 
 // Fila k de una tabla de la historia, formateada; vacía si la historia no llega a k.
-QString DeLaHistoria(const Tabla<double> &historia, int k, const char *patron)
+QString DeLaHistoria(const Tabla<double>& historia, int k, const char* patron)
 {
     if (k < 1 || k > historia.Tamano()) return {};
     return QString::fromStdString(Formato(historia(k), patron));
@@ -36,7 +36,7 @@ QString DeLaHistoria(const Tabla<double> &historia, int k, const char *patron)
 
 } // namespace
 
-Form9::Form9(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
+Form9::Form9(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("form9");
@@ -51,7 +51,7 @@ Form9::Form9(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
     sumaVerticales_ = EtiquetaDeValor(this, "TextoDeLaSumaDeFuerzasVerticales");
     sumaMomentos_ = EtiquetaDeValor(this, "TextoDeLaSumaDeMomentos");
 
-    auto *valores = new QFormLayout;
+    auto* valores = new QFormLayout;
     valores->addRow(CrearEtiqueta(this, textos::EtiquetaNumeroIteracion), iteracion_);
     valores->addRow(CrearEtiqueta(this, textos::EtiquetaPrimerMultiplicador), primerMultiplicador_);
     valores->addRow(CrearEtiqueta(this, textos::EtiquetaSegundoMultiplicador),
@@ -62,12 +62,12 @@ Form9::Form9(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre)
     valores->addRow(CrearEtiqueta(this, textos::EtiquetaSumaVerticales), sumaVerticales_);
     valores->addRow(CrearEtiqueta(this, textos::EtiquetaSumaMomentos), sumaMomentos_);
 
-    auto *todo = new QVBoxLayout(this);
+    auto* todo = new QVBoxLayout(this);
     todo->addWidget(CrearEtiqueta(this, textos::EtiquetaResultadosIteraciones));
     todo->addLayout(valores);
 }
 
-void Form9::showEvent(QShowEvent *evento)
+void Form9::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
     proyecto_.SolucionAceptada = false;
@@ -79,7 +79,7 @@ void Form9::showEvent(QShowEvent *evento)
 
 void Form9::MostrarIteracion()
 {
-    const Proyecto &p = proyecto_;
+    const Proyecto& p = proyecto_;
     const int k = p.NumeroIteraciones;
     iteracion_->setText(QString::fromStdString(Formato(k, FormatoIteracion)));
     primerMultiplicador_->setText(DeLaHistoria(p.HistoriaMu1Mu2, k, FormatoIteracion));
@@ -95,7 +95,7 @@ void Form9::MostrarIteracion()
 void Form9::Activar()
 {
     if (!isVisible()) return; // cerrado antes de llegar a preguntar
-    Proyecto &p = proyecto_;
+    Proyecto& p = proyecto_;
     p.SolucionAceptada = false;
     p.SalirDelCalculo = false;
     MostrarIteracion();

@@ -18,7 +18,7 @@ class Form9 : public QDialog {
     Q_OBJECT
 
 public:
-    Form9(Proyecto &proyecto, Interaccion &interaccion, QWidget *padre = nullptr);
+    Form9(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
     // Llena las etiquetas con la última fila de la historia, hace las preguntas y se oculta.
     void Activar();
@@ -26,19 +26,19 @@ public:
     void MostrarIteracion();
 
 protected:
-    void showEvent(QShowEvent *evento) override;
+    void showEvent(QShowEvent* evento) override;
 
 private:
-    Proyecto &proyecto_;
-    Interaccion &interaccion_;
+    Proyecto& proyecto_;
+    Interaccion& interaccion_;
 
-    QLabel *iteracion_;
-    QLabel *primerMultiplicador_;
-    QLabel *segundoMultiplicador_;
-    QLabel *factorSeguridad_;
-    QLabel *sumaHorizontales_;
-    QLabel *sumaVerticales_;
-    QLabel *sumaMomentos_;
+    QLabel* iteracion_;
+    QLabel* primerMultiplicador_;
+    QLabel* segundoMultiplicador_;
+    QLabel* factorSeguridad_;
+    QLabel* sumaHorizontales_;
+    QLabel* sumaVerticales_;
+    QLabel* sumaMomentos_;
 };
 
 } // namespace vertana

@@ -2,9 +2,9 @@
 
 #include "model/textos.h"
 #include "ui/form13.h"
+#include "ui/form17.h"
 #include "ui/form18.h"
 #include "ui/form2.h"
-#include "ui/form17.h"
 #include "ui/form9.h"
 
 #include <QApplication>

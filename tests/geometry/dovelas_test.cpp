@@ -44,7 +44,8 @@ void EsperarBordes(const EstadoCalculo& e, const std::vector<double>& esperados)
 {
     const std::vector<double> b = Bordes(e);
     ASSERT_EQ(b.size(), esperados.size());
-    for (std::size_t k = 0; k < b.size(); ++k) EXPECT_NEAR(b[k], esperados[k], 1e-12) << k + 1;
+    for (std::size_t k = 0; k < b.size(); ++k)
+        EXPECT_NEAR(b[k], esperados[k], 1e-12) << k + 1;
 }
 
 TEST(GenerarDovelas, SinZonasTodasDelAnchoNominal)
@@ -90,7 +91,8 @@ TEST(GenerarDovelas, CadaAbscisaDeZonaEsUnBorde)
     EXPECT_NEAR(e.AbscisasZonas(2), 4.0, 1e-12);
     EsperarBordes(e, {10, 7.5, 5, 4, 1.5, 0});
     const double anchos[] = {2.5, 2.5, 1, 2.5, 1.5};
-    for (int s = 1; s <= 5; ++s) EXPECT_NEAR(p.AnchoDovela(s), anchos[s - 1], 1e-12);
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_NEAR(p.AnchoDovela(s), anchos[s - 1], 1e-12);
 
     ASSERT_TRUE(AsignarMateriales(p, e));
     const int estratos[] = {1, 1, 1, 2, 2};
@@ -139,8 +141,7 @@ TEST(AsignarMateriales, BaseBajoLaUltimaLineaOCentroFueraDeUnaLineaDetienen)
         EstadoCalculo e;
         PrepararHasta(p, e, ui);
         const ResultadoPreparacion r = AsignarMateriales(p, e);
-        EXPECT_EQ(r.mensaje,
-                  textos::CentroFueraDePoligonal(3, 3.75, textos::LineaDelEstrato(1)));
+        EXPECT_EQ(r.mensaje, textos::CentroFueraDePoligonal(3, 3.75, textos::LineaDelEstrato(1)));
     }
     {
         // El talud no llega hasta el pie de la superficie: borde 5 (x = 0) fuera del talud.

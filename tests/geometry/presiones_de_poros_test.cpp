@@ -112,7 +112,8 @@ TEST(EstimarPresionesDePoros, PresionesDadasSeConservanSiLaPersonaLoPide)
     Proyecto p = TaludDosEstratos();
     FijarFreatico(p, {{20, 7}, {-10, 7}});
     p.PresionPorosDovela.Redimensionar(4);
-    for (int s = 1; s <= 4; ++s) p.PresionPorosDovela(s) = 9;
+    for (int s = 1; s <= 4; ++s)
+        p.PresionPorosDovela(s) = 9;
     {
         // No: se conservan donde el nivel está sobre la base y se anulan donde está debajo.
         Proyecto q = p;
@@ -123,7 +124,8 @@ TEST(EstimarPresionesDePoros, PresionesDadasSeConservanSiLaPersonaLoPide)
         EXPECT_TRUE(ui.Cumplido());
         EXPECT_TRUE(q.PresionesDePorosDadas);
         EXPECT_EQ(q.PresionPorosDovela(1), 0);
-        for (int s = 2; s <= 4; ++s) EXPECT_EQ(q.PresionPorosDovela(s), 9);
+        for (int s = 2; s <= 4; ++s)
+            EXPECT_EQ(q.PresionPorosDovela(s), 9);
     }
     {
         // Sí: se estiman de nuevo.

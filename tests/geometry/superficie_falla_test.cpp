@@ -42,7 +42,8 @@ TEST(ConstruirSPF, UnCirculoSeDivideEnArcosDeMenosDeUnMetro)
                     1e-12)
             << i;
     }
-    for (int i = 1; i <= 4; ++i) EXPECT_EQ(e.TipoTramoSPF(i), "C");
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(e.TipoTramoSPF(i), "C");
     EXPECT_NEAR(e.OrdenadasSPF(3), yo - 5.0, 1e-12); // fondo del arco
     EXPECT_TRUE(e.SuperficieConstruida);
 
@@ -192,8 +193,8 @@ TEST(InterseccionSPFEstrato, ParalelosNoCruzanYCrucesCoincidentesCuentanUnaVez)
     Proyecto p = TaludRecto(4);
     AgregarEstrato(p, {{20, 15}, {-10, -15}}, 1, 30, 1.8, 2.0); // y = x − 5, paralela
     AgregarEstrato(p, {{20, 4}, {-10, 4}}, 1, 30, 1.8, 2.0);    // cruce en x = 4
-    AgregarEstrato(p, {{20, 1}, {-10, 7}}, 1, 30, 1.8, 2.0);    // y = 5 − 0.2x: también x = 4.1667
-    AgregarEstrato(p, {{20, 0}, {-10, 6}}, 1, 30, 1.8, 2.0);    // y = 4 − 0.2x: x = 3.3333
+    AgregarEstrato(p, {{20, 1}, {-10, 7}}, 1, 30, 1.8, 2.0); // y = 5 − 0.2x: también x = 4.1667
+    AgregarEstrato(p, {{20, 0}, {-10, 6}}, 1, 30, 1.8, 2.0); // y = 4 − 0.2x: x = 3.3333
     AgregarEstrato(p, {{20, 0.8}, {-10, 5.3}}, 1, 30, 1.8, 2.0); // y = 3.8 − 0.15x: x = 3.3043
     EstadoCalculo e;
     InteraccionGuionada ui;

@@ -54,10 +54,9 @@ void AgregarEstrato(Proyecto& p, const Puntos& linea, double c, double phi, doub
         p.AbscisasEstratos(i, j) = linea[j - 1].first;
         p.OrdenadasEstratos(i, j) = linea[j - 1].second;
     }
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion})
+    for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
+                             &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
+                             &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion})
         t->RedimensionarConservando(i);
     p.TipoDeEstrato.RedimensionarConservando(i);
     p.CohesionMacizo(i) = c;

@@ -184,7 +184,8 @@ TEST(ArchivoProyecto, JanbuConResultadosLlevaLosValoresDeHtTrasElLaboratorio)
     AjustarParaGuardar(p);
     const auto lineas = Lineas(ContenidoArchivoProyecto(p));
     ASSERT_EQ(lineas.size(), 130u);
-    for (int k = 1; k <= 3; ++k) EXPECT_DOUBLE_EQ(ValorDeLinea(lineas, 115 + k), k / 3.0);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_DOUBLE_EQ(ValorDeLinea(lineas, 115 + k), k / 3.0);
 
     Proyecto sinResultados = prueba::SueloConResultados(4);
     sinResultados.HayResultados = false;
@@ -309,11 +310,11 @@ TEST(ArchivoProyecto, AlGuardarSeDescartaLoQueElArchivoNoLleva)
 {
     Proyecto suelo = prueba::SueloConResultados(3);
     AjustarParaGuardar(suelo);
-    EXPECT_EQ(suelo.ParametroMIntacto(1), 0);      // columna de roca
-    EXPECT_TRUE(suelo.HistoriaMu1Mu2.Vacia());     // sólo del método variacional
-    EXPECT_TRUE(suelo.ParametroMDovela.Vacia());   // tabla por dovela de roca
-    EXPECT_TRUE(suelo.ValoresDeHt.Vacia());        // sólo de Janbu
-    EXPECT_EQ(suelo.CohesionMacizo(2), 3);         // lo propio se conserva
+    EXPECT_EQ(suelo.ParametroMIntacto(1), 0);    // columna de roca
+    EXPECT_TRUE(suelo.HistoriaMu1Mu2.Vacia());   // sólo del método variacional
+    EXPECT_TRUE(suelo.ParametroMDovela.Vacia()); // tabla por dovela de roca
+    EXPECT_TRUE(suelo.ValoresDeHt.Vacia());      // sólo de Janbu
+    EXPECT_EQ(suelo.CohesionMacizo(2), 3);       // lo propio se conserva
 
     Proyecto roca = prueba::RocaConResultados(false);
     AjustarParaGuardar(roca);
@@ -348,7 +349,8 @@ TEST(ArchivoProyecto, UnaLecturaCortadaConservaLoLeidoAntesDeLaFalla)
     const std::string completo = LeerBytes(Ejemplos + "/talud_homogeneo_bishop.cod");
     // Cortado tras el ítem 9 (línea 24: último punto del talud).
     std::size_t corte = 0;
-    for (int linea = 0; linea < 24; ++linea) corte = completo.find("\r\n", corte) + 2;
+    for (int linea = 0; linea < 24; ++linea)
+        corte = completo.find("\r\n", corte) + 2;
     CarpetaTemporal carpeta;
     const std::string ruta = carpeta.Ruta("cortado.cod");
     EscribirArchivoSeguro(ruta, completo.substr(0, corte));

@@ -11,7 +11,7 @@ TEST(Codificacion, AcentosEnieYSimbolosDeIdaYVuelta)
     const std::string bytes = Utf8AWindows1252(texto);
     // Un byte por carácter en Windows-1252.
     EXPECT_EQ(bytes.size(), 47u);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[3]), 0xE1); // á
+    EXPECT_EQ(static_cast<unsigned char>(bytes[3]), 0xE1);  // á
     EXPECT_EQ(static_cast<unsigned char>(bytes[29]), 0x80); // €
     EXPECT_EQ(Windows1252AUtf8(bytes), texto);
 }

@@ -61,7 +61,8 @@ TEST(LecturaHostil, BasuraBinariaFalla)
     std::mt19937 azar(11);
     for (int intento = 0; intento < 500; ++intento) {
         std::string basura(static_cast<std::size_t>(azar() % 2000), '\0');
-        for (char& c : basura) c = static_cast<char>(azar() % 256);
+        for (char& c : basura)
+            c = static_cast<char>(azar() % 256);
         Proyecto p;
         ReiniciarProyecto(p);
         EXPECT_FALSE(LeerContenidoProyecto(basura, p));
@@ -80,8 +81,8 @@ std::string EncabezadoHastaFreatico()
 TEST(LecturaHostil, CantidadesDesmedidasONegativasFallanSinPedirMemoria)
 {
     for (const std::string& estratos :
-         {std::string("32767,32767,1\r\n"), std::string("-2,1,1\r\n"),
-          std::string("2,-1,1\r\n"), std::string("99999,1,1\r\n"),
+         {std::string("32767,32767,1\r\n"), std::string("-2,1,1\r\n"), std::string("2,-1,1\r\n"),
+          std::string("99999,1,1\r\n"),
           std::string("1,2,1\r\n5\r\n")}) { // estrato con más puntos que el máximo
         Proyecto p;
         ReiniciarProyecto(p);

@@ -18,7 +18,8 @@
 namespace vertana {
 namespace {
 
-const std::string Caso1 = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
+const std::string Caso1 =
+    std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
 
 // Caso 1 de Fredlund y Krahn (círculo único, Bishop, sin resultados) con el método pedido.
 Proyecto Caso1Con(int metodo)
@@ -196,9 +197,8 @@ TEST(Bishop, CentroDeMomentosInservibleNoDaResultados)
     Proyecto p;
     ReiniciarProyecto(p);
     InteraccionLote lectura;
-    ASSERT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) +
-                                 "/clasicos/priest_1993_bloque_grieta.cod",
-                             p, lectura));
+    ASSERT_TRUE(LeerProyecto(
+        std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/priest_1993_bloque_grieta.cod", p, lectura));
     p.MetodoDeCalculo = 2;
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
@@ -242,8 +242,8 @@ TEST(Cargas, CargaPuntualSobreUnBorde)
     Proyecto p;
     ReiniciarProyecto(p);
     p.NumeroCargasPuntuales = 1;
-    for (Tabla<double>* t : {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx,
-                             &p.CargaPuntualPy})
+    for (Tabla<double>* t :
+         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
         t->Redimensionar(1);
     p.CargaPuntualX(1) = 8.0;
     EstadoCalculo e;
@@ -300,7 +300,8 @@ TEST(Janbu, ConHtGuardadosPreguntaQuienLosFija)
     c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     ASSERT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Resultados);
     const double primero = c.p.HistoriaFS(c.p.NumeroIteraciones);
-    for (int k = 1; k <= c.p.ValoresDeHt.Tamano(); ++k) c.p.ValoresDeHt(k) *= 1.1;
+    for (int k = 1; k <= c.p.ValoresDeHt.Tamano(); ++k)
+        c.p.ValoresDeHt(k) *= 1.1;
     c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
         .EsperarPregunta(textos::PreguntaRecalcular, true)
         .EsperarPregunta(textos::PreguntaPrimeraVezCalculo, false)
@@ -326,10 +327,10 @@ TEST(Calcular, JsonGuardarYCodigosDeSalida)
     prueba::CarpetaTemporal carpeta;
     const std::string guardado = carpeta.Ruta("resultado.cod");
     std::ostringstream salida, errores;
-    ASSERT_EQ(EjecutarCli({"calcular", Caso1, "--metodo", "fellenius", "--json", "--guardar",
-                           guardado},
-                          salida, errores),
-              SalidaCorrecta)
+    ASSERT_EQ(
+        EjecutarCli({"calcular", Caso1, "--metodo", "fellenius", "--json", "--guardar", guardado},
+                    salida, errores),
+        SalidaCorrecta)
         << errores.str();
     const auto j = nlohmann::json::parse(salida.str());
     EXPECT_EQ(j["metodo"], "Fellenius");

@@ -27,7 +27,7 @@ struct Iniciales {
     double xc, yc, FS, sigmaO;
 };
 
-Proyecto LeerClasico(const std::string &archivo, const Iniciales &v)
+Proyecto LeerClasico(const std::string& archivo, const Iniciales& v)
 {
     Proyecto p;
     ReiniciarProyecto(p);
@@ -134,7 +134,7 @@ struct Equilibrio {
     double H = 0.0, V = 0.0, M = 0.0;
 };
 
-Equilibrio EquilibrioDeResultados(const Proyecto &p, const EstadoCalculo &e)
+Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
 {
     Equilibrio r;
     const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
@@ -163,7 +163,7 @@ Equilibrio EquilibrioDeResultados(const Proyecto &p, const EstadoCalculo &e)
     return r;
 }
 
-double Factor(const Proyecto &p)
+double Factor(const Proyecto& p)
 {
     return p.HistoriaFS(p.NumeroIteraciones);
 }
@@ -189,7 +189,7 @@ TEST_F(VariacionalFK, EsfuerzosDevueltosEstanEnEquilibrio)
 // quedar fuera del tramo de la superficie (con xc entre 0 y 26 el primer paso deja dovelas sin
 // resistencia).
 struct CasoClasico {
-    const char *archivo;
+    const char* archivo;
     Iniciales iniciales;
     double publicado;
 };
@@ -204,7 +204,7 @@ TEST(Variacional, ProblemasClasicos)
         {"usace_em1110_2_1902_f5.cod", {48.0, 73.0, 1.5, -0.1}, 1.328},    // Spencer
         {"priest_1993_bloque_grieta.cod", {-5.0, 32.0, 1.5, -0.1}, 1.049}, // bloque con grieta
     };
-    for (const CasoClasico &c : casos) {
+    for (const CasoClasico& c : casos) {
         Proyecto p = LeerClasico(c.archivo, c.iniciales);
         EstadoCalculo e;
         ReiniciarEstadoCalculo(e);
@@ -228,14 +228,14 @@ TEST(Variacional, ProblemasClasicos)
 class InteraccionVariacional : public InteraccionLote {
 public:
     InteraccionVariacional() { PrepararRespuestasPorLotes(*this, false); }
-    void ResultadosDeLasIteraciones(Proyecto &p) override
+    void ResultadosDeLasIteraciones(Proyecto& p) override
     {
         Interaccion::ResultadosDeLasIteraciones(p);
         iteracionesMostradas.push_back(p.NumeroIteraciones);
         if (aceptarEn == p.NumeroIteraciones) p.SolucionAceptada = true;
         if (salirEn == p.NumeroIteraciones) p.SalirDelCalculo = true;
     }
-    void ChequeoDeEsfuerzos(Proyecto &p, const EsfuerzosDelChequeo &esfuerzos) override
+    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override
     {
         ++vecesForm13;
         dovelasEnElChequeo = esfuerzos.NumeroDovelas();
@@ -273,16 +273,16 @@ TEST(Variacional, CargaEnFranjaEnEquilibrio)
 TEST(Variacional, ComprobacionesDeEntrada)
 {
     struct Caso {
-        void (*cambiar)(Proyecto &);
-        const char *titulo;
+        void (*cambiar)(Proyecto&);
+        const char* titulo;
     };
     const Caso casos[] = {
-        {[](Proyecto &p) { p.SueloRoca = "R"; }, textos::TituloNoEsSuelo},
-        {[](Proyecto &p) { p.MetodoDeCalculo = 2; }, textos::TituloNoEsMetodo},
-        {[](Proyecto &p) { p.UsaParametrosInstantaneosSN = "S"; }, textos::TituloNoEsElCamino},
-        {[](Proyecto &p) { p.NumeroDovelas = 3; }, textos::TituloLimiteCalculo},
+        {[](Proyecto& p) { p.SueloRoca = "R"; }, textos::TituloNoEsSuelo},
+        {[](Proyecto& p) { p.MetodoDeCalculo = 2; }, textos::TituloNoEsMetodo},
+        {[](Proyecto& p) { p.UsaParametrosInstantaneosSN = "S"; }, textos::TituloNoEsElCamino},
+        {[](Proyecto& p) { p.NumeroDovelas = 3; }, textos::TituloLimiteCalculo},
     };
-    for (const Caso &c : casos) {
+    for (const Caso& c : casos) {
         Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
         c.cambiar(p);
         EstadoCalculo e;

@@ -42,17 +42,17 @@ TEST(InteraccionIteraciones, GuionadaEjecutaLoQueHaceLaPersona)
     EstadoCalculo estado;
     InteraccionGuionada ui;
     int llamada = 0;
-    ui.AlAbrirResultadosDeLasIteraciones([&](Proyecto &q) {
+    ui.AlAbrirResultadosDeLasIteraciones([&](Proyecto& q) {
         // Sí en la segunda apertura.
         if (++llamada == 2) q.SolucionAceptada = true;
     });
-    ui.AlAbrirChequeoDeEsfuerzos([](Proyecto &q, const EsfuerzosDelChequeo &e) {
+    ui.AlAbrirChequeoDeEsfuerzos([](Proyecto& q, const EsfuerzosDelChequeo& e) {
         q.SigmasUsuario.Redimensionar(static_cast<int>(e.NumeroDovelas()) + 1);
         q.SigmasUsuario(2) = e.Minimo[0] + 1.0;
         q.SigmasModificados = true;
     });
     ui.AlAbrirCambioDeParametros(
-        [](Proyecto &, EstadoCalculo &e) { e.Dovelas.TangenteFriccionDovela.Redimensionar(1); });
+        [](Proyecto&, EstadoCalculo& e) { e.Dovelas.TangenteFriccionDovela.Redimensionar(1); });
     p.SolucionAceptada = true;
     ui.ResultadosDeLasIteraciones(p);
     EXPECT_FALSE(p.SolucionAceptada); // cada apertura parte de las banderas en falso

@@ -7,15 +7,15 @@ namespace {
 
 TEST(EsNumerico, AceptaBlancosSignoPuntoYExponente)
 {
-    for (const char* t : {"0", "12", " 12 ", "-3.5", "+3.5", ".5", "-.5", "5.", "1E+20",
-                          "1.5E-07", "2e3", "\t7"})
+    for (const char* t :
+         {"0", "12", " 12 ", "-3.5", "+3.5", ".5", "-.5", "5.", "1E+20", "1.5E-07", "2e3", "\t7"})
         EXPECT_TRUE(EsNumerico(t)) << t;
 }
 
 TEST(EsNumerico, RechazaVacioComaYTextos)
 {
-    for (const char* t : {"", " ", ".", "-", "+", "1,5", "1.2.3", "abc", "12a", "E5", "1E",
-                          "1E+", "- 1", "1 2"})
+    for (const char* t :
+         {"", " ", ".", "-", "+", "1,5", "1.2.3", "abc", "12a", "E5", "1E", "1E+", "- 1", "1 2"})
         EXPECT_FALSE(EsNumerico(t)) << '"' << t << '"';
 }
 
@@ -26,8 +26,8 @@ TEST(Val, TomaElPrefijoNumerico)
     EXPECT_DOUBLE_EQ(Val("4abc"), 4.0);
     EXPECT_DOUBLE_EQ(Val(".5"), 0.5);
     EXPECT_DOUBLE_EQ(Val("1.5E-2x"), 0.015);
-    EXPECT_DOUBLE_EQ(Val("7E"), 7.0);     // exponente sin dígitos: no cuenta
-    EXPECT_DOUBLE_EQ(Val("1,5"), 1.0);    // la coma no es punto decimal
+    EXPECT_DOUBLE_EQ(Val("7E"), 7.0);  // exponente sin dígitos: no cuenta
+    EXPECT_DOUBLE_EQ(Val("1,5"), 1.0); // la coma no es punto decimal
     EXPECT_DOUBLE_EQ(Val("abc"), 0.0);
     EXPECT_DOUBLE_EQ(Val(""), 0.0);
 }

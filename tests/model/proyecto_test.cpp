@@ -45,8 +45,7 @@ TEST(Proyecto, UnProyectoNuevoEstaVacioConLaInformacionPorOmisionYGuardado)
     EXPECT_EQ(p.UsaParametrosInstantaneosSN, "N");
     for (double v : {p.SumaEsfuerzosTangenciales, p.SumaEsfuerzosPrincipalesMenores,
                      p.FactorSeguridadConAnclaje, p.SeparacionAnclajesPasivos,
-                     p.AbscisaPrimerPuntoGrieta, p.OrdenadaNivelFreaticoGrieta,
-                     p.AlturaAguaGrieta})
+                     p.AbscisaPrimerPuntoGrieta, p.OrdenadaNivelFreaticoGrieta, p.AlturaAguaGrieta})
         EXPECT_EQ(v, 0.0);
 }
 

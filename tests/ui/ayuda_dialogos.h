@@ -13,8 +13,7 @@
 
 namespace vertana::prueba {
 
-template <typename T>
-T* Control(QWidget& dialogo, const char* nombre)
+template <typename T> T* Control(QWidget& dialogo, const char* nombre)
 {
     T* control = dialogo.findChild<T*>(QString::fromUtf8(nombre));
     EXPECT_NE(control, nullptr) << "falta el control " << nombre;

@@ -14,7 +14,8 @@ using Puntos = std::vector<std::pair<double, double>>;
 Puntos Copia(const EditorCoordenadas& e)
 {
     Puntos r;
-    for (int i = 1; i <= e.NumeroPuntosEditor(); ++i) r.emplace_back(e.Abscisa(i), e.Ordenada(i));
+    for (int i = 1; i <= e.NumeroPuntosEditor(); ++i)
+        r.emplace_back(e.Abscisa(i), e.Ordenada(i));
     return r;
 }
 
@@ -38,7 +39,8 @@ struct TresEstratos : ::testing::Test {
         p.SueloRoca = "S";
         for (int i = 1; i <= 3; ++i) {
             editor.InsertarEstrato(i == 1 ? std::nullopt : std::optional<int>(i - 1));
-            for (int k = 1; k <= i; ++k) editor.Agregar(i, k);
+            for (int k = 1; k <= i; ++k)
+                editor.Agregar(i, k);
         }
         editor.Guardar();
         p.CohesionMacizo = Tabla<double>(3);

@@ -31,8 +31,7 @@ struct FlujoCompleto : prueba::VentanaDePrueba {
         EXPECT_TRUE(visto) << elemento;
     }
     void Boton(QDialog& d, const char* nombre) { Hijo<QPushButton>(d, nombre)->click(); }
-    template <typename T>
-    T* Hijo(QWidget& w, const char* nombre)
+    template <typename T> T* Hijo(QWidget& w, const char* nombre)
     {
         auto* h = w.findChild<T*>(QString::fromUtf8(nombre));
         EXPECT_NE(h, nullptr) << nombre;
@@ -77,16 +76,22 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
         Boton(d, "Aceptar");
     });
     MenuConDialogo("MenúArchivoConstantes", [&](QDialog& d) {
-        for (auto [cuadro, texto] :
-             {std::pair{"TextoSueloRoca", "S"}, {"TextoMétodoDeCálculo", "2"},
-              {"TextoFSInicial", "1.5"}, {"TextoEsfuerzoInicialCresta", "0"},
-              {"TextoRadioCírculoFalla", "30"}, {"TextoVaríaElRadio", "N"},
-              {"TextoCoeficienteSísmicoHorizontal", "0.1"},
-              {"TextoCoeficienteSísmicoVertical", "0"}, {"TextoNúmeroDovelas", "25"},
-              {"TextoDefiniciónDeParámetrosInstantáneos", "0"},
-              {"TextoAbscisaPrimerPuntoGrieta", "0"}, {"TextoOrdenadaPrimerPuntoGrieta", "0"},
-              {"TextoAbscisaSegundoPuntoGrieta", "0"}, {"TextoOrdenadaSegundoPuntoGrieta", "0"},
-              {"TextoAbscisaNivelFreáticoGrieta", "0"}, {"TextoOrdenadaNivelFreáticoGrieta", "0"}})
+        for (auto [cuadro, texto] : {std::pair{"TextoSueloRoca", "S"},
+                                     {"TextoMétodoDeCálculo", "2"},
+                                     {"TextoFSInicial", "1.5"},
+                                     {"TextoEsfuerzoInicialCresta", "0"},
+                                     {"TextoRadioCírculoFalla", "30"},
+                                     {"TextoVaríaElRadio", "N"},
+                                     {"TextoCoeficienteSísmicoHorizontal", "0.1"},
+                                     {"TextoCoeficienteSísmicoVertical", "0"},
+                                     {"TextoNúmeroDovelas", "25"},
+                                     {"TextoDefiniciónDeParámetrosInstantáneos", "0"},
+                                     {"TextoAbscisaPrimerPuntoGrieta", "0"},
+                                     {"TextoOrdenadaPrimerPuntoGrieta", "0"},
+                                     {"TextoAbscisaSegundoPuntoGrieta", "0"},
+                                     {"TextoOrdenadaSegundoPuntoGrieta", "0"},
+                                     {"TextoAbscisaNivelFreáticoGrieta", "0"},
+                                     {"TextoOrdenadaNivelFreáticoGrieta", "0"}})
             Escribir(d, cuadro, texto);
         Boton(d, "Aceptar");
     });

@@ -31,9 +31,9 @@ TEST(Form13, ListaYAvisosSegunElMaterial)
 {
     struct Caso {
         MaterialDelChequeo material;
-        const char *titulo;
-        const char *aviso;
-        const char *tituloAviso;
+        const char* titulo;
+        const char* aviso;
+        const char* tituloAviso;
     };
     for (const Caso c :
          {Caso{MaterialDelChequeo::Suelo, textos::TituloForm13Normales,

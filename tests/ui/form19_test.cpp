@@ -26,7 +26,7 @@ Proyecto ProyectoConResultados()
     return p;
 }
 
-void CambiarFila(Form19 &d, int fila, const char *valor)
+void CambiarFila(Form19& d, int fila, const char* valor)
 {
     PulsarFila(d, Lista, fila);
     Escribir(d, "TextoPresiónDePoros", valor);
@@ -136,7 +136,7 @@ TEST_F(VentanaIteraciones, OrdenesDePresionesYDeParametros)
     p.PresionesDePorosDadas = true;
     QString abierto;
     QTimer::singleShot(0, [&abierto] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
             abierto = modal->objectName();
             modal->close();
         }

@@ -53,10 +53,12 @@ struct ArchivoDesdeVentana : prueba::VentanaDePrueba {
                                  &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
                                  &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion}) {
             *t = Tabla<double>(p.NumeroDeEstratos);
-            for (int i = 1; i <= p.NumeroDeEstratos; ++i) (*t)(i) = 1.5 + i;
+            for (int i = 1; i <= p.NumeroDeEstratos; ++i)
+                (*t)(i) = 1.5 + i;
         }
         p.TipoDeEstrato = Tabla<Entero16>(p.NumeroDeEstratos);
-        for (int i = 1; i <= p.NumeroDeEstratos; ++i) p.TipoDeEstrato(i) = 2;
+        for (int i = 1; i <= p.NumeroDeEstratos; ++i)
+            p.TipoDeEstrato(i) = 2;
         p.RocaCaracterizada = true;
         p.EstratosCaracterizados = p.NumeroDeEstratos;
     }
@@ -286,10 +288,10 @@ TEST_F(ArchivoDesdeVentana, LaGeometriaDeArchivoLlenaTaludFreaticoYEstratos)
     const QByteArray casaAnterior = qgetenv("HOME");
     qputenv("HOME", QByteArray::fromStdString(carpeta.Raiz()));
     QDir(QString::fromStdString(carpeta.Raiz())).mkdir(textos::CarpetaGeometria);
-    EscribirTexto(carpeta.Ruta(std::string(textos::CarpetaGeometria) + "/" +
-                               textos::ArchivoGeometria),
-                  "2\r\n50,20\r\n0,10\r\n1\r\n50,12\r\n2\r\n2\r\n50,5\r\n0,5\r\n"
-                  "3\r\n50,0\r\n25,-1\r\n0,0\r\n");
+    EscribirTexto(
+        carpeta.Ruta(std::string(textos::CarpetaGeometria) + "/" + textos::ArchivoGeometria),
+        "2\r\n50,20\r\n0,10\r\n1\r\n50,12\r\n2\r\n2\r\n50,5\r\n0,5\r\n"
+        "3\r\n50,0\r\n25,-1\r\n0,0\r\n");
 
     Menu("MenúCoordenadasFalla");
     Agregar(40, 20); // superficie de falla escrita: no se pierde

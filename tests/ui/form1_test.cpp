@@ -64,10 +64,10 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     for (const char* nombre :
          {"ArchivoNuevo", "MenúArchivoAbrir", "MenúArchivoGuardar", "MenúArchivoSalir",
-          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido",
-          "MenúInformación", "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
-          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales",
-          "MétodoBishop", "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos"})
+          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido", "MenúInformación",
+          "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
+          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales", "MétodoBishop",
+          "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");

@@ -157,11 +157,12 @@ TEST(Form2, MetodoFrenteAlMaterialYALosParametrosInstantaneos)
     EXPECT_EQ(Rechazo(p, e, ui).texto, textos::FelleniusNoAplicaEnRoca);
     // Con la opción <3> pasa el primer filtro, pero Fellenius sigue sin aplicar en roca.
     e.DefinicionParametrosInstantaneos = "3";
-    EXPECT_EQ(Rechazo(p, e, ui), (Fallo{textos::FelleniusNoAplicaEnRocas, textos::TituloParaSuelos}));
+    EXPECT_EQ(Rechazo(p, e, ui),
+              (Fallo{textos::FelleniusNoAplicaEnRocas, textos::TituloParaSuelos}));
 
     e.SueloRoca = "S";
-    EXPECT_EQ(Rechazo(p, e, ui), (Fallo{textos::FelleniusSinInstantaneos,
-                                        textos::TituloParametrosInstantaneosForm2}));
+    EXPECT_EQ(Rechazo(p, e, ui),
+              (Fallo{textos::FelleniusSinInstantaneos, textos::TituloParametrosInstantaneosForm2}));
     e.DefinicionParametrosInstantaneos = "7"; // fuera de 1..3: sin parámetros instantáneos
     EXPECT_EQ(Rechazo(p, e, ui).texto, "(aceptado)");
     EXPECT_EQ(ValidarForm2(p, e, ui).valores.DefinicionParametrosInstantaneos, 0);
@@ -223,8 +224,10 @@ TEST(Form2, ElRadioCreceHastaQueElCentroNoQuedeBajoLaCoronaYSeMuestra)
     Mostrar(dialogo);
     const EntradaForm2 e = EntradaValida();
     for (auto [cuadro, texto] :
-         {std::pair{"TextoSueloRoca", e.SueloRoca}, {"TextoMétodoDeCálculo", std::string("4")},
-          {"TextoFSInicial", e.FSInicial}, {"TextoRadioCírculoFalla", std::string("7.6")},
+         {std::pair{"TextoSueloRoca", e.SueloRoca},
+          {"TextoMétodoDeCálculo", std::string("4")},
+          {"TextoFSInicial", e.FSInicial},
+          {"TextoRadioCírculoFalla", std::string("7.6")},
           {"TextoCoeficienteSísmicoHorizontal", e.CoeficienteSismicoHorizontal},
           {"TextoCoeficienteSísmicoVertical", e.CoeficienteSismicoVertical},
           {"TextoNúmeroDovelas", e.NumeroDovelas},
@@ -342,10 +345,10 @@ TEST(Form2, ComparacionesDeLaGrieta)
 
 TEST(Form2, TerminoDelAguaEnLaGrieta)
 {
-    EXPECT_DOUBLE_EQ(TerminoAguaGrieta(23, 20, 22), 2.0);  // 0.5 · 2²
-    EXPECT_EQ(TerminoAguaGrieta(23, 20, 20), 0.0);         // agua en el fondo
-    EXPECT_EQ(TerminoAguaGrieta(23, 20, 0), 0.0);          // sin agua
-    EXPECT_EQ(TerminoAguaGrieta(0, 0, 5), 0.0);            // sin grieta
+    EXPECT_DOUBLE_EQ(TerminoAguaGrieta(23, 20, 22), 2.0); // 0.5 · 2²
+    EXPECT_EQ(TerminoAguaGrieta(23, 20, 20), 0.0);        // agua en el fondo
+    EXPECT_EQ(TerminoAguaGrieta(23, 20, 0), 0.0);         // sin agua
+    EXPECT_EQ(TerminoAguaGrieta(0, 0, 5), 0.0);           // sin grieta
 }
 
 TEST(Form2, LaActivacionCargaLosValoresAceptadosYAvisa)

@@ -39,7 +39,8 @@ void EscribirFila(Form5& dialogo, const ValoresEstrato& v)
                              "TextoParámetroPresión",
                              "TextoCoeficienteConsolidaciónVertical",
                              "TextoTiempoDeConstrucción"};
-    for (std::size_t k = 0; k < v.size(); ++k) Escribir(dialogo, cuadros[k], v[k]);
+    for (std::size_t k = 0; k < v.size(); ++k)
+        Escribir(dialogo, cuadros[k], v[k]);
 }
 
 TEST(Form5, ComprobacionesDeModificar)
@@ -69,8 +70,8 @@ TEST(Form5, ComprobacionesDeModificar)
     ui.EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true);
     const ResultadoEstrato si = ComprobarEstrato(Valores("b", "0"), ui);
     EXPECT_FALSE(si.fallo);
-    EXPECT_EQ(si.celdas, (ValoresEstrato{"2.35", "30.00", "1.80", "2.00", "B", "0.25",
-                                         "0.0001235", "0.00"}));
+    EXPECT_EQ(si.celdas,
+              (ValoresEstrato{"2.35", "30.00", "1.80", "2.00", "B", "0.25", "0.0001235", "0.00"}));
     EXPECT_TRUE(ui.Cumplido());
 }
 

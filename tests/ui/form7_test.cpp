@@ -65,8 +65,8 @@ TEST(Form7, ListaEnOrdenDecrecienteYAceptarSoloConCambios)
     Carga(dialogo, "5", "8", "0.666");
     ASSERT_EQ(Filas(dialogo, Lista), 3);
     EXPECT_EQ(Fila(dialogo, Lista, 0)[0], "20.00");
-    EXPECT_EQ(Fila(dialogo, Lista, 1), (std::vector<std::string>{"5.00", "20.00", "8.00",
-                                                                 "20.00", "0.00", "0.67"}));
+    EXPECT_EQ(Fila(dialogo, Lista, 1),
+              (std::vector<std::string>{"5.00", "20.00", "8.00", "20.00", "0.00", "0.67"}));
     EXPECT_EQ(Fila(dialogo, Lista, 2)[2], "10.00");
 
     // Modificar mueve la carga a su lugar; una carga inválida conserva la fila.
@@ -94,8 +94,8 @@ TEST(Form7, BorrarSalirYFavorLeer)
     Proyecto p;
     ReiniciarProyecto(p);
     p.NumeroCargasUniformes = 1;
-    for (auto* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-                    &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy}) {
+    for (auto* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf, &p.CargaUniformeYf,
+                    &p.CargaUniformeQx, &p.CargaUniformeQy}) {
         t->Redimensionar(1);
         (*t)(1) = 1.0;
     }

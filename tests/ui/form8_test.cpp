@@ -35,8 +35,8 @@ TEST(Form8, CargasLinealesEnOrdenDecrecienteDeX)
     Carga(dialogo, "12", "20", "-3.5", "10");
     Carga(dialogo, "30", "25", "0", "4.125");
     ASSERT_EQ(Filas(dialogo, Lista), 2);
-    EXPECT_EQ(Fila(dialogo, Lista, 0), (std::vector<std::string>{"30.00", "25.00", "0.00",
-                                                                 "4.13"}));
+    EXPECT_EQ(Fila(dialogo, Lista, 0),
+              (std::vector<std::string>{"30.00", "25.00", "0.00", "4.13"}));
 
     Pulsar(dialogo, "FavorLeer");
     EXPECT_EQ(UltimoMensaje(ui).texto, textos::LeerPy);

@@ -30,9 +30,9 @@ Proyecto ProyectoConDosIteraciones()
     return p;
 }
 
-std::string Etiqueta(Form9 &d, const char *nombre)
+std::string Etiqueta(Form9& d, const char* nombre)
 {
-    auto *e = Control<QLabel>(d, nombre);
+    auto* e = Control<QLabel>(d, nombre);
     return e ? e->text().toStdString() : std::string();
 }
 

@@ -1,6 +1,6 @@
+#include "model/proyecto.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/interaccion_qt.h"
-#include "model/proyecto.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -101,7 +101,8 @@ TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
     QString titulo;
     // Form2 avisa al abrirse que faltan las uniones; luego se cierra el diálogo.
     QTimer::singleShot(0, [&] {
-        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) caja->accept();
+        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            caja->accept();
         QTimer::singleShot(0, [&] {
             auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialogo, nullptr);

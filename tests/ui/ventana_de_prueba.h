@@ -24,8 +24,7 @@ struct VentanaDePrueba : ::testing::Test {
     InteraccionGuionada ui;
     Form1 ventana{p, ui};
 
-    template <typename T>
-    T* Hijo(const char* nombre)
+    template <typename T> T* Hijo(const char* nombre)
     {
         auto* w = ventana.findChild<T*>(nombre);
         EXPECT_NE(w, nullptr) << nombre;
