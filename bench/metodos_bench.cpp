@@ -1,8 +1,10 @@
-// Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn) y la
-// búsqueda completa del radio. Meta: menos de 1 ms por solución.
+// Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn), la
+// búsqueda completa del radio y una solución variacional convergida con 30 y con 100 dovelas.
+// Meta: menos de 1 ms por solución de Bishop.
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/bishop.h"
+#include "methods/variacional.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,6 +53,30 @@ void BusquedaDelRadio(benchmark::State& estado)
     estado.counters["ensayos"] = ensayos;
 }
 BENCHMARK(BusquedaDelRadio)->Unit(benchmark::kMillisecond);
+
+// Método variacional con los valores de partida que aconsejan las ayudas de Form2, por lotes
+// (form9 no acepta ni sale: la iteración sigue hasta converger).
+void SolucionVariacional(benchmark::State& estado)
+{
+    Proyecto original = Caso1();
+    original.MetodoDeCalculo = 1;
+    original.NumeroDovelas = static_cast<double>(estado.range(0));
+    original.MultiplicadorLagrange1 = 24;
+    original.MultiplicadorLagrange2 = 30;
+    original.FSInicial = 1.5;
+    original.EsfuerzoInicialCresta = -1;
+    double fs = 0.0;
+    for (auto _ : estado) {
+        Proyecto p = original;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        InteraccionLote ui(true);
+        benchmark::DoNotOptimize(ProcesoIterativoEnSuelos(p, e, ui));
+        fs = p.HayResultados ? p.HistoriaFS(p.NumeroIteraciones) : 0.0;
+    }
+    estado.counters["FS"] = fs;
+}
+BENCHMARK(SolucionVariacional)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vertana
