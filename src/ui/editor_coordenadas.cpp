@@ -62,24 +62,43 @@ void EditorCoordenadas::Reiniciar()
     posicionNuevoEstrato_ = 0;
 }
 
+namespace {
+
+// Cantidad y tablas del proyecto de un conjunto de puntos simple (talud, falla o nivel freático).
+struct TablasDeConjunto {
+    Entero16* cantidad;
+    Tabla<double>* xs;
+    Tabla<double>* ys;
+};
+
+TablasDeConjunto TablasDelConjunto(Proyecto& p, int conjunto)
+{
+    switch (conjunto) {
+    case ConjuntoTalud:
+        return {&p.NumeroCoordenadasTalud, &p.AbscisasTalud, &p.OrdenadasTalud};
+    case ConjuntoFalla:
+        return {&p.NumeroCoordenadasFalla, &p.AbscisasFalla, &p.OrdenadasFalla};
+    default:
+        assert(conjunto == ConjuntoFreatico);
+        return {&p.NumeroCoordenadasFreatico, &p.AbscisasFreatico, &p.OrdenadasFreatico};
+    }
+}
+
+} // namespace
+
 bool EditorCoordenadas::Mostrar(int conjunto, int estrato)
 {
     const Proyecto& p = proyecto_;
     std::vector<Punto> copia;
-    auto copiar = [&copia](int n, const Tabla<double>& xs, const Tabla<double>& ys) {
-        for (int i = 1; i <= n && i <= xs.Tamano() && i <= ys.Tamano(); ++i)
-            copia.push_back({xs(i), ys(i)});
-    };
     switch (conjunto) {
     case ConjuntoTalud:
-        copiar(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud);
-        break;
     case ConjuntoFalla:
-        copiar(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla);
+    case ConjuntoFreatico: {
+        const TablasDeConjunto t = TablasDelConjunto(proyecto_, conjunto);
+        for (int i = 1; i <= *t.cantidad && i <= t.xs->Tamano() && i <= t.ys->Tamano(); ++i)
+            copia.push_back({(*t.xs)(i), (*t.ys)(i)});
         break;
-    case ConjuntoFreatico:
-        copiar(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico);
-        break;
+    }
     case ConjuntoEstratos: {
         if (estrato < 1 || estrato > p.NumeroDeEstratos ||
             estrato > p.NumeroCoordenadasEstrato.Tamano())
@@ -113,25 +132,20 @@ void EditorCoordenadas::Guardar()
 {
     Proyecto& p = proyecto_;
     const int n = NumeroPuntosEditor();
-    auto escribir = [this, n](Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys) {
-        cantidad = static_cast<Entero16>(n);
-        xs.Redimensionar(n);
-        ys.Redimensionar(n);
-        for (int i = 1; i <= n; ++i) {
-            xs(i) = Abscisa(i);
-            ys(i) = Ordenada(i);
-        }
-    };
     switch (conjuntoActivo_) {
     case ConjuntoTalud:
-        escribir(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud);
-        break;
     case ConjuntoFalla:
-        escribir(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla);
+    case ConjuntoFreatico: {
+        const TablasDeConjunto t = TablasDelConjunto(p, conjuntoActivo_);
+        *t.cantidad = static_cast<Entero16>(n);
+        t.xs->Redimensionar(n);
+        t.ys->Redimensionar(n);
+        for (int i = 1; i <= n; ++i) {
+            (*t.xs)(i) = Abscisa(i);
+            (*t.ys)(i) = Ordenada(i);
+        }
         break;
-    case ConjuntoFreatico:
-        escribir(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico);
-        break;
+    }
     case ConjuntoEstratos: {
         const int e = estratoActivo_;
         assert(e >= 1 && e <= p.NumeroDeEstratos && e <= p.NumeroCoordenadasEstrato.Tamano());
