@@ -10,6 +10,8 @@
 #include "model/error.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "rock/calculo_instantaneo.h"
+#include "rock/parametros_instantaneos.h"
 
 #include <iomanip>
 #include <sstream>
@@ -18,13 +20,14 @@ namespace vertana {
 
 namespace {
 
-constexpr int CodigoBishop = 2;
-constexpr int CodigoFellenius = 3;
-constexpr int CodigoJanbu = 4;
+constexpr int CodigoBishop = MetodoBishopCodigo;
+constexpr int CodigoFellenius = MetodoFelleniusCodigo;
+constexpr int CodigoJanbu = MetodoJanbuCodigo;
 constexpr int CodigoVariacional = MetodoVariacionalCodigo;
 constexpr char FormatoFS[] = "#0.000";
 constexpr char FormatoTabla[] = "#0.00";
 constexpr char SinResultados[] = "El cálculo terminó sin resultados.";
+constexpr char ConInstantaneos[] = "Segundo cálculo, con parámetros instantáneos:";
 constexpr char MetodoNoDisponible[] =
     "El método de cálculo del proyecto no se calcula con esta orden: use --metodo fellenius, "
     "bishop, janbu o variacional.";
@@ -123,12 +126,13 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
     }
     json mensajes = json::array();
     for (const auto& ev : ui.Eventos()) {
+        // Un diálogo abierto se anota con su título.
+        if (ev.tipo == EventoInteraccion::Tipo::Dialogo) {
+            mensajes.push_back({{"dialogo", ev.texto}});
+            continue;
+        }
         json m = {{"titulo", ev.titulo}, {"texto", ev.texto}, {"respuesta", nullptr}};
         if (ev.tipo == EventoInteraccion::Tipo::Pregunta) m["respuesta"] = Respuesta(ev.respuesta);
-        if (ev.tipo == EventoInteraccion::Tipo::Dialogo) {
-            m["titulo"] = ev.texto;
-            m["texto"] = "Form17";
-        }
         mensajes.push_back(m);
     }
     r["mensajes"] = mensajes;
@@ -164,6 +168,50 @@ std::string CalculoTexto(const Proyecto& p)
     return s.str();
 }
 
+namespace {
+
+FinCalculo CorrerMetodo(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
+{
+    switch (p.MetodoDeCalculo) {
+    case CodigoFellenius:
+        return MetodoFellenius(p, e, ui);
+    case CodigoBishop:
+        return MetodoBishop(p, e, ui);
+    case CodigoJanbu:
+        return MetodoJanbu(p, e, ui);
+    // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
+    case CodigoVariacional:
+        return ProcesoIterativoEnSuelos(p, e, ui);
+    default:
+        ui.Mensaje(MetodoNoDisponible);
+        return FinCalculo::Detenido;
+    }
+}
+
+// Mensajes y preguntas de un cálculo, en texto, a la salida de errores.
+void EscribirEventos(const InteraccionLote& ui, std::ostream& errores)
+{
+    for (const auto& ev : ui.Eventos()) {
+        if (ev.tipo == EventoInteraccion::Tipo::Pregunta)
+            errores << ev.texto << " -> " << Respuesta(ev.respuesta) << '\n';
+        else if (ev.tipo == EventoInteraccion::Tipo::Mensaje)
+            errores << (ev.titulo.empty() ? "" : ev.titulo + " ") << ev.texto << '\n';
+    }
+}
+
+} // namespace
+
+void PrepararRespuestasInstantaneas(InteraccionLote& ui, const Proyecto& p)
+{
+    ui.FijarRespuesta(textos::PreguntaRecalculoInstantaneo, true);
+    ui.FijarRespuesta(textos::PreguntaUsarParametrosQueSeTienen,
+                      p.DefinicionParametrosInstantaneos == InstantaneosPorPantalla);
+    ui.FijarRespuesta(textos::PreguntaInstantaneosVariacional, true);
+    ui.FijarRespuesta(textos::PreguntaInstantaneosBishop, true);
+    ui.FijarRespuesta(textos::PreguntaInstantaneosJanbu, true);
+    ui.FijarRespuesta(textos::PreguntaContinuarInstantaneos, true);
+}
+
 int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream& errores)
 {
     Proyecto p;
@@ -176,46 +224,48 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         if (!leido) return SalidaArchivo;
     }
     if (o.metodo) p.MetodoDeCalculo = static_cast<Entero16>(*o.metodo);
+    if (o.definicion) p.DefinicionParametrosInstantaneos = static_cast<Entero16>(*o.definicion);
 
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui(false);
     PrepararRespuestasPorLotes(ui, o.desembalse);
+    // Un proyecto ya calculado con parámetros instantáneos sólo se recalcula con ellos.
+    const bool yaInstantaneo = p.UsaParametrosInstantaneosSN == "S";
     FinCalculo fin = FinCalculo::Detenido;
-    switch (p.MetodoDeCalculo) {
-    case CodigoFellenius:
-        fin = MetodoFellenius(p, e, ui);
-        break;
-    case CodigoBishop:
-        fin = MetodoBishop(p, e, ui);
-        break;
-    case CodigoJanbu:
-        fin = MetodoJanbu(p, e, ui);
-        break;
-    // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
-    case CodigoVariacional:
-        fin = ProcesoIterativoEnSuelos(p, e, ui);
-        break;
-    default:
-        ui.Mensaje(MetodoNoDisponible);
-        break;
+    if (!(o.instantaneos && yaInstantaneo)) fin = CorrerMetodo(p, e, ui);
+
+    // Segundo cálculo, con los parámetros instantáneos que dan los esfuerzos del primero.
+    std::optional<Proyecto> primero;
+    InteraccionLote uiInstantaneo(false);
+    if (o.instantaneos && (fin == FinCalculo::Resultados || yaInstantaneo)) {
+        if (fin == FinCalculo::Resultados) primero = p;
+        PrepararRespuestasPorLotes(uiInstantaneo, o.desembalse);
+        PrepararRespuestasInstantaneas(uiInstantaneo, p);
+        fin = CalculoParametrosInstantaneos(p, e, uiInstantaneo);
     }
     const bool conResultados = fin == FinCalculo::Resultados;
+    const InteraccionLote& ultima = o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
-        salida << CalculoJson(p, ui, conResultados).dump(2) << '\n';
-    } else {
-        for (const auto& ev : ui.Eventos()) {
-            if (ev.tipo == EventoInteraccion::Tipo::Pregunta)
-                errores << ev.texto << " -> " << Respuesta(ev.respuesta) << '\n';
-            else if (ev.tipo == EventoInteraccion::Tipo::Mensaje)
-                errores << (ev.titulo.empty() ? "" : ev.titulo + " ") << ev.texto << '\n';
+        if (o.instantaneos) {
+            nlohmann::ordered_json r;
+            r["primer_calculo"] =
+                primero ? CalculoJson(*primero, ui, true) : CalculoJson(p, ui, false);
+            r["instantaneo"] = CalculoJson(p, uiInstantaneo, conResultados);
+            salida << r.dump(2) << '\n';
+        } else {
+            salida << CalculoJson(p, ui, conResultados).dump(2) << '\n';
         }
+    } else {
+        EscribirEventos(ui, errores);
+        if (primero) salida << CalculoTexto(*primero) << '\n' << ConInstantaneos << '\n';
+        EscribirEventos(uiInstantaneo, errores);
         if (conResultados) salida << CalculoTexto(p);
     }
     if (!conResultados) {
         // En texto los mensajes ya se mostraron y el último cierra la lista.
-        const auto& eventos = ui.Eventos();
+        const auto& eventos = ultima.Eventos();
         if (eventos.empty())
             errores << SinResultados << '\n';
         else if (o.comoJson)

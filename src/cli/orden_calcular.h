@@ -1,6 +1,6 @@
 // Orden "calcular" de vertana-cli: corre Fellenius, Bishop, Janbu o el método variacional sobre
 // un proyecto con respuestas fijas a las preguntas y muestra el factor de seguridad y la tabla de
-// dovelas.
+// dovelas; con --instantaneos, además el cálculo con parámetros instantáneos.
 #pragma once
 
 #include "model/interaccion.h"
@@ -22,6 +22,12 @@ struct OpcionesCalcular {
     bool comoJson = false;
     std::string guardarEn; // vacío: no se guarda
     bool desembalse = false;
+    // Tras el cálculo, otro con los parámetros instantáneos (DefinicionParametrosInstantaneos
+    // del proyecto).
+    bool instantaneos = false;
+    // Forma de obtenerlos (1 puntual, 2 entre puntos, 3 por pantalla); sin ella, la del
+    // proyecto, que el archivo sólo guarda cuando ya se calculó con ellos.
+    std::optional<int> definicion;
 };
 
 // MetodoDeCalculo de "fellenius", "bishop", "janbu" o "variacional"; nada si el nombre no es
@@ -32,6 +38,11 @@ std::optional<int> CodigoDeMetodo(const std::string& nombre);
 // continuar tras los chequeos de dovela de Bishop, ht fijados por el programa y presiones de
 // poros estimadas del nivel freático: Sí. Cualquier otra pregunta: No.
 void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse);
+
+// Respuestas por lotes de la orden de parámetros instantáneos: recalcular con los nuevos
+// esfuerzos y continuar por el método: Sí; usar los parámetros ya guardados: sólo con los
+// parámetros por pantalla (entre puntos y puntuales se recalculan desde los últimos esfuerzos).
+void PrepararRespuestasInstantaneas(InteraccionLote& ui, const Proyecto& p);
 
 nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
                                    bool conResultados);

@@ -6,6 +6,7 @@
 #include "model/error.h"
 #include "model/interaccion.h"
 #include "model/numeros.h"
+#include "rock/parametros_instantaneos.h"
 
 #include <CLI/CLI.hpp>
 #include <sstream>
@@ -176,6 +177,13 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     calcular->add_option("--guardar", calculo.guardarEn, "Guarda el proyecto con sus resultados");
     calcular->add_flag("--desembalse", calculo.desembalse,
                        "Contesta Sí a la pregunta de desembalse rápido");
+    calcular->add_flag("--instantaneos", calculo.instantaneos,
+                       "Después calcula con parámetros instantáneos c, fi por dovela");
+    calcular
+        ->add_option("--definicion", calculo.definicion,
+                     "Parámetros instantáneos: 1 puntuales (rocas), 2 entre puntos, 3 por "
+                     "pantalla; sin ella, los del proyecto")
+        ->check(CLI::Range(InstantaneosPuntuales, InstantaneosPorPantalla));
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {

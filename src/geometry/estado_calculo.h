@@ -64,6 +64,15 @@ struct EstadoCalculo {
     // Respuesta del método a "¿desembalse rápido?".
     bool DesembalseRapido = false;
 
+    // Cálculo con parámetros instantáneos: la orden de su menú marca la ejecución y, si la
+    // persona lo pide, que se usen los parámetros ya guardados con el proyecto.
+    bool EjecucionInstantanea = false;
+    bool ReutilizarParametrosInstantaneos = false;
+    // Del último cálculo, por dovela: la resistencia movilizada en la falla F·τ y el esfuerzo
+    // efectivo σ′ (ton/m2). Se llenan para una ejecución instantánea.
+    Tabla<double> ResistenciaCorteDovela;
+    Tabla<double> EsfuerzoNormalPrevioDovela;
+
     // Banderas de las seis rutinas de preparación.
     bool SuperficieConstruida = false;
     bool ZonasConstruidas = false;

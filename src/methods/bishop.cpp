@@ -3,6 +3,7 @@
 #include "geometry/preparacion.h"
 #include "methods/momento_cargas.h"
 #include "model/textos.h"
+#include "rock/parametros_instantaneos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,6 @@ namespace vertana {
 namespace {
 
 constexpr double Mitad = 0.5;
-constexpr int MetodoBishopCodigo = 2; // MetodoDeCalculo de Bishop
 
 // Una pasada de las dovelas con el factor F. Devuelve false si la persona abandona.
 bool PasadaBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
@@ -156,11 +156,8 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
         ui.Mensaje(textos::MaterialEsRocaSinInstantaneos, textos::TituloNoEsSuelo);
         return FinCalculo::Detenido;
     }
-    if (p.UsaParametrosInstantaneosSN == "S") {
-        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
-        return FinCalculo::Detenido;
-    }
-    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
+    if (!PrepararDovelasDelMetodo(p, e, ui, true)) return FinCalculo::Detenido;
     if (p.NumeroPuntosDovelas < 2) return FinCalculo::Detenido;
 
     ChequeosBishop chequeos;
@@ -171,7 +168,9 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
     }
     std::vector<double> historia{r.FS};
 
-    if (p.VariaElRadio && CirculoUnicoDeCalculo(p)) {
+    // Con parámetros instantáneos cada dovela lleva los suyos: no se busca otro radio, cuyas
+    // dovelas ya no serían aquéllas.
+    if (p.VariaElRadio && CirculoUnicoDeCalculo(p) && !p.UsaParametrosInstantaneos) {
         // Búsqueda del radio: pasos de 1 m, primero creciendo, luego decreciendo desde el radio
         // inicial; cada sentido termina cuando el factor deja de bajar.
         e.CentroFijo = true;
@@ -241,6 +240,11 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
     }
     EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
     EscribirHistoria(p, historia);
+    if (p.UsaParametrosInstantaneos && !CirculoUnicoDeCalculo(p) &&
+        p.DefinicionParametrosInstantaneos >= InstantaneosEntrePuntos) {
+        p.CentroCirculoX = p.CentroCirculoXGuardado;
+        p.CentroCirculoY = p.CentroCirculoYGuardado;
+    }
     MarcarResultados(p);
     ui.Mensaje(textos::FinBishop);
     return FinCalculo::Resultados;

@@ -68,6 +68,16 @@ bool ComprobarGrieta(const Proyecto& p, Interaccion& ui)
     return true;
 }
 
+bool ComprobarCaminoInstantaneo(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui)
+{
+    if (p.UsaParametrosInstantaneosSN != "S") return true;
+    if (!e.EjecucionInstantanea) {
+        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
+        return false;
+    }
+    return ui.Pregunta(textos::PreguntaContinuarInstantaneos);
+}
+
 void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,
                        const Tabla<double>& N, double FS)
 {

@@ -11,6 +11,12 @@
 
 namespace vertana {
 
+// Valores de MetodoDeCalculo.
+constexpr int MetodoVariacionalCodigo = 1;
+constexpr int MetodoBishopCodigo = 2;
+constexpr int MetodoFelleniusCodigo = 3;
+constexpr int MetodoJanbuCodigo = 4;
+
 constexpr double ToleranciaFS = 0.001;       // cambio del factor de seguridad entre pasadas
 constexpr int MaximoHistoriaFS = 100;        // filas de HistoriaFS
 constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bishop
@@ -40,6 +46,11 @@ void PreguntarDesembalse(EstadoCalculo& e, Interaccion& ui);
 // el punto 1 de la superficie de falla; agua en la grieta (NFg > 0): su punto debe ser el primero
 // del nivel freático. Muestra el mensaje y devuelve false si no se cumple.
 bool ComprobarGrieta(const Proyecto& p, Interaccion& ui);
+
+// Proyecto calculado con parámetros instantáneos: sólo se recalcula desde la orden de los
+// parámetros instantáneos, que marca la ejecución, y tras preguntar si se continúa. Fuera de
+// ella muestra "No es el camino:". Falso si el cálculo no sigue.
+bool ComprobarCaminoInstantaneo(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui);
 
 // Esfuerzos de Fellenius y Bishop: σ = N·cos α/dx, σ′ = σ − u, τ = (σ′·tan φ + c)/FS, y sus sumas.
 void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,

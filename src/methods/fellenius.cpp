@@ -85,7 +85,7 @@ FinCalculo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
         return FinCalculo::Detenido;
     }
-    if (p.MetodoDeCalculo != 3) {
+    if (p.MetodoDeCalculo != MetodoFelleniusCodigo) {
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
         return FinCalculo::Detenido;
     }

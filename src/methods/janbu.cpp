@@ -3,6 +3,7 @@
 #include "geometry/preparacion.h"
 #include "methods/momento_cargas.h"
 #include "model/textos.h"
+#include "rock/parametros_instantaneos.h"
 
 #include <cmath>
 
@@ -13,7 +14,6 @@ namespace vertana {
 namespace {
 
 constexpr double Mitad = 0.5;
-constexpr int MetodoJanbuCodigo = 4; // MetodoDeCalculo de Janbu
 
 // Términos de cada dovela que no cambian en el cálculo.
 struct DovelaJanbu {
@@ -187,11 +187,8 @@ FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
         return FinCalculo::Detenido;
     }
-    if (p.UsaParametrosInstantaneosSN == "S") {
-        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
-        return FinCalculo::Detenido;
-    }
-    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
+    if (!PrepararDovelasDelMetodo(p, e, ui)) return FinCalculo::Detenido;
     const int n = p.NumeroPuntosDovelas;
     if (n < 2) return FinCalculo::Detenido;
 

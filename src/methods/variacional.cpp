@@ -5,6 +5,7 @@
 #include "geometry/preparacion.h"
 #include "methods/variacional_sistema.h"
 #include "model/textos.h"
+#include "rock/parametros_instantaneos.h"
 
 #include <cmath>
 #include <cstddef>
@@ -13,8 +14,6 @@
 namespace vertana {
 
 namespace {
-
-constexpr int MetodoBishopCodigo = 2, MetodoFelleniusCodigo = 3, MetodoJanbuCodigo = 4;
 
 std::size_t Ind(int i)
 {
@@ -108,15 +107,10 @@ FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& 
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
         return FinCalculo::Detenido;
     }
-    // El cálculo con parámetros instantáneos sólo se hace desde su propia orden, que marca la
-    // ejecución instantánea; por este camino nunca está marcada.
-    if (p.UsaParametrosInstantaneosSN == "S" || p.UsaParametrosInstantaneos) {
-        ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
-        return FinCalculo::Detenido;
-    }
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
 
-    // 5. Preparación de la superficie y de las dovelas.
-    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
+    // 5-6. Preparación de la superficie y de las dovelas, con los parámetros instantáneos.
+    if (!PrepararDovelasDelMetodo(p, e, ui)) return FinCalculo::Detenido;
     const int nd = p.NumeroPuntosDovelas - 1;
     if (nd < MinimoDovelasVariacional) {
         ui.Mensaje(textos::PocasDovelasVariacional, textos::TituloLimiteCalculo);

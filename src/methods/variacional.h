@@ -10,7 +10,6 @@
 
 namespace vertana {
 
-constexpr int MetodoVariacionalCodigo = 1; // MetodoDeCalculo del método variacional
 // Tolerancias de convergencia (inclusivas) de las tres sumas de equilibrio.
 constexpr double ToleranciaFuerzasVariacional = 0.001;  // |ΣH|, |ΣV| (ton/m)
 constexpr double ToleranciaMomentosVariacional = 0.009; // |ΣM| (ton·m/m)
@@ -24,8 +23,8 @@ constexpr int MaximoIteracionesVariacional = 100;
 // EsfuerzoTangencialDovela = ((σ − u)·tan φ + c)/F, sus sumas y HayResultados.
 // Tras cada paso abre form9 (Interaccion::ResultadosDeLasIteraciones); si un paso deja una
 // dovela con σ − u < −c/tan φ, anota DovelaSinChequeo y abre Form13
-// (Interaccion::ChequeoDeEsfuerzos). Los proyectos de parámetros instantáneos se rechazan con
-// el mensaje "No es el camino:".
+// (Interaccion::ChequeoDeEsfuerzos). Un proyecto de parámetros instantáneos sólo se calcula
+// desde su orden (rock/calculo_instantaneo.h), con la c y la φ de cada dovela.
 FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

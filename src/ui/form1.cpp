@@ -11,6 +11,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "rock/calculo_instantaneo.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
@@ -152,7 +153,8 @@ void Form1::CrearMenus()
     QMenu* rocas = submenu(calcular, "CálculoEnRocas", m::CalculoEnRocas);
     agregar(rocas, "ProcesoIterativoEnRocas", m::ProcesoIterativoEnRocas);
     agregar(rocas, "MétodoJanbuEnRocas", m::JanbuEnRocas);
-    agregar(calcular, "CálculoParámetrosInstantáneos", m::ParametrosInstantaneos);
+    agregar(calcular, "CálculoParámetrosInstantáneos", m::ParametrosInstantaneos,
+            [this] { CalculoParametrosInstantaneos(proyecto_, estado_, interaccion_); });
     archivo->addSeparator();
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);

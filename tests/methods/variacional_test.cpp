@@ -296,6 +296,33 @@ TEST(Variacional, ComprobacionesDeEntrada)
     }
 }
 
+// Con pesos y cohesión 10¹² veces mayores el factor de seguridad no cambia, pero las sumas de
+// equilibrio (del orden de 10¹⁴ ton) no pueden bajar de la tolerancia absoluta de 0.001 ton con
+// 16 cifras: la iteración llega a la cota de 100. La historia conserva las 100 iteraciones, sin
+// resultados, y la última ya tiene el factor del problema.
+TEST(Variacional, CotaDeCienIteraciones)
+{
+    constexpr double escala = 1e12;
+    Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod",
+                             {InicialesFK.xc, InicialesFK.yc, InicialesFK.FS,
+                              InicialesFK.sigmaO * escala});
+    for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
+        p.CohesionMacizo(i) *= escala;
+        p.PesoUnitarioHumedo(i) *= escala;
+        p.PesoUnitarioSaturado(i) *= escala;
+    }
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionVariacional ui;
+    EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Limite);
+    EXPECT_EQ(ui.Eventos().back().texto, textos::HistoriaVariacionalLlena);
+    EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloLimiteCalculo);
+    EXPECT_EQ(p.NumeroIteraciones, MaximoIteracionesVariacional);
+    EXPECT_EQ(ui.iteracionesMostradas.size(), std::size_t{MaximoIteracionesVariacional - 1});
+    EXPECT_FALSE(p.HayResultados);
+    EXPECT_NEAR(p.HistoriaFS(MaximoIteracionesVariacional), 2.073, 0.03 * 2.073); // Spencer
+}
+
 TEST(Variacional, Form9AceptaOAbandona)
 {
     {

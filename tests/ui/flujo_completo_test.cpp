@@ -179,6 +179,22 @@ TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
     ASSERT_GE(p.NumeroIteraciones, 1);
     EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 2.080, 0.02 * 2.080);
 
+    // Segundo cálculo con parámetros instantáneos entre puntos: los esfuerzos de Bishop están
+    // sobre la recta de Mohr-Coulomb del estrato, así que el factor se repite.
+    const double primero = p.HistoriaFS(p.NumeroIteraciones);
+    p.DefinicionParametrosInstantaneos = 2;
+    ui.EsperarPregunta(textos::PreguntaInstantaneosBishop, true)
+        .EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaRecalcular, true)
+        .EsperarPregunta(textos::PreguntaContinuarInstantaneos, true)
+        .EsperarPregunta(textos::PreguntaPrimeraVezCalculo, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    Menu("CálculoParámetrosInstantáneos");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(UltimoMensaje(), textos::FinBishop);
+    EXPECT_EQ(p.UsaParametrosInstantaneosSN, "S");
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), primero, 2e-3);
+
     // Otra vez: ya hay resultados; No deja los anteriores.
     const double anterior = p.HistoriaFS(p.NumeroIteraciones);
     ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)

@@ -67,7 +67,8 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
           "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido", "MenúInformación",
           "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
           "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales", "MétodoBishop",
-          "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos"})
+          "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos",
+          "CálculoParámetrosInstantáneos"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");

@@ -1,0 +1,308 @@
+#include "rock/parametros_instantaneos.h"
+
+#include "model/textos.h"
+
+#include <cmath>
+#include <vector>
+
+namespace vertana {
+
+namespace {
+
+// Dispersión de los esfuerzos de un tramo, relativa a Σσ′², por debajo de la cual se toman como
+// iguales (la regresión no tiene pendiente definida).
+constexpr double EsfuerzosIgualesRelativo = 1e-12;
+
+double Pi()
+{
+    return 4.0 * std::atan(1.0);
+}
+
+// Recta τf = C + T·σ′ de una dovela; `definida` falso si no hubo puntos para trazarla.
+struct Recta {
+    double T = 0.0;
+    double C = 0.0;
+    bool definida = false;
+};
+
+// Una dovela sin recta conserva su propia cohesión y su tan φ.
+void ConservarPropios(const Proyecto& p, const EstadoCalculo& e, std::vector<Recta>& rectas)
+{
+    for (std::size_t i = 0; i < rectas.size(); ++i) {
+        if (rectas[i].definida) continue;
+        const int k = static_cast<int>(i) + 1;
+        rectas[i] = {e.Dovelas.TangenteFriccionDovela(k), p.CohesionDovela(k), true};
+    }
+}
+
+// Secante entre las dovelas k y k + 1; no definida si sus esfuerzos son iguales.
+Recta Secante(const EstadoCalculo& e, int k)
+{
+    const double ds = e.EsfuerzoNormalPrevioDovela(k + 1) - e.EsfuerzoNormalPrevioDovela(k);
+    const double dt = e.ResistenciaCorteDovela(k + 1) - e.ResistenciaCorteDovela(k);
+    if (ds == 0.0) return {};
+    const double T = std::fabs(dt / ds);
+    if (!std::isfinite(T)) return {};
+    return {T, e.ResistenciaCorteDovela(k + 1) - T * e.EsfuerzoNormalPrevioDovela(k + 1), true};
+}
+
+// Mismo material en las dovelas a y b: c y φ en suelos, m y s en rocas.
+bool MismoMaterial(const Proyecto& p, int a, int b)
+{
+    if (p.SueloRoca == "R")
+        return p.ParametroMDovela(a) == p.ParametroMDovela(b) &&
+               p.ParametroSDovela(a) == p.ParametroSDovela(b);
+    return p.CohesionDovela(a) == p.CohesionDovela(b) &&
+           p.FriccionDovela(a) == p.FriccionDovela(b);
+}
+
+// Regresión de mínimos cuadrados de τf sobre σ′ en las dovelas primera..ultima:
+// T = (Σxy − Σx·Σy/r)/(Σx² − (Σx)²/r), C = Σy/r − T·Σx/r, con las sumas centradas en la media
+// para no perder cifras cuando los esfuerzos se parecen.
+Recta Regresion(const EstadoCalculo& e, int primera, int ultima)
+{
+    const double r = ultima - primera + 1;
+    double mx = 0.0, my = 0.0, escala = 0.0;
+    for (int k = primera; k <= ultima; ++k) {
+        mx += e.EsfuerzoNormalPrevioDovela(k);
+        my += e.ResistenciaCorteDovela(k);
+        escala += e.EsfuerzoNormalPrevioDovela(k) * e.EsfuerzoNormalPrevioDovela(k);
+    }
+    mx /= r;
+    my /= r;
+    double sxx = 0.0, sxy = 0.0;
+    for (int k = primera; k <= ultima; ++k) {
+        const double dx = e.EsfuerzoNormalPrevioDovela(k) - mx;
+        sxx += dx * dx;
+        sxy += dx * (e.ResistenciaCorteDovela(k) - my);
+    }
+    // Con esfuerzos iguales en todo el tramo no hay recta.
+    if (!(sxx > EsfuerzosIgualesRelativo * (1.0 + escala))) return {};
+    const double T = sxy / sxx;
+    const double C = my - T * mx;
+    if (!std::isfinite(T) || !std::isfinite(C)) return {};
+    return {T, C, true};
+}
+
+void Asignar(Proyecto& p, EstadoCalculo& e, int k, double c, double tangente, double grados)
+{
+    p.CohesionDovela(k) = c;
+    e.Dovelas.TangenteFriccionDovela(k) = tangente;
+    p.FriccionDovela(k) = grados;
+}
+
+int DovelasDelProyecto(const Proyecto& p)
+{
+    return p.NumeroPuntosDovelas - 1;
+}
+
+// Copia de c, φ y u de cada dovela.
+struct CopiaDovelas {
+    Tabla<double> c, fi, u;
+    bool hay = false;
+};
+
+CopiaDovelas Copiar(const Proyecto& p)
+{
+    CopiaDovelas copia;
+    copia.c = p.CohesionDovela;
+    copia.fi = p.FriccionDovela;
+    copia.u = p.PresionPorosDovela;
+    copia.hay = true;
+    return copia;
+}
+
+// Repone la copia si corresponde a las dovelas actuales; si no, avisa y devuelve falso.
+bool Reponer(Proyecto& p, const CopiaDovelas& copia, Interaccion& ui)
+{
+    if (!copia.hay) return true;
+    const int nd = DovelasDelProyecto(p);
+    if (copia.c.Tamano() < nd || copia.fi.Tamano() < nd || copia.u.Tamano() < nd) {
+        ui.Mensaje(textos::DovelasDistintasDeLasGuardadas, textos::TituloLimiteCalculo);
+        return false;
+    }
+    for (int k = 1; k <= nd; ++k) {
+        p.CohesionDovela(k) = copia.c(k);
+        p.FriccionDovela(k) = copia.fi(k);
+        p.PresionPorosDovela(k) = copia.u(k);
+    }
+    return true;
+}
+
+} // namespace
+
+bool LlenarEsfuerzosPrevios(const Proyecto& p, EstadoCalculo& e)
+{
+    const int nd = DovelasDelProyecto(p);
+    if (nd < 1 || p.NumeroIteraciones < 1 || p.NumeroIteraciones > p.HistoriaFS.Tamano())
+        return false;
+    const double F = p.HistoriaFS(p.NumeroIteraciones);
+    if (!(F > 0.0) || !std::isfinite(F) || p.EsfuerzoTangencialDovela.Tamano() < nd ||
+        p.EsfuerzoEfectivoDovela.Tamano() < nd)
+        return false;
+    e.ResistenciaCorteDovela.Redimensionar(nd);
+    e.EsfuerzoNormalPrevioDovela.Redimensionar(nd);
+    for (int k = 1; k <= nd; ++k) {
+        e.ResistenciaCorteDovela(k) = F * p.EsfuerzoTangencialDovela(k);
+        e.EsfuerzoNormalPrevioDovela(k) = p.EsfuerzoEfectivoDovela(k);
+    }
+    return true;
+}
+
+void ParametrosEntrePuntos(Proyecto& p, EstadoCalculo& e)
+{
+    const int nd = DovelasDelProyecto(p);
+    if (nd < 1 || e.ResistenciaCorteDovela.Tamano() < nd ||
+        e.EsfuerzoNormalPrevioDovela.Tamano() < nd)
+        return;
+    const double pi = Pi();
+    std::vector<Recta> rectas(static_cast<std::size_t>(nd));
+    auto recta = [&](int k) -> Recta& { return rectas[static_cast<std::size_t>(k - 1)]; };
+
+    if (p.NumeroDeEstratos <= 1) {
+        for (int k = 1; k <= nd - 1; ++k)
+            recta(k) = Secante(e, k);
+        ConservarPropios(p, e, rectas);
+        if (nd == 1) {
+            Asignar(p, e, 1, recta(1).C, recta(1).T, std::atan(recta(1).T) * 180.0 / pi);
+            return;
+        }
+        for (int k = 1; k <= nd; ++k) {
+            const Recta& izquierda = recta(k == 1 ? 1 : k - 1);
+            const Recta& derecha = recta(k == nd ? nd - 1 : k);
+            Asignar(p, e, k, (izquierda.C + derecha.C) / 2.0, (izquierda.T + derecha.T) / 2.0,
+                    (std::atan(izquierda.T) + std::atan(derecha.T)) / 2.0 * 180.0 / pi);
+        }
+        return;
+    }
+
+    // Dos o más estratos: tramos de dovelas consecutivas del mismo material.
+    for (int primera = 1; primera <= nd;) {
+        int ultima = primera;
+        while (ultima < nd && MismoMaterial(p, ultima + 1, primera))
+            ++ultima;
+        if (ultima > primera) {
+            const Recta r = Regresion(e, primera, ultima);
+            for (int k = primera; k <= ultima; ++k)
+                recta(k) = r;
+        }
+        primera = ultima + 1;
+    }
+    ConservarPropios(p, e, rectas);
+    for (int k = 1; k <= nd; ++k)
+        Asignar(p, e, k, recta(k).C, recta(k).T, std::atan(recta(k).T) * 180.0 / pi);
+}
+
+void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
+{
+    const int nd = DovelasDelProyecto(p);
+    if (nd < 1 || e.ResistenciaCorteDovela.Tamano() < nd ||
+        e.EsfuerzoNormalPrevioDovela.Tamano() < nd || p.EsfuerzoPrincipalMayorDovela.Tamano() < nd ||
+        p.EsfuerzoPrincipalMenorDovela.Tamano() < nd || p.ParametroMDovela.Tamano() < nd ||
+        e.Dovelas.CompresionSimpleDovela.Tamano() < nd)
+        return;
+    const double pi = Pi();
+    for (int k = 1; k <= nd; ++k) {
+        const double diferencia = p.EsfuerzoPrincipalMayorDovela(k) - p.EsfuerzoPrincipalMenorDovela(k);
+        if (!(diferencia > 0.0)) continue;
+        const double D =
+            1.0 + p.ParametroMDovela(k) * e.Dovelas.CompresionSimpleDovela(k) / (2.0 * diferencia);
+        if (!(D >= 0.0) || !std::isfinite(D)) continue;
+        const double theta = std::atan(std::sqrt(D));
+        double c = e.ResistenciaCorteDovela(k) - std::tan(theta) * e.EsfuerzoNormalPrevioDovela(k);
+        if (c < 0.0) c = 0.0;
+        // tan φ queda como ángulo en radianes: el método la recalcula desde φ antes de usarla.
+        Asignar(p, e, k, c, theta, theta * 180.0 / pi);
+    }
+}
+
+void CalcularParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+{
+    const int definicion = p.DefinicionParametrosInstantaneos;
+    if (p.ParametrosInstantaneosCalculados && e.ReutilizarParametrosInstantaneos &&
+        definicion != InstantaneosPorPantalla) {
+        if (definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos) {
+            ui.Mensaje(textos::ParametrosYaObtenidos, textos::TituloNoHayCalculoDeParametros);
+            p.ParametrosInstantaneosCalculados = false;
+        }
+        return;
+    }
+    switch (definicion) {
+    case InstantaneosEntrePuntos:
+        ParametrosEntrePuntos(p, e);
+        break;
+    case InstantaneosPuntuales:
+        if (p.SueloRoca == "R") ParametrosPuntuales(p, e);
+        break;
+    case InstantaneosPorPantalla:
+        ui.Mensaje(textos::ParametrosPorPantalla, textos::TituloParametrosPorPantalla);
+        ui.CambioDeParametrosDeResistencia(p, e);
+        break;
+    default:
+        break;
+    }
+}
+
+void RecalcularTangentesDeFriccion(const Proyecto& p, EstadoCalculo& e)
+{
+    const int nd = DovelasDelProyecto(p);
+    const double pi = Pi();
+    e.Dovelas.TangenteFriccionDovela.RedimensionarConservando(nd);
+    for (int k = 1; k <= nd && k <= p.FriccionDovela.Tamano(); ++k)
+        e.Dovelas.TangenteFriccionDovela(k) = std::tan(pi * p.FriccionDovela(k) / 180.0);
+}
+
+ResultadoPreparacion PrepararDovelasDelMetodo(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                                              bool avisoTrasForm18)
+{
+    if (!p.UsaParametrosInstantaneos) return PrepararCalculo(p, e, ui);
+
+    const int definicion = p.DefinicionParametrosInstantaneos;
+    const bool porPantalla = definicion == InstantaneosPorPantalla;
+    const bool entreOPuntual =
+        definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos;
+    const bool guardados = p.ParametrosInstantaneosCalculados;
+    auto detener = [](const std::string& texto) { return ResultadoPreparacion::Fallo(texto); };
+
+    // Con todo preparado se pregunta si algo cambió, salvo con los parámetros por pantalla, que
+    // se dan sobre las dovelas que ya hay.
+    const bool reconstruir =
+        !PreparacionCompleta(e) || (!porPantalla && ui.Pregunta(textos::PreguntaPrimeraVezCalculo));
+    CopiaDovelas copia;
+    if (reconstruir) {
+        if (guardados && (entreOPuntual || porPantalla) && p.NumeroPuntosDovelas >= 2)
+            copia = Copiar(p);
+        const ResultadoPreparacion r = EjecutarPreparacion(p, e, ui);
+        if (!r) {
+            ui.Mensaje(r.mensaje);
+            return r;
+        }
+    }
+
+    if (entreOPuntual) {
+        if (e.ReutilizarParametrosInstantaneos && guardados) {
+            if (!Reponer(p, copia, ui)) return detener(textos::DovelasDistintasDeLasGuardadas);
+        } else if (!LlenarEsfuerzosPrevios(p, e)) {
+            ui.Mensaje(textos::SinEsfuerzosPrevios, textos::TituloLimiteCalculo);
+            return detener(textos::SinEsfuerzosPrevios);
+        }
+    }
+    if (porPantalla && !guardados) {
+        ui.Mensaje(textos::AvisoCambioDeParametros, textos::TituloCambieLosValores);
+    } else if (porPantalla) {
+        ui.Mensaje(textos::ParametrosQueSeTomaran, textos::TituloParametrosDeResistencia);
+        if (!Reponer(p, copia, ui)) return detener(textos::DovelasDistintasDeLasGuardadas);
+    }
+    // Las tablas por dovela existen aunque la preparación no se haya repetido.
+    RecalcularTangentesDeFriccion(p, e);
+    CalcularParametrosInstantaneos(p, e, ui);
+    if (porPantalla && !guardados && avisoTrasForm18)
+        ui.Mensaje(textos::ParametrosQueSeTomaran, textos::TituloParametrosDeResistencia);
+    if (p.UsaParametrosInstantaneosSN == "S") RecalcularTangentesDeFriccion(p, e);
+
+    ResultadoPreparacion bien;
+    bien.omitida = !reconstruir;
+    return bien;
+}
+
+} // namespace vertana
