@@ -245,7 +245,8 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         fin = CalculoParametrosInstantaneos(p, e, uiInstantaneo);
     }
     const bool conResultados = fin == FinCalculo::Resultados;
-    const InteraccionLote& ultima = o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
+    const InteraccionLote& ultima =
+        o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
         if (o.instantaneos) {

@@ -52,8 +52,7 @@ bool MismoMaterial(const Proyecto& p, int a, int b)
     if (p.SueloRoca == "R")
         return p.ParametroMDovela(a) == p.ParametroMDovela(b) &&
                p.ParametroSDovela(a) == p.ParametroSDovela(b);
-    return p.CohesionDovela(a) == p.CohesionDovela(b) &&
-           p.FriccionDovela(a) == p.FriccionDovela(b);
+    return p.CohesionDovela(a) == p.CohesionDovela(b) && p.FriccionDovela(a) == p.FriccionDovela(b);
 }
 
 // Regresión de mínimos cuadrados de τf sobre σ′ en las dovelas primera..ultima:
@@ -197,13 +196,15 @@ void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
 {
     const int nd = DovelasDelProyecto(p);
     if (nd < 1 || e.ResistenciaCorteDovela.Tamano() < nd ||
-        e.EsfuerzoNormalPrevioDovela.Tamano() < nd || p.EsfuerzoPrincipalMayorDovela.Tamano() < nd ||
+        e.EsfuerzoNormalPrevioDovela.Tamano() < nd ||
+        p.EsfuerzoPrincipalMayorDovela.Tamano() < nd ||
         p.EsfuerzoPrincipalMenorDovela.Tamano() < nd || p.ParametroMDovela.Tamano() < nd ||
         e.Dovelas.CompresionSimpleDovela.Tamano() < nd)
         return;
     const double pi = Pi();
     for (int k = 1; k <= nd; ++k) {
-        const double diferencia = p.EsfuerzoPrincipalMayorDovela(k) - p.EsfuerzoPrincipalMenorDovela(k);
+        const double diferencia =
+            p.EsfuerzoPrincipalMayorDovela(k) - p.EsfuerzoPrincipalMenorDovela(k);
         if (!(diferencia > 0.0)) continue;
         const double D =
             1.0 + p.ParametroMDovela(k) * e.Dovelas.CompresionSimpleDovela(k) / (2.0 * diferencia);

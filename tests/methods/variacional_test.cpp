@@ -303,9 +303,9 @@ TEST(Variacional, ComprobacionesDeEntrada)
 TEST(Variacional, CotaDeCienIteraciones)
 {
     constexpr double escala = 1e12;
-    Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod",
-                             {InicialesFK.xc, InicialesFK.yc, InicialesFK.FS,
-                              InicialesFK.sigmaO * escala});
+    Proyecto p =
+        LeerClasico("fredlund_krahn_1977_caso1.cod",
+                    {InicialesFK.xc, InicialesFK.yc, InicialesFK.FS, InicialesFK.sigmaO * escala});
     for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
         p.CohesionMacizo(i) *= escala;
         p.PesoUnitarioHumedo(i) *= escala;

@@ -23,8 +23,7 @@ namespace vertana {
 namespace {
 
 const std::string Clasicos = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/";
-const std::string Estratificado =
-    std::string(VERTANA_EJEMPLOS) + "/talud_estratificado_janbu.cod";
+const std::string Estratificado = std::string(VERTANA_EJEMPLOS) + "/talud_estratificado_janbu.cod";
 
 Proyecto Leer(const std::string& ruta, int metodo, int definicion)
 {
@@ -71,8 +70,9 @@ struct DosCalculos {
         if (metodo == MetodoBishopCodigo) fin = MetodoBishop(p, e, ui);
         if (metodo == MetodoJanbuCodigo) fin = MetodoJanbu(p, e, ui);
         if (metodo == MetodoVariacionalCodigo) fin = ProcesoIterativoEnSuelos(p, e, ui);
-        EXPECT_EQ(fin, FinCalculo::Resultados) << ruta << " " << metodo << ": "
-                                               << (ui.Eventos().empty() ? "" : ui.Eventos().back().texto);
+        EXPECT_EQ(fin, FinCalculo::Resultados)
+            << ruta << " " << metodo << ": "
+            << (ui.Eventos().empty() ? "" : ui.Eventos().back().texto);
         primero = Factor(p);
     }
 };
@@ -153,9 +153,9 @@ TEST(CalculoInstantaneo, PorPantallaConBishop)
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(ui.VecesCambioDeParametros(), 1);
     EXPECT_NEAR(Factor(c.p), 2.0 * c.primero, 3e-3);
-    const std::vector<std::string> esperados = {
-        textos::AvisoCambioDeParametros, textos::ParametrosPorPantalla,
-        textos::ParametrosQueSeTomaran, textos::FinBishop};
+    const std::vector<std::string> esperados = {textos::AvisoCambioDeParametros,
+                                                textos::ParametrosPorPantalla,
+                                                textos::ParametrosQueSeTomaran, textos::FinBishop};
     EXPECT_EQ(ui.Mensajes(), esperados);
 }
 
@@ -280,9 +280,9 @@ TEST(CalculoInstantaneo, LineaDeOrdenes)
 
     // El proyecto guardado ya es instantáneo: se recalcula sólo con la orden instantánea.
     std::ostringstream salida2, errores2;
-    EXPECT_EQ(EjecutarCli({"calcular", carpeta.Ruta("fk_inst.cod"), "--instantaneos"}, salida2,
-                          errores2),
-              SalidaCorrecta)
+    EXPECT_EQ(
+        EjecutarCli({"calcular", carpeta.Ruta("fk_inst.cod"), "--instantaneos"}, salida2, errores2),
+        SalidaCorrecta)
         << errores2.str();
     EXPECT_NE(salida2.str().find("Factor de seguridad: "), std::string::npos);
     std::ostringstream salida3, errores3;
