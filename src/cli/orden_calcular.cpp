@@ -20,10 +20,6 @@ namespace vertana {
 
 namespace {
 
-constexpr int CodigoBishop = MetodoBishopCodigo;
-constexpr int CodigoFellenius = MetodoFelleniusCodigo;
-constexpr int CodigoJanbu = MetodoJanbuCodigo;
-constexpr int CodigoVariacional = MetodoVariacionalCodigo;
 constexpr char FormatoFS[] = "#0.000";
 constexpr char FormatoTabla[] = "#0.00";
 constexpr char SinResultados[] = "El cálculo terminó sin resultados.";
@@ -35,13 +31,13 @@ constexpr char MetodoNoDisponible[] =
 std::string NombreDelMetodo(int codigo)
 {
     switch (codigo) {
-    case CodigoBishop:
+    case MetodoBishopCodigo:
         return "Bishop";
-    case CodigoFellenius:
+    case MetodoFelleniusCodigo:
         return "Fellenius";
-    case CodigoJanbu:
+    case MetodoJanbuCodigo:
         return "Janbu";
-    case CodigoVariacional:
+    case MetodoVariacionalCodigo:
         return "Leshchinsky y Huang (variacional)";
     default:
         return "Sin definir";
@@ -70,10 +66,10 @@ constexpr int AnchoColumna = 14;
 
 std::optional<int> CodigoDeMetodo(const std::string& nombre)
 {
-    if (nombre == "fellenius") return CodigoFellenius;
-    if (nombre == "bishop") return CodigoBishop;
-    if (nombre == "janbu") return CodigoJanbu;
-    if (nombre == "variacional") return CodigoVariacional;
+    if (nombre == "fellenius") return MetodoFelleniusCodigo;
+    if (nombre == "bishop") return MetodoBishopCodigo;
+    if (nombre == "janbu") return MetodoJanbuCodigo;
+    if (nombre == "variacional") return MetodoVariacionalCodigo;
     return std::nullopt;
 }
 
@@ -173,14 +169,14 @@ namespace {
 FinCalculo CorrerMetodo(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
 {
     switch (p.MetodoDeCalculo) {
-    case CodigoFellenius:
+    case MetodoFelleniusCodigo:
         return MetodoFellenius(p, e, ui);
-    case CodigoBishop:
+    case MetodoBishopCodigo:
         return MetodoBishop(p, e, ui);
-    case CodigoJanbu:
+    case MetodoJanbuCodigo:
         return MetodoJanbu(p, e, ui);
     // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
-    case CodigoVariacional:
+    case MetodoVariacionalCodigo:
         return ProcesoIterativoEnSuelos(p, e, ui);
     default:
         ui.Mensaje(MetodoNoDisponible);

@@ -78,10 +78,8 @@ bool ComprobarCaminoInstantaneo(const Proyecto& p, const EstadoCalculo& e, Inter
     return ui.Pregunta(textos::PreguntaContinuarInstantaneos);
 }
 
-void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,
-                       const Tabla<double>& N, double FS)
+void AnotarEsfuerzos(Proyecto& p, int nd, const std::function<EsfuerzosDeBase(int)>& esfuerzos)
 {
-    const int nd = p.NumeroPuntosDovelas - 1;
     p.EsfuerzoNormalDovela.Redimensionar(nd);
     p.EsfuerzoEfectivoDovela.Redimensionar(nd);
     p.EsfuerzoTangencialDovela.Redimensionar(nd);
@@ -89,17 +87,26 @@ void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>&
     p.SumaEsfuerzosNormalesTotales = 0.0;
     p.SumaEsfuerzosNormalesEfectivos = 0.0;
     for (int s = 1; s <= nd; ++s) {
+        const EsfuerzosDeBase b = esfuerzos(s);
+        p.EsfuerzoNormalDovela(s) = b.normal;
+        p.EsfuerzoEfectivoDovela(s) = b.efectivo;
+        p.EsfuerzoTangencialDovela(s) = b.tangencial;
+        p.SumaEsfuerzosNormalesTotales += b.normal;
+        p.SumaEsfuerzosNormalesEfectivos += b.efectivo;
+        p.SumaEsfuerzosTangenciales += b.tangencial;
+    }
+}
+
+void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,
+                       const Tabla<double>& N, double FS)
+{
+    AnotarEsfuerzos(p, p.NumeroPuntosDovelas - 1, [&](int s) {
         const double sigma = N(s) * std::cos(alfa(s)) / p.AnchoDovela(s);
         const double efectivo = sigma - p.PresionPorosDovela(s);
-        const double tau =
-            (efectivo * e.Dovelas.TangenteFriccionDovela(s) + p.CohesionDovela(s)) / FS;
-        p.EsfuerzoNormalDovela(s) = sigma;
-        p.EsfuerzoEfectivoDovela(s) = efectivo;
-        p.EsfuerzoTangencialDovela(s) = tau;
-        p.SumaEsfuerzosNormalesTotales += sigma;
-        p.SumaEsfuerzosNormalesEfectivos += efectivo;
-        p.SumaEsfuerzosTangenciales += tau;
-    }
+        return EsfuerzosDeBase{
+            sigma, efectivo,
+            (efectivo * e.Dovelas.TangenteFriccionDovela(s) + p.CohesionDovela(s)) / FS};
+    });
 }
 
 void EscribirHistoria(Proyecto& p, const std::vector<double>& historia)

@@ -7,6 +7,7 @@
 #include "model/interaccion.h"
 #include "model/proyecto.h"
 
+#include <functional>
 #include <vector>
 
 namespace vertana {
@@ -51,6 +52,17 @@ bool ComprobarGrieta(const Proyecto& p, Interaccion& ui);
 // parámetros instantáneos, que marca la ejecución, y tras preguntar si se continúa. Fuera de
 // ella muestra "No es el camino:". Falso si el cálculo no sigue.
 bool ComprobarCaminoInstantaneo(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui);
+
+// Esfuerzos en la base de una dovela.
+struct EsfuerzosDeBase {
+    double normal = 0.0;     // σ total
+    double efectivo = 0.0;   // σ′ = σ − u
+    double tangencial = 0.0; // τ movilizado
+};
+
+// EsfuerzoNormalDovela, EsfuerzoEfectivoDovela y EsfuerzoTangencialDovela de las dovelas 1..nd
+// y sus tres sumas, con los esfuerzos que da `esfuerzos`(s).
+void AnotarEsfuerzos(Proyecto& p, int nd, const std::function<EsfuerzosDeBase(int)>& esfuerzos);
 
 // Esfuerzos de Fellenius y Bishop: σ = N·cos α/dx, σ′ = σ − u, τ = (σ′·tan φ + c)/FS, y sus sumas.
 void EscribirEsfuerzos(Proyecto& p, const EstadoCalculo& e, const Tabla<double>& alfa,

@@ -145,29 +145,16 @@ void PasadaGeneralizada(const Proyecto& p, Trabajo& t, double F, Tabla<double>& 
 
 void EscribirEsfuerzosJanbu(Proyecto& p, const Trabajo& t, double F)
 {
-    const int nd = static_cast<int>(t.d.size());
     const double kv = p.CoeficienteSismicoVertical;
-    p.EsfuerzoNormalDovela.Redimensionar(nd);
-    p.EsfuerzoEfectivoDovela.Redimensionar(nd);
-    p.EsfuerzoTangencialDovela.Redimensionar(nd);
-    p.SumaEsfuerzosTangenciales = 0.0;
-    p.SumaEsfuerzosNormalesTotales = 0.0;
-    p.SumaEsfuerzosNormalesEfectivos = 0.0;
-    for (int k = 1; k <= nd; ++k) {
+    AnotarEsfuerzos(p, static_cast<int>(t.d.size()), [&](int k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
         const DovelaJanbu& d = t.d[i];
-        const double m = FactorM(d, F);
-        const double tau = d.cos2 * t.R[i] / (F * m * d.b);
+        const double tau = d.cos2 * t.R[i] / (F * FactorM(d, F) * d.b);
         // El sismo vertical con el mismo signo que en la iteración (docs/decisiones.md).
         const double Nv = (1.0 + kv) * d.W + t.dT[i] + d.cargaVertical;
         const double sigma = Nv / d.b - d.tanAlfa * tau;
-        p.EsfuerzoTangencialDovela(k) = tau;
-        p.EsfuerzoNormalDovela(k) = sigma;
-        p.EsfuerzoEfectivoDovela(k) = sigma - d.u;
-        p.SumaEsfuerzosTangenciales += tau;
-        p.SumaEsfuerzosNormalesTotales += sigma;
-        p.SumaEsfuerzosNormalesEfectivos += sigma - d.u;
-    }
+        return EsfuerzosDeBase{sigma, sigma - d.u, tau};
+    });
 }
 
 } // namespace

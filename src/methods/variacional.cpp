@@ -62,26 +62,13 @@ EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto& p, int k)
 
 void EscribirResultados(Proyecto& p, const DatosVariacional& datos, const std::vector<double>& z)
 {
-    const int nd = datos.Dovelas();
     const double F = z[2];
-    p.EsfuerzoNormalDovela.Redimensionar(nd);
-    p.EsfuerzoEfectivoDovela.Redimensionar(nd);
-    p.EsfuerzoTangencialDovela.Redimensionar(nd);
-    p.SumaEsfuerzosNormalesTotales = 0.0;
-    p.SumaEsfuerzosTangenciales = 0.0;
-    p.SumaEsfuerzosNormalesEfectivos = 0.0;
-    for (int i = 1; i <= nd; ++i) {
+    AnotarEsfuerzos(p, datos.Dovelas(), [&](int i) {
         const DovelaVariacional& d = datos(i);
         const double sigma = z[Ind(2 + i)];
         const double efectivo = sigma - d.u;
-        const double tau = (efectivo * d.T + d.c) / F;
-        p.EsfuerzoNormalDovela(i) = sigma;
-        p.EsfuerzoEfectivoDovela(i) = efectivo;
-        p.EsfuerzoTangencialDovela(i) = tau;
-        p.SumaEsfuerzosNormalesTotales += sigma;
-        p.SumaEsfuerzosTangenciales += tau;
-        p.SumaEsfuerzosNormalesEfectivos += efectivo;
-    }
+        return EsfuerzosDeBase{sigma, efectivo, (efectivo * d.T + d.c) / F};
+    });
     MarcarResultados(p);
 }
 

@@ -299,7 +299,7 @@ ResultadoPreparacion PrepararDovelasDelMetodo(Proyecto& p, EstadoCalculo& e, Int
     CalcularParametrosInstantaneos(p, e, ui);
     if (porPantalla && !guardados && avisoTrasForm18)
         ui.Mensaje(textos::ParametrosQueSeTomaran, textos::TituloParametrosDeResistencia);
-    if (p.UsaParametrosInstantaneosSN == "S") RecalcularTangentesDeFriccion(p, e);
+    RecalcularTangentesDeFriccion(p, e);
 
     ResultadoPreparacion bien;
     bien.omitida = !reconstruir;
