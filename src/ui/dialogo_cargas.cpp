@@ -57,7 +57,7 @@ int PosicionCarga(const std::vector<double>& abscisas, double abscisa)
 
 DialogoCargas::DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Definicion definicion,
                              QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion),
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion),
       definicion_(std::move(definicion))
 {
     setObjectName(definicion_.nombre);
@@ -132,12 +132,6 @@ DialogoCargas::DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Defin
     connect(salir, &QPushButton::clicked, this, &DialogoCargas::reject);
     connect(lista_, &QTreeWidget::itemClicked, this, &DialogoCargas::FilaClic);
     connect(lista_, &QTreeWidget::itemActivated, this, &DialogoCargas::FilaClic);
-}
-
-void DialogoCargas::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void DialogoCargas::Activar()

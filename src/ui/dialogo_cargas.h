@@ -3,10 +3,11 @@
 // Agregar, Modificar, Borrar, Aceptar, Salir y un botón de lectura con avisos.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,11 +36,11 @@ ResultadoCarga ComprobarCarga(const std::vector<std::string>& cuadros,
 // lista queda en orden decreciente y una abscisa repetida va antes de la anterior).
 int PosicionCarga(const std::vector<double>& abscisasDeLaLista, double abscisa);
 
-class DialogoCargas : public QDialog {
+class DialogoCargas : public DialogoActivable {
     Q_OBJECT
 
 public:
-    void Activar();
+    void Activar() override;
     void AgregarClic();
     void ModificarClic();
     void BorrarClic();
@@ -76,8 +77,6 @@ protected:
         bool* introducidas;
     };
     virtual CargasDelProyecto Cargas() const = 0;
-
-    void showEvent(QShowEvent* evento) override;
 
     Proyecto& proyecto_;
     Interaccion& interaccion_;

@@ -83,7 +83,7 @@ std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
 
 Form13::Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos,
                QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion),
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion),
       esfuerzos_(std::move(esfuerzos))
 {
     assert(esfuerzos_.Anterior.size() == esfuerzos_.Actual.size() &&
@@ -140,8 +140,7 @@ Form13::Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo
 
 void Form13::showEvent(QShowEvent* evento)
 {
-    QDialog::showEvent(evento);
-    Activar();
+    DialogoActivable::showEvent(evento);
     QMetaObject::invokeMethod(this, &Form13::AvisarDovelasSinChequeo, Qt::QueuedConnection);
 }
 

@@ -4,11 +4,12 @@
 // SigmasModificados).
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "methods/comprobacion_esfuerzos.h"
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,7 @@ std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
                                      const std::vector<std::string>& minimos,
                                      int* filaBajoMinimo = nullptr);
 
-class Form13 : public QDialog {
+class Form13 : public DialogoActivable {
     Q_OBJECT
 
 public:
@@ -37,7 +38,7 @@ public:
            QWidget* padre = nullptr);
 
     // Llena la lista; los avisos de las dovelas que no chequean se dan con el diálogo visible.
-    void Activar();
+    void Activar() override;
     void AvisarDovelasSinChequeo();
     void ModificarClic();
     void AceptarClic();

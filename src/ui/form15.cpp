@@ -55,7 +55,7 @@ std::optional<Fallo> ValidarForm15(const EntradaForm15& entrada)
 }
 
 Form15::Form15(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("Form15");
     setWindowTitle(textos::TituloForm15);
@@ -83,12 +83,6 @@ Form15::Form15(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
     connect(aceptar, &QPushButton::clicked, this, &Form15::AceptarClic);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void Form15::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form15::Activar()

@@ -2,10 +2,11 @@
 // proyecto, que encabezan el informe.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <array>
 #include <optional>
 #include <string>
@@ -22,17 +23,14 @@ using EntradaForm15 = std::array<std::string, 5>;
 // Un cuadro cuyo texto es un número se rechaza (un cuadro vacío pasa).
 std::optional<Fallo> ValidarForm15(const EntradaForm15& entrada);
 
-class Form15 : public QDialog {
+class Form15 : public DialogoActivable {
     Q_OBJECT
 
 public:
     Form15(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
-    void Activar();
+    void Activar() override;
     void AceptarClic();
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     Proyecto& proyecto_;

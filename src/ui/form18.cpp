@@ -49,7 +49,7 @@ bool ParametrosDefinidos(Entero16 definicion)
 } // namespace
 
 Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), estado_(estado), interaccion_(interaccion)
+    : DialogoActivable(padre), proyecto_(proyecto), estado_(estado), interaccion_(interaccion)
 {
     setObjectName("Form18");
     setWindowTitle(textos::TituloForm18);
@@ -93,12 +93,6 @@ Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interacci
     connect(cancelar, &QPushButton::clicked, this, &Form18::reject);
     connect(lista_, &QTreeWidget::itemClicked, this, &Form18::FilaClic);
     connect(lista_, &QTreeWidget::itemActivated, this, &Form18::FilaClic);
-}
-
-void Form18::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form18::Activar()

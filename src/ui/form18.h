@@ -3,10 +3,10 @@
 // parámetros instantáneos. Al aceptar reescribe c, φ, tan φ y u de todas las dovelas.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
-
-#include <QDialog>
 
 class QLineEdit;
 class QTreeWidget;
@@ -16,23 +16,20 @@ namespace vertana {
 
 class Interaccion;
 
-class Form18 : public QDialog {
+class Form18 : public DialogoActivable {
     Q_OBJECT
 
 public:
     Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interaccion,
            QWidget* padre = nullptr);
 
-    void Activar();
+    void Activar() override;
     void ModificarClic();
     void AceptarClic();
     // Cancelar: pregunta; Sí deja el diálogo abierto.
     void reject() override;
 
     bool Modificado() const { return modificado_; }
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     void FilaClic(QTreeWidgetItem* elemento);

@@ -28,7 +28,7 @@ std::optional<Aviso> CondicionPresionesDePoros(const Proyecto& p)
 }
 
 Form19::Form19(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("Form19");
     setWindowTitle(textos::TituloForm19);
@@ -65,12 +65,6 @@ Form19::Form19(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     connect(cancelar, &QPushButton::clicked, this, &Form19::reject);
     connect(lista_, &QTreeWidget::itemClicked, this, &Form19::FilaClic);
     connect(lista_, &QTreeWidget::itemActivated, this, &Form19::FilaClic);
-}
-
-void Form19::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form19::Activar()

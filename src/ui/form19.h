@@ -3,10 +3,11 @@
 // aceptar reescribe u de todas las dovelas y fija PresionesDePorosDadas.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/condiciones_menu.h"
 
-#include <QDialog>
 #include <optional>
 
 class QLineEdit;
@@ -20,13 +21,13 @@ class Interaccion;
 // Condición de la orden "Presiones de poros controladas por el usuario": debe haber resultados.
 std::optional<Aviso> CondicionPresionesDePoros(const Proyecto& p);
 
-class Form19 : public QDialog {
+class Form19 : public DialogoActivable {
     Q_OBJECT
 
 public:
     Form19(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
-    void Activar();
+    void Activar() override;
     void ModificarClic();
     void AceptarClic();
     // Cancelar: con cambios sin aceptar pregunta; Sí deja el diálogo abierto.
@@ -34,9 +35,6 @@ public:
 
     bool Modificado() const { return modificado_; }
     int NumeroDeFilas() const { return filas_; }
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     void FilaClic(QTreeWidgetItem* elemento);

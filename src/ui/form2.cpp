@@ -283,7 +283,7 @@ EntradaForm2 EntradaDesdeProyecto(const Proyecto& p)
 }
 
 Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("Form2");
     setWindowTitle(textos::TituloForm2);
@@ -401,12 +401,6 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
     connect(aceptar, &QPushButton::clicked, this, &Form2::AceptarClic);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void Form2::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form2::Activar()

@@ -3,10 +3,11 @@
 // de tracción.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <optional>
 #include <string>
 
@@ -97,19 +98,16 @@ double TerminoAguaGrieta(double ordenadaPrimerPunto, double ordenadaSegundoPunto
 // Textos de los cuadros al activar el diálogo con parámetros ya aceptados.
 EntradaForm2 EntradaDesdeProyecto(const Proyecto& proyecto);
 
-class Form2 : public QDialog {
+class Form2 : public DialogoActivable {
     Q_OBJECT
 
 public:
     Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
     // Carga los cuadros desde el proyecto y da los avisos de la activación.
-    void Activar();
+    void Activar() override;
     // Comprueba y, si todo pasa, guarda y oculta el diálogo.
     void AceptarClic();
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     EntradaForm2 Entrada() const;

@@ -112,7 +112,7 @@ ResultadoEstrato ComprobarEstrato(const ValoresEstrato& c, Interaccion& interacc
 }
 
 Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstrato, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion),
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion),
       posicionNuevoEstrato_(posicionNuevoEstrato)
 {
     setObjectName("Form5");
@@ -201,12 +201,6 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
     connect(salir, &QPushButton::clicked, this, &Form5::reject);
     connect(lista_, &QTreeWidget::itemClicked, this, &Form5::FilaClic);
     connect(lista_, &QTreeWidget::itemActivated, this, &Form5::FilaClic);
-}
-
-void Form5::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form5::Activar()

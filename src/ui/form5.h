@@ -3,10 +3,11 @@
 // estrato.
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <array>
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ struct ResultadoEstrato {
 // unitarios por la interacción; el rechazo lo devuelve sin mostrarlo.
 ResultadoEstrato ComprobarEstrato(const ValoresEstrato& cuadros, Interaccion& interaccion);
 
-class Form5 : public QDialog {
+class Form5 : public DialogoActivable {
     Q_OBJECT
 
 public:
@@ -42,16 +43,13 @@ public:
     Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstrato,
           QWidget* padre = nullptr);
 
-    void Activar();
+    void Activar() override;
     void ModificarClic();
     void AceptarClic();
     // Salir: con cambios sin archivar pregunta antes de cerrar.
     void reject() override;
 
     bool Cambiado() const { return cambiado_; }
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     void FilaClic(QTreeWidgetItem* elemento);

@@ -107,7 +107,7 @@ std::optional<Fallo> ComprobarCadena(const std::vector<UnionFalla>& lista, doubl
 }
 
 Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
+    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion)
 {
     setObjectName("Form6");
     setWindowTitle(textos::TituloForm6);
@@ -193,12 +193,6 @@ Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     connect(salir, &QPushButton::clicked, this, &Form6::reject);
     connect(lista_, &QTreeWidget::itemClicked, this, &Form6::FilaClic);
     connect(lista_, &QTreeWidget::itemActivated, this, &Form6::FilaClic);
-}
-
-void Form6::showEvent(QShowEvent* evento)
-{
-    QDialog::showEvent(evento);
-    Activar();
 }
 
 void Form6::Activar()

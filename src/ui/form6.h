@@ -2,10 +2,11 @@
 // superficie potencial de falla ("L" recta, "C" arco de círculo, "P" polinomio).
 #pragma once
 
+#include "ui/dialogo_activable.h"
+
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
 
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,13 +47,13 @@ ResultadoUnion ComprobarUnion(const std::vector<UnionFalla>& lista, int filaReem
 std::optional<Fallo> ComprobarCadena(const std::vector<UnionFalla>& lista, double ultimoPuntoFinal,
                                      Entero16 puntosFalla);
 
-class Form6 : public QDialog {
+class Form6 : public DialogoActivable {
     Q_OBJECT
 
 public:
     Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
-    void Activar();
+    void Activar() override;
     void AgregarClic();
     void ModificarClic();
     void BorrarClic();
@@ -62,9 +63,6 @@ public:
 
     const std::vector<UnionFalla>& Uniones() const { return uniones_; }
     double UltimoPuntoFinal() const { return ultimoPuntoFinal_; }
-
-protected:
-    void showEvent(QShowEvent* evento) override;
 
 private:
     void FilaClic(QTreeWidgetItem* elemento);
