@@ -263,47 +263,43 @@ ResultadoPreparacion PrepararDovelasDelMetodo(Proyecto& p, EstadoCalculo& e, Int
     const bool entreOPuntual =
         definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos;
     const bool guardados = p.ParametrosInstantaneosCalculados;
-    auto detener = [](const std::string& texto) { return ResultadoPreparacion::Fallo(texto); };
 
-    // Con todo preparado se pregunta si algo cambió, salvo con los parámetros por pantalla, que
-    // se dan sobre las dovelas que ya hay.
-    const bool reconstruir =
-        !PreparacionCompleta(e) || (!porPantalla && ui.Pregunta(textos::PreguntaPrimeraVezCalculo));
+    // Los c, φ y u leídos con el proyecto, antes de que la preparación los cambie.
     CopiaDovelas copia;
-    if (reconstruir) {
-        if (guardados && (entreOPuntual || porPantalla) && p.NumeroPuntosDovelas >= 2)
-            copia = Copiar(p);
-        const ResultadoPreparacion r = EjecutarPreparacion(p, e, ui);
-        if (!r) {
-            ui.Mensaje(r.mensaje);
-            return r;
-        }
-    }
+    if (guardados && p.NumeroPuntosDovelas >= 2) copia = Copiar(p);
+    // El preámbulo común, salvo con los parámetros por pantalla sobre dovelas ya preparadas: se
+    // dan sobre ellas sin preguntar si algo cambió.
+    ResultadoPreparacion preparacion;
+    if (porPantalla && PreparacionCompleta(e))
+        preparacion.omitida = true;
+    else
+        preparacion = PrepararCalculo(p, e, ui);
+    if (!preparacion) return preparacion;
 
     if (entreOPuntual) {
         if (e.ReutilizarParametrosInstantaneos && guardados) {
-            if (!Reponer(p, copia, ui)) return detener(textos::DovelasDistintasDeLasGuardadas);
+            if (!Reponer(p, copia, ui))
+                return ResultadoPreparacion::Fallo(textos::DovelasDistintasDeLasGuardadas);
         } else if (!LlenarEsfuerzosPrevios(p, e)) {
             ui.Mensaje(textos::SinEsfuerzosPrevios, textos::TituloLimiteCalculo);
-            return detener(textos::SinEsfuerzosPrevios);
+            return ResultadoPreparacion::Fallo(textos::SinEsfuerzosPrevios);
         }
     }
     if (porPantalla && !guardados) {
         ui.Mensaje(textos::AvisoCambioDeParametros, textos::TituloCambieLosValores);
     } else if (porPantalla) {
         ui.Mensaje(textos::ParametrosQueSeTomaran, textos::TituloParametrosDeResistencia);
-        if (!Reponer(p, copia, ui)) return detener(textos::DovelasDistintasDeLasGuardadas);
+        if (!Reponer(p, copia, ui))
+            return ResultadoPreparacion::Fallo(textos::DovelasDistintasDeLasGuardadas);
     }
-    // Las tablas por dovela existen aunque la preparación no se haya repetido.
+    // tan φ de los valores repuestos (la rutina la usa en las dovelas sin recta) y de los nuevos.
     RecalcularTangentesDeFriccion(p, e);
     CalcularParametrosInstantaneos(p, e, ui);
     if (porPantalla && !guardados && avisoTrasForm18)
         ui.Mensaje(textos::ParametrosQueSeTomaran, textos::TituloParametrosDeResistencia);
     RecalcularTangentesDeFriccion(p, e);
 
-    ResultadoPreparacion bien;
-    bien.omitida = !reconstruir;
-    return bien;
+    return preparacion;
 }
 
 } // namespace vertana
