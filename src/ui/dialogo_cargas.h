@@ -3,10 +3,9 @@
 // Agregar, Modificar, Borrar, Aceptar, Salir y un botón de lectura con avisos.
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
+#include "ui/dialogo_activable.h"
 
 #include <optional>
 #include <string>

@@ -4,11 +4,10 @@
 // SigmasModificados).
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "methods/comprobacion_esfuerzos.h"
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
+#include "ui/dialogo_activable.h"
 
 #include <optional>
 #include <vector>

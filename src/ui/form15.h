@@ -2,10 +2,9 @@
 // proyecto, que encabezan el informe.
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
+#include "ui/dialogo_activable.h"
 
 #include <array>
 #include <optional>

@@ -3,10 +3,9 @@
 // parámetros instantáneos. Al aceptar reescribe c, φ, tan φ y u de todas las dovelas.
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
+#include "ui/dialogo_activable.h"
 
 class QLineEdit;
 class QTreeWidget;

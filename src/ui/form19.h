@@ -3,10 +3,9 @@
 // aceptar reescribe u de todas las dovelas y fija PresionesDePorosDadas.
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "model/proyecto.h"
 #include "ui/condiciones_menu.h"
+#include "ui/dialogo_activable.h"
 
 #include <optional>
 

@@ -3,10 +3,9 @@
 // de tracción.
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
+#include "ui/dialogo_activable.h"
 
 #include <optional>
 #include <string>

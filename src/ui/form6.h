@@ -2,10 +2,9 @@
 // superficie potencial de falla ("L" recta, "C" arco de círculo, "P" polinomio).
 #pragma once
 
-#include "ui/dialogo_activable.h"
-
 #include "model/proyecto.h"
 #include "ui/controles_dialogo.h"
+#include "ui/dialogo_activable.h"
 
 #include <optional>
 #include <string>
