@@ -10,27 +10,6 @@ void Interaccion::ParametrosDeCalculo(Proyecto&) {}
 
 void Interaccion::IteracionJanbu(Proyecto&, const Tabla<double>&) {}
 
-void InteraccionGuionada::AlAbrirForm17(AccionForm17 accion)
-{
-    accionesForm17_.push_back(std::move(accion));
-}
-
-void InteraccionGuionada::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
-{
-    ++vecesForm17_;
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm17, {}, false});
-    if (accionesForm17_.empty()) return;
-    const AccionForm17 accion = std::move(accionesForm17_.front());
-    accionesForm17_.pop_front();
-    if (accion) accion(p, anguloLineaEmpuje);
-}
-
-void InteraccionLote::IteracionJanbu(Proyecto&, const Tabla<double>&)
-{
-    ++vecesForm17_;
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm17, {}, false});
-}
-
 void Interaccion::ResultadosDeLasIteraciones(Proyecto& p)
 {
     p.SolucionAceptada = false;
@@ -41,83 +20,103 @@ void Interaccion::ChequeoDeEsfuerzos(Proyecto&, const EsfuerzosDelChequeo&) {}
 
 void Interaccion::CambioDeParametrosDeResistencia(Proyecto&, EstadoCalculo&) {}
 
-void InteraccionGuionada::AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion)
+void InteraccionRegistrada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)
+{
+    accionParametros_ = std::move(accion);
+}
+
+void InteraccionRegistrada::AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion)
 {
     accionIteraciones_ = std::move(accion);
 }
 
-void InteraccionGuionada::AlAbrirChequeoDeEsfuerzos(
+void InteraccionRegistrada::AlAbrirChequeoDeEsfuerzos(
     std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion)
 {
     accionChequeo_ = std::move(accion);
 }
 
-void InteraccionGuionada::AlAbrirCambioDeParametros(
+void InteraccionRegistrada::AlAbrirCambioDeParametros(
     std::function<void(Proyecto&, EstadoCalculo&)> accion)
 {
     accionCambio_ = std::move(accion);
 }
 
-void InteraccionGuionada::ResultadosDeLasIteraciones(Proyecto& p)
+void InteraccionRegistrada::AlAbrirForm17(AccionForm17 accion)
+{
+    accionesForm17_.push_back(std::move(accion));
+}
+
+void InteraccionRegistrada::Dialogo(const std::string& titulo)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, titulo, {}, false});
+}
+
+void InteraccionRegistrada::Mensaje(const std::string& texto, const std::string& titulo)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
+}
+
+bool InteraccionRegistrada::Pregunta(const std::string& texto, const std::string& titulo)
+{
+    const bool respuesta = Responder(texto);
+    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
+    return respuesta;
+}
+
+void InteraccionRegistrada::ParametrosDeCalculo(Proyecto& p)
+{
+    ++vecesParametros_;
+    Dialogo(textos::TituloParametrosIniciales);
+    if (accionParametros_) accionParametros_(p);
+}
+
+void InteraccionRegistrada::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+{
+    ++vecesForm17_;
+    Dialogo(textos::TituloForm17);
+    if (accionesForm17_.empty()) return;
+    const AccionForm17 accion = std::move(accionesForm17_.front());
+    accionesForm17_.pop_front();
+    if (accion) accion(p, anguloLineaEmpuje);
+}
+
+void InteraccionRegistrada::ResultadosDeLasIteraciones(Proyecto& p)
 {
     ++vecesIteraciones_;
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm9, {}, false});
+    Dialogo(textos::TituloForm9);
     Interaccion::ResultadosDeLasIteraciones(p); // el diálogo parte de las dos banderas en falso
     if (accionIteraciones_) accionIteraciones_(p);
 }
 
-void InteraccionGuionada::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+void InteraccionRegistrada::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
 {
     ++vecesChequeo_;
-    eventos_.push_back(
-        {EventoInteraccion::Tipo::Dialogo, TituloDelChequeo(esfuerzos.Material), {}, false});
+    Dialogo(TituloDelChequeo(esfuerzos.Material));
     if (accionChequeo_) accionChequeo_(p, esfuerzos);
 }
 
-void InteraccionGuionada::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+void InteraccionRegistrada::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
 {
     ++vecesCambio_;
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm18, {}, false});
+    Dialogo(textos::TituloForm18);
     if (accionCambio_) accionCambio_(p, estado);
 }
 
-void InteraccionLote::ResultadosDeLasIteraciones(Proyecto& p)
+std::vector<std::string> InteraccionRegistrada::Mensajes() const
 {
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm9, {}, false});
-    Interaccion::ResultadosDeLasIteraciones(p);
+    std::vector<std::string> mensajes;
+    for (const auto& e : eventos_)
+        if (e.tipo == EventoInteraccion::Tipo::Mensaje) mensajes.push_back(e.texto);
+    return mensajes;
 }
 
-void InteraccionLote::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+std::vector<std::string> InteraccionRegistrada::Preguntas() const
 {
-    eventos_.push_back(
-        {EventoInteraccion::Tipo::Dialogo, TituloDelChequeo(esfuerzos.Material), {}, false});
-    Interaccion::ChequeoDeEsfuerzos(p, esfuerzos);
-}
-
-void InteraccionLote::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
-{
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, textos::TituloForm18, {}, false});
-    Interaccion::CambioDeParametrosDeResistencia(p, estado);
-}
-
-void InteraccionGuionada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)
-{
-    accionParametros_ = std::move(accion);
-}
-
-void InteraccionGuionada::ParametrosDeCalculo(Proyecto& p)
-{
-    ++vecesParametros_;
-    eventos_.push_back(
-        {EventoInteraccion::Tipo::Dialogo, textos::TituloParametrosIniciales, {}, false});
-    if (accionParametros_) accionParametros_(p);
-}
-
-void InteraccionLote::ParametrosDeCalculo(Proyecto&)
-{
-    ++vecesParametros_;
-    eventos_.push_back(
-        {EventoInteraccion::Tipo::Dialogo, textos::TituloParametrosIniciales, {}, false});
+    std::vector<std::string> preguntas;
+    for (const auto& e : eventos_)
+        if (e.tipo == EventoInteraccion::Tipo::Pregunta) preguntas.push_back(e.texto);
+    return preguntas;
 }
 
 InteraccionGuionada& InteraccionGuionada::EsperarPregunta(const std::string& texto, bool respuesta)
@@ -126,42 +125,20 @@ InteraccionGuionada& InteraccionGuionada::EsperarPregunta(const std::string& tex
     return *this;
 }
 
-void InteraccionGuionada::Mensaje(const std::string& texto, const std::string& titulo)
+bool InteraccionGuionada::Responder(const std::string& texto)
 {
-    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
-}
-
-bool InteraccionGuionada::Pregunta(const std::string& texto, const std::string& titulo)
-{
-    bool respuesta = false;
     if (guion_.empty()) {
         errores_.push_back("Pregunta no prevista: " + texto);
-    } else if (guion_.front().texto != texto) {
-        errores_.push_back("Se esperaba la pregunta \"" + guion_.front().texto + "\" y llegó \"" +
-                           texto + "\"");
-        guion_.pop_front();
-    } else {
-        respuesta = guion_.front().respuesta;
-        guion_.pop_front();
+        return false;
     }
-    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
-    return respuesta;
-}
-
-std::vector<std::string> InteraccionGuionada::Mensajes() const
-{
-    std::vector<std::string> mensajes;
-    for (const auto& e : eventos_)
-        if (e.tipo == EventoInteraccion::Tipo::Mensaje) mensajes.push_back(e.texto);
-    return mensajes;
-}
-
-std::vector<std::string> InteraccionGuionada::Preguntas() const
-{
-    std::vector<std::string> preguntas;
-    for (const auto& e : eventos_)
-        if (e.tipo == EventoInteraccion::Tipo::Pregunta) preguntas.push_back(e.texto);
-    return preguntas;
+    const PreguntaPrevista prevista = guion_.front();
+    guion_.pop_front();
+    if (prevista.texto != texto) {
+        errores_.push_back("Se esperaba la pregunta \"" + prevista.texto + "\" y llegó \"" + texto +
+                           "\"");
+        return false;
+    }
+    return prevista.respuesta;
 }
 
 void InteraccionLote::FijarRespuesta(const std::string& pregunta, bool respuesta)
@@ -169,17 +146,10 @@ void InteraccionLote::FijarRespuesta(const std::string& pregunta, bool respuesta
     respuestas_[pregunta] = respuesta;
 }
 
-void InteraccionLote::Mensaje(const std::string& texto, const std::string& titulo)
-{
-    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
-}
-
-bool InteraccionLote::Pregunta(const std::string& texto, const std::string& titulo)
+bool InteraccionLote::Responder(const std::string& texto)
 {
     const auto fijada = respuestas_.find(texto);
-    const bool respuesta = fijada != respuestas_.end() ? fijada->second : respuestaPorOmision_;
-    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
-    return respuesta;
+    return fijada != respuestas_.end() ? fijada->second : respuestaPorOmision_;
 }
 
 } // namespace vertana

@@ -55,30 +55,27 @@ struct EventoInteraccion {
     bool respuesta = false; // sólo en preguntas
 };
 
-// Interacción de las pruebas: las preguntas deben llegar en el orden previsto y con el texto
-// previsto; cada una recibe la respuesta preparada. Una pregunta no prevista se anota como error
-// y se contesta No. Los mensajes se registran.
-class InteraccionGuionada : public Interaccion {
+// Interacción sin persona delante: anota en orden todo lo que pasó (mensajes, preguntas con su
+// respuesta y diálogos abiertos) y cuenta las aperturas de cada diálogo. Lo que hace "la persona"
+// en un diálogo se prepara con AlAbrir…; sin acción, el diálogo se comporta como en la clase
+// base. Las subclases deciden cómo se contesta cada pregunta.
+class InteraccionRegistrada : public Interaccion {
 public:
-    // Prepara la próxima pregunta: su texto exacto y la respuesta (true = Sí).
-    InteraccionGuionada& EsperarPregunta(const std::string& texto, bool respuesta);
-
     // Lo que hace la persona cuando se abre el diálogo de parámetros de cálculo (por ejemplo,
     // corregir el radio). Sin acción el diálogo se cierra sin cambios.
     void AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion);
-    // Lo que hace la persona en form9, Form13 y Form18. Sin acción, lo mismo que por lotes.
+    // Lo que hace la persona en form9, Form13 y Form18.
     void AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion);
     void
     AlAbrirChequeoDeEsfuerzos(std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion);
     void AlAbrirCambioDeParametros(std::function<void(Proyecto&, EstadoCalculo&)> accion);
-
     // Lo que hace la persona en las próximas aperturas de Form17, una acción por apertura y en
     // orden; agotadas, el diálogo se cierra sin cambios.
     using AccionForm17 = std::function<void(Proyecto&, const Tabla<double>&)>;
     void AlAbrirForm17(AccionForm17 accion);
 
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
-    bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
+    bool Pregunta(const std::string& texto, const std::string& titulo = {}) final;
     void ParametrosDeCalculo(Proyecto& p) override;
     void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
     void ResultadosDeLasIteraciones(Proyecto& p) override;
@@ -86,16 +83,43 @@ public:
     void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
-    // Veces que se abrió el diálogo de parámetros de cálculo.
+    std::vector<std::string> Mensajes() const;
+    std::vector<std::string> Preguntas() const;
+    // Veces que se abrieron el diálogo de parámetros de cálculo, Form17, form9, Form13 y Form18.
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
-    // Veces que se abrió Form17.
     int VecesForm17() const { return vecesForm17_; }
-    // Veces que se abrieron form9, Form13 y Form18.
     int VecesResultadosDeLasIteraciones() const { return vecesIteraciones_; }
     int VecesChequeoDeEsfuerzos() const { return vecesChequeo_; }
     int VecesCambioDeParametros() const { return vecesCambio_; }
-    std::vector<std::string> Mensajes() const;
-    std::vector<std::string> Preguntas() const;
+
+protected:
+    // Respuesta a una pregunta (true = Sí).
+    virtual bool Responder(const std::string& texto) = 0;
+
+private:
+    void Dialogo(const std::string& titulo);
+
+    std::vector<EventoInteraccion> eventos_;
+    std::function<void(Proyecto&)> accionParametros_;
+    std::deque<AccionForm17> accionesForm17_;
+    std::function<void(Proyecto&)> accionIteraciones_;
+    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accionChequeo_;
+    std::function<void(Proyecto&, EstadoCalculo&)> accionCambio_;
+    int vecesParametros_ = 0;
+    int vecesForm17_ = 0;
+    int vecesIteraciones_ = 0;
+    int vecesChequeo_ = 0;
+    int vecesCambio_ = 0;
+};
+
+// Interacción de las pruebas: las preguntas deben llegar en el orden previsto y con el texto
+// previsto; cada una recibe la respuesta preparada. Una pregunta no prevista se anota como error
+// y se contesta No.
+class InteraccionGuionada : public InteraccionRegistrada {
+public:
+    // Prepara la próxima pregunta: su texto exacto y la respuesta (true = Sí).
+    InteraccionGuionada& EsperarPregunta(const std::string& texto, bool respuesta);
+
     // Errores del guion: preguntas no previstas o con otro texto.
     const std::vector<std::string>& Errores() const { return errores_; }
     // Preguntas preparadas que no llegaron a hacerse.
@@ -103,29 +127,23 @@ public:
     // Sin errores y sin preguntas pendientes.
     bool Cumplido() const { return errores_.empty() && guion_.empty(); }
 
+protected:
+    bool Responder(const std::string& texto) override;
+
 private:
     struct PreguntaPrevista {
         std::string texto;
         bool respuesta;
     };
     std::deque<PreguntaPrevista> guion_;
-    std::vector<EventoInteraccion> eventos_;
     std::vector<std::string> errores_;
-    std::function<void(Proyecto&)> accionParametros_;
-    int vecesParametros_ = 0;
-    std::deque<AccionForm17> accionesForm17_;
-    int vecesForm17_ = 0;
-    std::function<void(Proyecto&)> accionIteraciones_;
-    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accionChequeo_;
-    std::function<void(Proyecto&, EstadoCalculo&)> accionCambio_;
-    int vecesIteraciones_ = 0;
-    int vecesChequeo_ = 0;
-    int vecesCambio_ = 0;
 };
 
 // Interacción del trabajo por lotes: contesta según una política (una respuesta por omisión y,
-// si se dan, respuestas por texto de pregunta) y registra todo lo que pasó.
-class InteraccionLote : public Interaccion {
+// si se dan, respuestas por texto de pregunta). Los diálogos se anotan y no cambian nada: form9
+// deja seguir la iteración hasta la convergencia, Form17 conserva los ht, Form13 no escribe
+// sigmas y Form18 no cambia los parámetros.
+class InteraccionLote : public InteraccionRegistrada {
 public:
     explicit InteraccionLote(bool respuestaPorOmision = false)
         : respuestaPorOmision_(respuestaPorOmision)
@@ -134,28 +152,12 @@ public:
 
     void FijarRespuesta(const std::string& pregunta, bool respuesta);
 
-    void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
-    bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
-    // Por lotes no hay diálogo: se anota que se habría abierto y el proyecto no cambia.
-    void ParametrosDeCalculo(Proyecto& p) override;
-    // Form17 por lotes: se anota la apertura y la iteración sigue hasta converger sola.
-    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
-    // Por lotes form9, Form13 y Form18 se anotan y se comportan como en la clase base: la
-    // iteración sigue hasta la convergencia, no hay sigmas escritos ni parámetros cambiados.
-    void ResultadosDeLasIteraciones(Proyecto& p) override;
-    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
-    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
-
-    const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
-    int VecesParametrosDeCalculo() const { return vecesParametros_; }
-    int VecesForm17() const { return vecesForm17_; }
+protected:
+    bool Responder(const std::string& texto) override;
 
 private:
     bool respuestaPorOmision_;
     std::map<std::string, bool> respuestas_;
-    std::vector<EventoInteraccion> eventos_;
-    int vecesParametros_ = 0;
-    int vecesForm17_ = 0;
 };
 
 } // namespace vertana
