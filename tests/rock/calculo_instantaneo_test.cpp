@@ -46,6 +46,16 @@ double Factor(const Proyecto& p)
     return p.NumeroIteraciones >= 1 ? p.HistoriaFS(p.NumeroIteraciones) : 0.0;
 }
 
+// c y tan φ de todas las dovelas multiplicados por 2 (φ en grados).
+void DuplicarResistencia(Proyecto& p)
+{
+    const double grado = std::atan(1.0) / 45.0;
+    for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
+        p.CohesionDovela(k) *= 2.0;
+        p.FriccionDovela(k) = std::atan(2.0 * std::tan(p.FriccionDovela(k) * grado)) / grado;
+    }
+}
+
 // Respuestas por lotes de los dos cálculos.
 InteraccionLote Lote(const Proyecto& p)
 {
@@ -140,14 +150,7 @@ TEST(CalculoInstantaneo, PorPantallaConBishop)
         // La dovela de la corona queda sin esfuerzo efectivo en la primera pasada (también sin
         // parámetros instantáneos).
         .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
-    ui.AlAbrirCambioDeParametros([](Proyecto& p, EstadoCalculo&) {
-        for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
-            p.CohesionDovela(k) *= 2.0;
-            p.FriccionDovela(k) =
-                std::atan(2.0 * std::tan(p.FriccionDovela(k) * std::atan(1.0) / 45.0)) * 45.0 /
-                std::atan(1.0);
-        }
-    });
+    ui.AlAbrirCambioDeParametros([](Proyecto& p, EstadoCalculo&) { DuplicarResistencia(p); });
     ASSERT_EQ(CalculoParametrosInstantaneos(c.p, c.e, ui), FinCalculo::Resultados)
         << ui.Eventos().back().texto;
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
@@ -215,12 +218,7 @@ TEST(CalculoInstantaneo, ReutilizaLosParametrosGuardados)
         EXPECT_EQ(directo.Eventos().back().titulo, textos::TituloNoEsElCamino);
     }
     const double fs = Factor(c.p);
-    for (int k = 1; k < c.p.NumeroPuntosDovelas; ++k) {
-        c.p.CohesionDovela(k) *= 2.0;
-        c.p.FriccionDovela(k) =
-            std::atan(2.0 * std::tan(c.p.FriccionDovela(k) * std::atan(1.0) / 45.0)) * 45.0 /
-            std::atan(1.0);
-    }
+    DuplicarResistencia(c.p);
     prueba::CarpetaTemporal carpeta;
     EscribirProyecto(carpeta.Ruta("instantaneo.cod"), c.p);
 
