@@ -3,6 +3,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,6 +120,15 @@ void OrdenDeTabulacion(const QList<QWidget*>& controles)
 {
     for (qsizetype i = 0; i + 1 < controles.size(); ++i)
         QWidget::setTabOrder(controles[i], controles[i + 1]);
+}
+
+QHBoxLayout* FilaDeBotones(std::initializer_list<QWidget*> botones)
+{
+    auto* fila = new QHBoxLayout;
+    fila->addStretch(1);
+    for (QWidget* boton : botones)
+        fila->addWidget(boton);
+    return fila;
 }
 
 } // namespace vertana

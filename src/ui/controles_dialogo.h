@@ -4,9 +4,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -58,5 +60,8 @@ int FilaDe(const QTreeWidget* lista, const QTreeWidgetItem* elemento);
 int FilaSeleccionada(const QTreeWidget* lista);
 // Texto de una celda en UTF-8.
 std::string Celda(const QTreeWidget* lista, int fila, int columna);
+
+// Fila de botones de un diálogo, alineados a la derecha en el orden dado.
+QHBoxLayout* FilaDeBotones(std::initializer_list<QWidget*> botones);
 
 } // namespace vertana

@@ -114,10 +114,7 @@ Form13::Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo
     edicion->addWidget(modificar);
     edicion->addStretch(1);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    auto* botones = FilaDeBotones({aceptar, salir});
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(fila);

@@ -2,6 +2,7 @@
 
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "ui/controles_dialogo.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -63,10 +64,7 @@ Form17::Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion&
     auto* edicion = new QHBoxLayout;
     edicion->addWidget(nuevoValor_);
     edicion->addWidget(modificar_);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(aceptar_);
-    botones->addWidget(salir_);
+    auto* botones = FilaDeBotones({aceptar_, salir_});
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(datos);
     todo->addWidget(lista_);

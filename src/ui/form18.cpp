@@ -75,10 +75,7 @@ Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interacci
     cuadros->addWidget(presion_, 1, 2);
     cuadros->addWidget(modificar, 1, 3);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(aceptar);
-    botones->addWidget(cancelar);
+    auto* botones = FilaDeBotones({aceptar, cancelar});
 
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(lista_, 1);

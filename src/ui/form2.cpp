@@ -383,10 +383,7 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     auto* aceptar = CrearBoton(this, "Aceptar", textos::BotonAceptarDialogo);
     auto* salir = CrearBoton(this, "Cancelar", textos::BotonSalirDialogo);
     aceptar->setDefault(true);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    auto* botones = FilaDeBotones({aceptar, salir});
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(columnas);

@@ -1,6 +1,7 @@
 #include "ui/form4.h"
 
 #include "model/textos.h"
+#include "ui/controles_dialogo.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,10 +41,7 @@ Form4::Form4(Proyecto& proyecto, QWidget* padre)
     connect(salir, &QPushButton::clicked, this, &Form4::reject);
     connect(listaEntre_, &QListWidget::itemDoubleClicked, this, &Form4::Aceptar);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch();
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    auto* botones = FilaDeBotones({aceptar, salir});
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addWidget(etiqueta);
     disposicion->addWidget(listaEntre_);

@@ -178,10 +178,7 @@ Form5::Form5(Proyecto& proyecto, Interaccion& interaccion, int posicionNuevoEstr
 
     auto* aceptar = CrearBoton(this, "Aceptar", textos::BotonAceptarDialogo);
     auto* salir = CrearBoton(this, "Cancelar", textos::BotonSalirDialogo);
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    auto* botones = FilaDeBotones({aceptar, salir});
 
     auto* todo = new QVBoxLayout(this);
     todo->addWidget(lista_, 1);

@@ -171,10 +171,7 @@ Form6::Form6(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     auto* nota = CrearEtiqueta(this, textos::NotaSuperficieCircular);
     nota->setWordWrap(true);
 
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(aceptar);
-    botones->addWidget(salir);
+    auto* botones = FilaDeBotones({aceptar, salir});
 
     auto* todo = new QVBoxLayout(this);
     todo->addLayout(columnas, 1);

@@ -1,6 +1,7 @@
 #include "ui/frm_about.h"
 
 #include "model/textos.h"
+#include "ui/controles_dialogo.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -68,9 +69,7 @@ FrmAbout::FrmAbout(QWidget* padre) : QDialog(padre)
     filaAutor->addWidget(autoria);
     filaAutor->addWidget(autor);
     filaAutor->addStretch();
-    auto* filaBoton = new QHBoxLayout;
-    filaBoton->addStretch();
-    filaBoton->addWidget(aceptar);
+    auto* filaBoton = FilaDeBotones({aceptar});
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addWidget(titulo);
     disposicion->addWidget(version);
