@@ -504,11 +504,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.AbscisasEstratos.Redimensionar(n, maximoPuntos);
     p.OrdenadasEstratos.Redimensionar(n, maximoPuntos);
     p.NumeroCoordenadasEstrato.Redimensionar(n);
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
-          &p.CompresionSimple})
+    for (Tabla<double>* t : TablasPorEstrato(p))
         t->Redimensionar(n);
     p.TipoDeEstrato.Redimensionar(n);
     for (int i = 1; i <= n; ++i) {

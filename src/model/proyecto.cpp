@@ -4,6 +4,22 @@
 
 namespace vertana {
 
+std::array<Tabla<double>*, 12> TablasPorEstrato(Proyecto& p)
+{
+    return {&p.CohesionMacizo,
+            &p.FriccionMacizo,
+            &p.PesoUnitarioHumedo,
+            &p.PesoUnitarioSaturado,
+            &p.ParametroPresionIntersticial,
+            &p.CoeficienteConsolidacionVertical,
+            &p.TiempoDeConstruccion,
+            &p.ParametroMIntacto,
+            &p.IndiceGSI,
+            &p.ParametroM,
+            &p.ParametroS,
+            &p.CompresionSimple};
+}
+
 void ReiniciarProyecto(Proyecto& p)
 {
     // Geometría y propiedades de los estratos.
@@ -21,11 +37,7 @@ void ReiniciarProyecto(Proyecto& p)
     p.NumeroCoordenadasEstrato.Vaciar();
     p.AbscisasEstratos.Vaciar();
     p.OrdenadasEstratos.Vaciar();
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
-          &p.CompresionSimple})
+    for (Tabla<double>* t : TablasPorEstrato(p))
         t->Vaciar();
     p.TipoDeEstrato.Vaciar();
 

@@ -5,6 +5,7 @@
 
 #include "model/tabla.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -154,6 +155,9 @@ struct Proyecto {
 // de Form2, la cantidad de uniones, el número de iteraciones, ValoresDeHt y las tablas por dovela
 // que no se descartan; las cargas se vacían (docs/decisiones.md).
 void ReiniciarProyecto(Proyecto& p);
+
+// Las tablas reales de propiedades por estrato, de suelo y de roca (una entrada por estrato).
+std::array<Tabla<double>*, 12> TablasPorEstrato(Proyecto& p);
 
 // Un proyecto está guardado cuando no tiene cambios de datos ni de coordenadas.
 bool ProyectoGuardado(const Proyecto& p);

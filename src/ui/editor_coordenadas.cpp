@@ -254,11 +254,7 @@ void EditorCoordenadas::EliminarEstratoActivo()
     if (e < 1 || e > n) return;
 
     // Propiedades (columnas de suelo y de roca) y datos de laboratorio del estrato.
-    for (Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
-          &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
-          &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
-          &p.CompresionSimple})
+    for (Tabla<double>* t : TablasPorEstrato(p))
         BorrarEntrada(*t, e);
     BorrarEntrada(p.TipoDeEstrato, e);
     BorrarEntrada(p.NumeroPuntosLab, e);
