@@ -3,15 +3,37 @@
 #pragma once
 
 #include "model/interaccion.h"
+#include "model/tabla.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 
 namespace vertana::prueba {
+
+// Tabla desde 1 con los valores dados, en su orden.
+template <typename T> Tabla<T> TablaDe(std::initializer_list<T> valores)
+{
+    Tabla<T> t(static_cast<int>(valores.size()));
+    int i = 0;
+    for (const T& v : valores)
+        t(++i) = v;
+    return t;
+}
+
+// Cuadros de Form5, en el orden de las columnas de un estrato.
+inline constexpr const char* CuadrosEstrato[] = {"TextoCohesión",
+                                                 "TextoFricción",
+                                                 "TextoPesoUnitarioHúmedo",
+                                                 "TextoPesoUnitarioSaturado",
+                                                 "TextoCondiciónDeDrenaje",
+                                                 "TextoParámetroPresión",
+                                                 "TextoCoeficienteConsolidaciónVertical",
+                                                 "TextoTiempoDeConstrucción"};
 
 template <typename T> T* Control(QWidget& dialogo, const char* nombre)
 {

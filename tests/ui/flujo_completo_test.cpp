@@ -30,14 +30,7 @@ struct FlujoCompleto : prueba::VentanaDePrueba {
         Menu(elemento);
         EXPECT_TRUE(visto) << elemento;
     }
-    void Boton(QDialog& d, const char* nombre) { Hijo<QPushButton>(d, nombre)->click(); }
-    template <typename T> T* Hijo(QWidget& w, const char* nombre)
-    {
-        auto* h = w.findChild<T*>(QString::fromUtf8(nombre));
-        EXPECT_NE(h, nullptr) << nombre;
-        return h;
-    }
-    using VentanaDePrueba::Hijo;
+    void Boton(QDialog& d, const char* nombre) { prueba::Control<QPushButton>(d, nombre)->click(); }
 };
 
 TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
@@ -98,20 +91,12 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
     ui.EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true)
         .EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true);
     MenuConDialogo("CaracterísticasGeomecánicasSuelos", [&](QDialog& d) {
-        const char* cuadros[] = {"TextoCohesión",
-                                 "TextoFricción",
-                                 "TextoPesoUnitarioHúmedo",
-                                 "TextoPesoUnitarioSaturado",
-                                 "TextoCondiciónDeDrenaje",
-                                 "TextoParámetroPresión",
-                                 "TextoCoeficienteConsolidaciónVertical",
-                                 "TextoTiempoDeConstrucción"};
         const char* estrato1[] = {"1.5", "28", "1.8", "2", "B", "0", "0", "0"};
         const char* estrato2[] = {"3", "32", "1.9", "2.1", "B", "0", "0", "0"};
         for (int fila = 0; fila < 2; ++fila) {
             prueba::PulsarFila(d, "CaracterísticasEstratos", fila);
             for (int k = 0; k < 8; ++k)
-                Escribir(d, cuadros[k], fila == 0 ? estrato1[k] : estrato2[k]);
+                Escribir(d, prueba::CuadrosEstrato[k], fila == 0 ? estrato1[k] : estrato2[k]);
             Boton(d, "Modificar");
         }
         Boton(d, "Aceptar");
@@ -131,15 +116,8 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
 
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(ventana.windowTitle().toStdString(), "presa.cod - Vertana");
-    EXPECT_EQ(Filas(), (std::vector<std::string>{"60.00|20.00", "40.00|20.00", "20.00|10.00",
-                                                 "0.00|10.00"}));
-    ASSERT_EQ(p.NumeroCoordenadasFalla, 2);
-    EXPECT_EQ(p.AbscisasFalla(2), 15);
-    ASSERT_EQ(p.NumeroCoordenadasFreatico, 2);
-    EXPECT_EQ(p.OrdenadasFreatico(2), 8.5);
+    // La geometría vuelve intacta (lo comprueba form1_archivo_test); aquí, lo de los diálogos.
     ASSERT_EQ(p.NumeroDeEstratos, 2);
-    EXPECT_EQ(p.OrdenadasEstratos(1, 2), 12);
-    EXPECT_EQ(p.AbscisasEstratos(2, 1), 60);
     EXPECT_EQ(p.CohesionMacizo(2), 3);
     EXPECT_EQ(p.FriccionMacizo(1), 28);
     EXPECT_EQ(p.PesoUnitarioSaturado(2), 2.1);
@@ -152,12 +130,6 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
     EXPECT_EQ(p.Empresa, "Presas del Sur");
     EXPECT_EQ(p.Descripcion, "Presa de prueba sección 2");
 }
-
-} // namespace
-} // namespace vertana
-
-namespace vertana {
-namespace {
 
 // Se abre el ejemplo del talud homogéneo (caso 1 de Fredlund y Krahn, 1977, con 30 dovelas) y se
 // calcula por Bishop desde el menú: el factor de seguridad queda a menos del 2 % del publicado
@@ -204,12 +176,6 @@ TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
     EXPECT_EQ(p.HistoriaFS(p.NumeroIteraciones), anterior);
 }
 
-} // namespace
-} // namespace vertana
-
-namespace vertana {
-namespace {
-
 // Janbu desde el menú sobre el ejemplo estratificado (nivel freático, superficie compuesta y
 // carga): Form17 se abre en cada pasada de la segunda etapa y el cálculo termina con sus
 // resultados y los valores de ht.
@@ -226,14 +192,8 @@ TEST_F(FlujoCompleto, CalcularJanbuDesdeElMenuAbreForm17)
     EXPECT_TRUE(p.HayResultados);
     EXPECT_TRUE(p.HayValoresDeHt);
     EXPECT_GE(ui.VecesForm17(), 1);
-    EXPECT_EQ(p.ValoresDeHt.Tamano() >= p.NumeroPuntosDovelas - 1, true);
+    EXPECT_GE(p.ValoresDeHt.Tamano(), p.NumeroPuntosDovelas - 1);
 }
-
-} // namespace
-} // namespace vertana
-
-namespace vertana {
-namespace {
 
 // El método variacional desde el menú sobre el caso 1 de Fredlund y Krahn (1977), con los valores
 // de partida que aconsejan las ayudas de Form2: form9 se muestra tras cada paso y, sin aceptar

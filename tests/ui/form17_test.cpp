@@ -1,5 +1,7 @@
 #include "ui/form17.h"
 
+#include "ayuda_dialogos.h"
+
 #include "model/textos.h"
 
 #include <QLineEdit>
@@ -19,10 +21,7 @@ struct Datos {
     {
         ReiniciarProyecto(p);
         p.NumeroPuntosDovelas = 4;
-        p.ValoresDeHt.Redimensionar(5);
-        p.ValoresDeHt(1) = 1.0 / 3.0;
-        p.ValoresDeHt(2) = 2.0;
-        p.ValoresDeHt(3) = 0.0;
+        p.ValoresDeHt = prueba::TablaDe({1.0 / 3.0, 2.0, 0.0, 0.0, 0.0});
         p.NumeroIteraciones = 3;
         p.HistoriaFS.Redimensionar(100);
         p.HistoriaFS(2) = 1.23456;

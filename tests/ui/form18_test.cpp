@@ -20,14 +20,9 @@ Proyecto ProyectoDeTresDovelas()
     ReiniciarProyecto(p);
     p.NumeroPuntosDovelas = 4;
     p.DefinicionParametrosInstantaneos = 3;
-    p.CohesionDovela.Redimensionar(3);
-    p.FriccionDovela.Redimensionar(3);
-    p.PresionPorosDovela.Redimensionar(3);
-    for (int i = 1; i <= 3; ++i) {
-        p.CohesionDovela(i) = 1.0 * i;
-        p.FriccionDovela(i) = 30.0;
-        p.PresionPorosDovela(i) = 0.5 * i;
-    }
+    p.CohesionDovela = TablaDe({1.0, 2.0, 3.0});
+    p.FriccionDovela = TablaDe({30.0, 30.0, 30.0});
+    p.PresionPorosDovela = TablaDe({0.5, 1.0, 1.5});
     return p;
 }
 

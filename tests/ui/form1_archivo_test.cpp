@@ -42,12 +42,9 @@ struct ArchivoDesdeVentana : prueba::VentanaDePrueba {
         p.MetodoDeCalculo = 3;
         p.ParametrosIntroducidos = true;
         p.NumeroTiposDeFalla = 1;
-        p.PuntoInicialTipoFalla = Tabla<double>(1);
-        p.PuntoFinalTipoFalla = Tabla<double>(1);
-        p.TipoDeFalla = Tabla<std::string>(1);
-        p.PuntoInicialTipoFalla(1) = 1;
-        p.PuntoFinalTipoFalla(1) = 2;
-        p.TipoDeFalla(1) = "L";
+        p.PuntoInicialTipoFalla = prueba::TablaDe<double>({1});
+        p.PuntoFinalTipoFalla = prueba::TablaDe<double>({2});
+        p.TipoDeFalla = prueba::TablaDe<std::string>({"L"});
         p.TiposDeFallaDefinidos = true;
         for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
                                  &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,

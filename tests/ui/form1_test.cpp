@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <tuple>
 
 namespace vertana {
 namespace {
@@ -93,14 +94,12 @@ TEST_F(VentanaDePrueba, AgregarOrdenaDeMayorAMenorConDosDecimalesYConservaLosCua
 
 TEST_F(VentanaDePrueba, UnaEntradaQueNoEsNumeroSeRechazaConSuMensaje)
 {
-    Agregar("abc", "1");
-    EXPECT_EQ(UltimoMensaje(), "Debe introducir un número en x");
-    Agregar("1,5", "1");
-    EXPECT_EQ(UltimoMensaje(), "Debe introducir un número en x");
-    Agregar("1", " ");
-    EXPECT_EQ(UltimoMensaje(), "Debe introducir un número en y");
-    Agregar("1e999", "1"); // no finito
-    EXPECT_EQ(UltimoMensaje(), "Debe introducir un número en x");
+    // "1e999" no es finito.
+    for (auto [x, y, cuadro] :
+         {std::tuple{"abc", "1", "x"}, {"1,5", "1", "x"}, {"1", " ", "y"}, {"1e999", "1", "x"}}) {
+        Agregar(x, y);
+        EXPECT_EQ(UltimoMensaje(), std::string("Debe introducir un número en ") + cuadro) << x;
+    }
     EXPECT_TRUE(Filas().empty());
     EXPECT_TRUE(ProyectoGuardado(p));
 }
@@ -332,11 +331,11 @@ TEST(Form4, OfreceLosLugaresEntreEstratosYAnotaElElegido)
     p.NumeroDeEstratos = 3;
     Form4 dialogo(p);
     auto* lista = dialogo.findChild<QListWidget*>("ListaEntre");
-    ASSERT_EQ(lista->count(), 4);
-    EXPECT_EQ(lista->item(0)->text(), "antes del primero");
-    EXPECT_EQ(lista->item(1)->text(), "entre 1 y 2");
-    EXPECT_EQ(lista->item(2)->text(), "entre 2 y 3");
-    EXPECT_EQ(lista->item(3)->text(), "después del último");
+    QStringList lugares;
+    for (int i = 0; i < lista->count(); ++i)
+        lugares << lista->item(i)->text();
+    EXPECT_EQ(lugares, (QStringList{"antes del primero", "entre 1 y 2", "entre 2 y 3",
+                                    "después del último"}));
     EXPECT_EQ(lista->currentRow(), 0);
     lista->setCurrentRow(2);
     dialogo.findChild<QPushButton*>("Aceptar")->click();

@@ -17,27 +17,15 @@ Proyecto ProyectoConCirculo(double x1, double y1, double x2, double y2)
     Proyecto p;
     ReiniciarProyecto(p);
     p.NumeroCoordenadasTalud = 4;
-    p.AbscisasTalud.Redimensionar(4);
-    p.OrdenadasTalud.Redimensionar(4);
-    const double xt[] = {60, 40, 20, 0}, yt[] = {20, 20, 10, 10};
-    for (int i = 1; i <= 4; ++i) {
-        p.AbscisasTalud(i) = xt[i - 1];
-        p.OrdenadasTalud(i) = yt[i - 1];
-    }
+    p.AbscisasTalud = TablaDe<double>({60, 40, 20, 0});
+    p.OrdenadasTalud = TablaDe<double>({20, 20, 10, 10});
     p.NumeroCoordenadasFalla = 2;
-    p.AbscisasFalla.Redimensionar(2);
-    p.OrdenadasFalla.Redimensionar(2);
-    p.AbscisasFalla(1) = x1;
-    p.OrdenadasFalla(1) = y1;
-    p.AbscisasFalla(2) = x2;
-    p.OrdenadasFalla(2) = y2;
+    p.AbscisasFalla = TablaDe({x1, x2});
+    p.OrdenadasFalla = TablaDe({y1, y2});
     p.NumeroTiposDeFalla = 1;
-    p.PuntoInicialTipoFalla.Redimensionar(1);
-    p.PuntoFinalTipoFalla.Redimensionar(1);
-    p.TipoDeFalla.Redimensionar(1);
-    p.PuntoInicialTipoFalla(1) = 1;
-    p.PuntoFinalTipoFalla(1) = 2;
-    p.TipoDeFalla(1) = "C";
+    p.PuntoInicialTipoFalla = TablaDe<double>({1});
+    p.PuntoFinalTipoFalla = TablaDe<double>({2});
+    p.TipoDeFalla = TablaDe<std::string>({"C"});
     p.TiposDeFallaDefinidos = true;
     return p;
 }
@@ -172,7 +160,6 @@ TEST(Form2, MetodoFrenteAlMaterialYALosParametrosInstantaneos)
     EXPECT_EQ(Rechazo(p, e, ui).texto, textos::BishopSinInstantaneosCaso1);
     e.MetodoDeCalculo = "4";
     EXPECT_EQ(Rechazo(p, e, ui).texto, textos::JanbuSinInstantaneosCaso1);
-    e.MetodoDeCalculo = "4";
     e.DefinicionParametrosInstantaneos = "2";
     EXPECT_EQ(Rechazo(p, e, ui).texto, "(aceptado)");
 

@@ -31,16 +31,8 @@ ValoresEstrato Valores(const char* tipo, const char* tiempo, const char* humedo 
 
 void EscribirFila(Form5& dialogo, const ValoresEstrato& v)
 {
-    const char* cuadros[] = {"TextoCohesión",
-                             "TextoFricción",
-                             "TextoPesoUnitarioHúmedo",
-                             "TextoPesoUnitarioSaturado",
-                             "TextoCondiciónDeDrenaje",
-                             "TextoParámetroPresión",
-                             "TextoCoeficienteConsolidaciónVertical",
-                             "TextoTiempoDeConstrucción"};
     for (std::size_t k = 0; k < v.size(); ++k)
-        Escribir(dialogo, cuadros[k], v[k]);
+        Escribir(dialogo, CuadrosEstrato[k], v[k]);
 }
 
 TEST(Form5, ComprobacionesDeModificar)

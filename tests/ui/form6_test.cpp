@@ -121,16 +121,9 @@ TEST(Form6, ModificarReemplazaLaFilaPulsadaYUnRechazoLaConserva)
 {
     Proyecto p = ProyectoDeSeisPuntos();
     p.NumeroTiposDeFalla = 3;
-    p.PuntoInicialTipoFalla.Redimensionar(3);
-    p.PuntoFinalTipoFalla.Redimensionar(3);
-    p.TipoDeFalla.Redimensionar(3);
-    const double inicios[] = {1, 2, 5}, finales[] = {2, 5, 6};
-    const char* tipos[] = {"L", "P", "L"};
-    for (int d = 1; d <= 3; ++d) {
-        p.PuntoInicialTipoFalla(d) = inicios[d - 1];
-        p.PuntoFinalTipoFalla(d) = finales[d - 1];
-        p.TipoDeFalla(d) = tipos[d - 1];
-    }
+    p.PuntoInicialTipoFalla = TablaDe<double>({1, 2, 5});
+    p.PuntoFinalTipoFalla = TablaDe<double>({2, 5, 6});
+    p.TipoDeFalla = TablaDe<std::string>({"L", "P", "L"});
     p.TiposDeFallaDefinidos = true;
     InteraccionGuionada ui;
     Form6 dialogo(p, ui);

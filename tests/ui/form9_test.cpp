@@ -16,12 +16,9 @@ Proyecto ProyectoConDosIteraciones()
     Proyecto p;
     ReiniciarProyecto(p);
     p.NumeroIteraciones = 2;
-    p.HistoriaMu1Mu2.Redimensionar(2);
-    p.HistoriaInversaMu2.Redimensionar(2);
-    p.HistoriaFS.Redimensionar(2);
-    p.HistoriaMu1Mu2(2) = 12.345;     // se muestra 12.35 (mitad hacia arriba)
-    p.HistoriaInversaMu2(2) = -3.004; // -3.00
-    p.HistoriaFS(2) = 1.23456789049;  // nueve decimales: 1.234567890
+    p.HistoriaMu1Mu2 = TablaDe({0.0, 12.345});     // se muestra 12.35 (mitad hacia arriba)
+    p.HistoriaInversaMu2 = TablaDe({0.0, -3.004}); // -3.00
+    p.HistoriaFS = TablaDe({0.0, 1.23456789049});  // nueve decimales: 1.234567890
     p.SumaFuerzasHorizontales = 0.125;
     p.SumaFuerzasVerticales = -7.5;
     p.SumaMomentos = 1234.567;

@@ -57,12 +57,6 @@ TEST(InteraccionQt, MensajeConBotonAceptar)
     EXPECT_EQ(botones, QStringList{"Aceptar"});
 }
 
-} // namespace
-} // namespace vertana
-
-namespace vertana {
-namespace {
-
 TEST(DialogosDeQt, ElDialogoDeArchivosHablaEspanol)
 {
     QFileDialog dialogo;
@@ -86,12 +80,6 @@ TEST(DialogosDeQt, ElDialogoDeProyectosOfreceLosDosFiltrosConLasCoordenadasElegi
     PrepararDialogoArchivos(dialogo, false);
     EXPECT_EQ(dialogo.fileMode(), QFileDialog::ExistingFile);
 }
-
-} // namespace
-} // namespace vertana
-
-namespace vertana {
-namespace {
 
 TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
 {

@@ -1,6 +1,7 @@
 // La ventana principal real, sin pantalla, con una interacción guionada y accesos a sus widgets.
 #pragma once
 
+#include "ayuda_dialogos.h"
 #include "model/interaccion.h"
 #include "model/proyecto.h"
 #include "ui/form1.h"
@@ -76,12 +77,7 @@ struct VentanaDePrueba : ::testing::Test {
         const auto m = ui.Mensajes();
         return m.empty() ? std::string() : m.back();
     }
-    std::string UltimoTitulo()
-    {
-        for (auto it = ui.Eventos().rbegin(); it != ui.Eventos().rend(); ++it)
-            if (it->tipo == EventoInteraccion::Tipo::Mensaje) return it->titulo;
-        return {};
-    }
+    std::string UltimoTitulo() { return prueba::UltimoMensaje(ui).titulo; }
 };
 
 } // namespace vertana::prueba
