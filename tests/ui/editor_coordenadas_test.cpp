@@ -1,6 +1,8 @@
 // Estado del editor de coordenadas, sin widgets.
 #include "ui/editor_coordenadas.h"
 
+#include "ayuda_dialogos.h"
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -43,12 +45,8 @@ struct TresEstratos : ::testing::Test {
                 editor.Agregar(i, k);
         }
         editor.Guardar();
-        p.CohesionMacizo = Tabla<double>(3);
-        p.TipoDeEstrato = Tabla<Entero16>(3);
-        for (int i = 1; i <= 3; ++i) {
-            p.CohesionMacizo(i) = 10.0 * i;
-            p.TipoDeEstrato(i) = static_cast<Entero16>(i);
-        }
+        p.CohesionMacizo = prueba::TablaDe({10.0, 20.0, 30.0});
+        p.TipoDeEstrato = prueba::TablaDe<Entero16>({1, 2, 3});
         p.EstratosCaracterizados = 3;
     }
     Proyecto p;

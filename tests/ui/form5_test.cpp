@@ -128,11 +128,8 @@ TEST(Form5, EstratoInsertadoDejaSuFilaVaciaYLosDeAbajoBajan)
                              &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
                              &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion})
         t->Redimensionar(3);
-    p.TipoDeEstrato.Redimensionar(3);
-    for (int i = 1; i <= 3; ++i) {
-        p.CohesionMacizo(i) = i;
-        p.TipoDeEstrato(i) = 2;
-    }
+    p.CohesionMacizo = TablaDe({1.0, 2.0, 3.0});
+    p.TipoDeEstrato = TablaDe<Entero16>({2, 2, 2});
     p.RocaCaracterizada = true;
     p.EstratosCaracterizados = 3;
     p.EstratoInsertado = true;
