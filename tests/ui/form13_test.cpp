@@ -88,11 +88,8 @@ TEST(Form13, ModificarYAceptarCopianLaColumnaActual)
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_TRUE(p.SigmasModificados);
     // En suelos el método los toma por nodo: la dovela i es el nodo i + 1, la cresta queda en 0.
-    ASSERT_EQ(p.SigmasUsuario.Tamano(), 4);
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(1), 0.0);
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(2), 9.5);
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(3), 3.46); // con el redondeo de la lista
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(4), 5.0);
+    // 3.46: con el redondeo de la lista.
+    EXPECT_EQ(p.SigmasUsuario, TablaDe({0.0, 9.5, 3.46, 5.0}));
     EXPECT_TRUE(ui.Cumplido());
 }
 
@@ -117,9 +114,7 @@ TEST(Form13, ComprobarSigmasEnRocaYPorDovela)
     Form13 dialogo(p, ui, {MaterialDelChequeo::Roca, {4.0, 3.0}, {2.0, 1.0}, {0.5, 0.5}});
     Mostrar(dialogo);
     Pulsar(dialogo, "BotónAceptar");
-    ASSERT_EQ(p.SigmasUsuario.Tamano(), 2);
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(1), 2.0);
-    EXPECT_DOUBLE_EQ(p.SigmasUsuario(2), 1.0);
+    EXPECT_EQ(p.SigmasUsuario, TablaDe({2.0, 1.0}));
 }
 
 TEST(Form13, SalirPreguntaSiNoHaySigmasEscritos)

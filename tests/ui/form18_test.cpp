@@ -71,14 +71,13 @@ TEST(Form18, ListaModificarYAceptarReescribenLasDovelas)
     ui.EsperarPregunta(textos::PreguntaAceptarCambiosParametros, true);
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_DOUBLE_EQ(p.CohesionDovela(2), 4.5);
-    EXPECT_DOUBLE_EQ(p.FriccionDovela(2), 45.0);
-    EXPECT_DOUBLE_EQ(p.PresionPorosDovela(2), 2.13);
+    EXPECT_EQ(p.CohesionDovela, TablaDe({1.0, 4.5, 3.0}));
+    EXPECT_EQ(p.FriccionDovela, TablaDe({30.0, 45.0, 30.0}));
+    EXPECT_EQ(p.PresionPorosDovela, TablaDe({0.5, 2.13, 1.5})); // 2.125 con dos decimales
     // tan 45° = 1 y tan 30° = 1/√3.
     EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(2), 1.0, 1e-12);
     EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(1), 1.0 / std::sqrt(3.0), 1e-12);
     EXPECT_NEAR(estado.Dovelas.TangenteFriccionDovela(3), 1.0 / std::sqrt(3.0), 1e-12);
-    EXPECT_DOUBLE_EQ(p.CohesionDovela(3), 3.0);
     EXPECT_FALSE(p.DatosGuardados);
     EXPECT_TRUE(ui.Cumplido());
 }

@@ -62,8 +62,7 @@ TEST(Form19, AceptarEscribeLasPresionesYLaBandera)
 
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_DOUBLE_EQ(p.PresionPorosDovela(1), 0.0);
-    EXPECT_DOUBLE_EQ(p.PresionPorosDovela(2), 2.35);
+    EXPECT_EQ(p.PresionPorosDovela, TablaDe({0.0, 2.35, 0.0}));
     EXPECT_TRUE(p.PresionesDePorosDadas);
     EXPECT_FALSE(p.DatosGuardados);
 }
