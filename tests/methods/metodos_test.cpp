@@ -124,7 +124,7 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
 {
     double factores[3];
     int i = 0;
-    for (double inicial : {0.8, 2.0, 8.0}) {
+    for (double inicial : {0.8, 2.0, 8.0}) { // converge desde ambos lados
         Proyecto p = Caso1Con(2);
         p.FSInicial = inicial;
         EstadoCalculo e;
@@ -144,24 +144,21 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
 // No abandona sin resultados; Sí lo suprime para el resto del cálculo.
 TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
 {
-    Calculo no(2);
-    no.p.FSInicial = 0.1;
-    no.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
-        .EsperarPregunta(textos::PreguntaAnguloDovela, false);
-    EXPECT_EQ(MetodoBishop(no.p, no.e, no.ui), FinCalculo::Detenido);
-    EXPECT_FALSE(no.p.HayResultados);
-    EXPECT_TRUE(no.ui.Cumplido());
-    EXPECT_TRUE(no.ui.Mensajes().empty()); // sin mensaje final
-
-    Calculo si(2);
-    si.p.FSInicial = 0.1;
-    si.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
-        .EsperarPregunta(textos::PreguntaAnguloDovela, true);
-    EXPECT_EQ(MetodoBishop(si.p, si.e, si.ui), FinCalculo::Resultados);
-    EXPECT_TRUE(si.ui.Cumplido()); // la pregunta no se repite
-    EXPECT_NEAR(si.p.HistoriaFS(1), 2.080, 0.02 * 2.080);
+    for (bool suprimir : {false, true}) {
+        Calculo c(2);
+        c.p.FSInicial = 0.1;
+        c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+            .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
+            .EsperarPregunta(textos::PreguntaAnguloDovela, suprimir);
+        EXPECT_EQ(MetodoBishop(c.p, c.e, c.ui),
+                  suprimir ? FinCalculo::Resultados : FinCalculo::Detenido);
+        EXPECT_TRUE(c.ui.Cumplido()); // la pregunta se hace una sola vez
+        EXPECT_EQ(c.p.HayResultados, suprimir);
+        if (suprimir)
+            EXPECT_NEAR(c.p.HistoriaFS(1), 2.080, 0.02 * 2.080);
+        else
+            EXPECT_TRUE(c.ui.Mensajes().empty()); // sin mensaje final
+    }
 }
 
 TEST(Bishop, NegativasEnOrden)
