@@ -113,16 +113,12 @@ TEST(ArchivoProyecto, EjemploDeCirculoUnicoConBishop)
     EXPECT_EQ(p.OrdenadasTalud(4), 6.096);
     ASSERT_EQ(p.NumeroCoordenadasFalla, 2);
     EXPECT_EQ(p.AbscisasFalla(2), 6.4832);
-    EXPECT_TRUE(EsCirculoUnico(p));
     ASSERT_EQ(p.NumeroDeEstratos, 1);
     EXPECT_EQ(p.CohesionMacizo(1), 2.9308);
     EXPECT_EQ(p.FriccionMacizo(1), 20);
     EXPECT_EQ(p.TipoDeEstrato(1), 2);
     EXPECT_EQ(p.AbscisasEstratos(1, 1), 54.864);
-    EXPECT_TRUE(p.InformacionIntroducida && p.ParametrosIntroducidos && p.TiposDeFallaDefinidos &&
-                p.RocaCaracterizada);
-    EXPECT_FALSE(p.CargasUniformesIntroducidas || p.CargasPuntualesIntroducidas);
-    EXPECT_FALSE(p.HayResultados);
+    // Las banderas que deja la lectura se comprueban en IdaYVueltaDeCadaCasoDelArchivo.
 }
 
 TEST(ArchivoProyecto, EjemploCompuestoSinCopiasDelCentroYConCarga)
