@@ -1,23 +1,9 @@
 #include "geometry/talud_de_prueba.h"
+#include "proyectos_de_prueba.h"
 
 #include <algorithm>
 
 namespace vertana::prueba {
-namespace {
-
-void FijarPuntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys, const Puntos& puntos)
-{
-    const int n = static_cast<int>(puntos.size());
-    cantidad = static_cast<Entero16>(n);
-    xs.Redimensionar(n);
-    ys.Redimensionar(n);
-    for (int k = 1; k <= n; ++k) {
-        xs(k) = puntos[k - 1].first;
-        ys(k) = puntos[k - 1].second;
-    }
-}
-
-} // namespace
 
 void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>& uniones)
 {
