@@ -188,8 +188,6 @@ TEST(ArchivoProyecto, SueloConResultadosLlevaOnceLineasPorDovelaEnSuOrden)
     EXPECT_DOUBLE_EQ(ValorDeLinea(lineas, 71 + 11), 1 + 2.0 / 7.0); // ancho de la dovela 2
     EXPECT_EQ(lineas[103], "2");                                    // iteraciones
     EXPECT_EQ(lineas[104], "1.5");
-    EXPECT_EQ(lineas[113], "\"N\""); // sin laboratorio
-    EXPECT_EQ(lineas[114], "0");
 }
 
 TEST(ArchivoProyecto, JanbuConResultadosLlevaLosValoresDeHtTrasElLaboratorio)
