@@ -8,10 +8,9 @@
 #include <unistd.h>
 
 namespace vertana::prueba {
-namespace {
 
-void Puntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
-            std::initializer_list<std::pair<double, double>> puntos)
+void FijarPuntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
+                 const std::vector<std::pair<double, double>>& puntos)
 {
     cantidad = static_cast<Entero16>(puntos.size());
     xs.Redimensionar(cantidad);
@@ -23,6 +22,8 @@ void Puntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
         ++k;
     }
 }
+
+namespace {
 
 void Estratos(Proyecto& p,
               std::initializer_list<std::initializer_list<std::pair<double, double>>> lineas)
@@ -93,8 +94,8 @@ Proyecto Base(const std::string& sueloRoca, int metodo)
     p.CoeficienteSismicoVertical = -0.075;
     p.NumeroDovelas = 25;
     p.ParametrosIntroducidos = true;
-    Puntos(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud,
-           {{60, 20}, {40, 20}, {20, 10}, {0, 10}});
+    FijarPuntos(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud,
+                {{60, 20}, {40, 20}, {20, 10}, {0, 10}});
     return p;
 }
 
@@ -134,7 +135,7 @@ void ResultadosPorDovela(Proyecto& p, int dovelas)
 Proyecto SueloCirculoUnico()
 {
     Proyecto p = Base("S", 2);
-    Puntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, {{45, 20}, {15, 10}});
+    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, {{45, 20}, {15, 10}});
     Uniones(p, {{1, 2, "C"}});
     p.RadioCirculoFalla = 25.5;
     p.CentroCirculoXGuardado = 18.0 + 1.0 / 3.0;
@@ -154,11 +155,11 @@ Proyecto SueloCirculoUnico()
 Proyecto SueloConResultados(int metodo)
 {
     Proyecto p = Base("S", metodo);
-    Puntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-           {{45, 20}, {38, 14}, {30, 10.5}, {24, 9.6}, {16, 10}});
+    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
+                {{45, 20}, {38, 14}, {30, 10.5}, {24, 9.6}, {16, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 4, "P"}, {4, 5, "L"}});
-    Puntos(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico,
-           {{60, 15}, {40, 14}, {20, 9.5}, {0, 9.5}});
+    FijarPuntos(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico,
+                {{60, 15}, {40, 14}, {20, 9.5}, {0, 9.5}});
     Estratos(p, {{{60, 13}, {30, 11}, {0, 9}}, {{60, 0}, {0, 0}}});
     for (int i = 1; i <= 2; ++i) {
         p.CohesionMacizo(i) = 1.5 * i;
@@ -218,8 +219,8 @@ Proyecto RocaConResultados(bool instantaneos)
 {
     Proyecto p = Base("R", 1);
     p.EsfuerzoInicialCresta = 0;
-    Puntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-           {{38, 20}, {25, 12}, {14, 10}});
+    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
+                {{38, 20}, {25, 12}, {14, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 3, "L"}});
     Estratos(p, {{{60, 5}, {0, 5}}});
     p.ParametroMIntacto(1) = 10;
@@ -254,8 +255,8 @@ Proyecto RocaConResultados(bool instantaneos)
 Proyecto RocaConLaboratorio()
 {
     Proyecto p = Base("R", 4);
-    Puntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-           {{38, 20}, {25, 12}, {14, 10}});
+    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
+                {{38, 20}, {25, 12}, {14, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 3, "L"}});
     Estratos(p, {{{60, 5}, {0, 5}}, {{60, -5}, {0, -5}}});
     for (int i = 1; i <= 2; ++i) {

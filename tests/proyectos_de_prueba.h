@@ -5,8 +5,14 @@
 #include "model/proyecto.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vertana::prueba {
+
+// Fija una poligonal: su cantidad de puntos y sus tablas de abscisas y ordenadas.
+void FijarPuntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
+                 const std::vector<std::pair<double, double>>& puntos);
 
 // Talud de suelo de un estrato con un círculo único y el método de Bishop, sin resultados.
 //

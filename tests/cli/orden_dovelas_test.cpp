@@ -113,22 +113,19 @@ TEST(CliDovelas, TextoYRocaYErrores)
     Proyecto p;
     InteraccionGuionada lectura;
     ASSERT_TRUE(LeerProyecto(Ejemplos + "/talud_homogeneo_bishop.cod", p, lectura));
+    const auto erroresDe = [&carpeta](Proyecto q) {
+        EscribirProyecto(carpeta.Ruta("p.cod"), q);
+        std::ostringstream s2, e2;
+        EXPECT_EQ(EjecutarCli({"dovelas", carpeta.Ruta("p.cod")}, s2, e2), SalidaPreparacion);
+        return e2.str();
+    };
     p.NumeroDovelas = 0;
-    EscribirProyecto(carpeta.Ruta("sin_dovelas.cod"), p);
-    std::ostringstream salida2, errores2;
-    EXPECT_EQ(EjecutarCli({"dovelas", carpeta.Ruta("sin_dovelas.cod")}, salida2, errores2),
-              SalidaPreparacion);
-    EXPECT_NE(errores2.str().find("El número de dovelas debe ser"), std::string::npos)
-        << errores2.str();
+    EXPECT_NE(erroresDe(p).find("El número de dovelas debe ser"), std::string::npos);
 
     // Un círculo cuyo centro guardado no está a un radio de sus extremos no se divide.
     p.NumeroDovelas = 30;
     p.CentroCirculoXGuardado = p.CentroCirculoX = 40; // el círculo no llega a x = 6.48
-    EscribirProyecto(carpeta.Ruta("circulo_roto.cod"), p);
-    std::ostringstream salida3, errores3;
-    EXPECT_EQ(EjecutarCli({"dovelas", carpeta.Ruta("circulo_roto.cod")}, salida3, errores3),
-              SalidaPreparacion);
-    EXPECT_NE(errores3.str().find("no llega a la abscisa"), std::string::npos) << errores3.str();
+    EXPECT_NE(erroresDe(p).find("no llega a la abscisa"), std::string::npos);
 }
 
 } // namespace

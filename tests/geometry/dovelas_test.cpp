@@ -32,20 +32,11 @@ void PrepararHasta(Proyecto& p, EstadoCalculo& e, InteraccionGuionada& ui)
     ASSERT_TRUE(GeometriaDovelas(p, e));
 }
 
-std::vector<double> Bordes(const EstadoCalculo& e)
-{
-    std::vector<double> b;
-    for (int k = 1; k <= e.Dovelas.AbscisaBordeDovela.Tamano(); ++k)
-        b.push_back(e.Dovelas.AbscisaBordeDovela(k));
-    return b;
-}
-
 void EsperarBordes(const EstadoCalculo& e, const std::vector<double>& esperados)
 {
-    const std::vector<double> b = Bordes(e);
-    ASSERT_EQ(b.size(), esperados.size());
-    for (std::size_t k = 0; k < b.size(); ++k)
-        EXPECT_NEAR(b[k], esperados[k], 1e-12) << k + 1;
+    ASSERT_EQ(static_cast<std::size_t>(e.Dovelas.AbscisaBordeDovela.Tamano()), esperados.size());
+    for (int k = 1; k <= e.Dovelas.AbscisaBordeDovela.Tamano(); ++k)
+        EXPECT_NEAR(e.Dovelas.AbscisaBordeDovela(k), esperados[k - 1], 1e-12) << k;
 }
 
 TEST(GenerarDovelas, SinZonasTodasDelAnchoNominal)
@@ -162,10 +153,8 @@ TEST(AsignarMateriales, RocaTomaHoekBrownDelEstrato)
     Proyecto p = TaludRecto(4);
     p.SueloRoca = "R";
     AgregarEstrato(p, {{20, -5}, {-10, -5}}, 5, 40, 2.6, 2.7);
-    p.ParametroM.Redimensionar(1);
-    p.ParametroS.Redimensionar(1);
-    p.CompresionSimple.Redimensionar(1);
-    p.IndiceGSI.Redimensionar(1);
+    for (Tabla<double>* t : {&p.ParametroM, &p.ParametroS, &p.CompresionSimple, &p.IndiceGSI})
+        t->Redimensionar(1);
     p.ParametroM(1) = 1.677;
     p.ParametroS(1) = 0.003866;
     p.CompresionSimple(1) = 1000;

@@ -114,28 +114,22 @@ TEST(EstimarPresionesDePoros, PresionesDadasSeConservanSiLaPersonaLoPide)
     p.PresionPorosDovela.Redimensionar(4);
     for (int s = 1; s <= 4; ++s)
         p.PresionPorosDovela(s) = 9;
-    {
-        // No: se conservan donde el nivel está sobre la base y se anulan donde está debajo.
+    for (bool estimar : {false, true}) {
         Proyecto q = p;
         EstadoCalculo e;
         InteraccionGuionada ui;
-        ui.EsperarPregunta(textos::PreguntaPresionesExistentes, false);
+        ui.EsperarPregunta(textos::PreguntaPresionesExistentes, estimar);
         Preparar(q, e, ui);
         EXPECT_TRUE(ui.Cumplido());
-        EXPECT_TRUE(q.PresionesDePorosDadas);
         EXPECT_EQ(q.PresionPorosDovela(1), 0);
+        if (estimar) {
+            EXPECT_NEAR(q.PresionPorosDovela(4), 5.75, 1e-12); // 7 − 1.25
+            continue;
+        }
+        // No: se conservan donde el nivel está sobre la base y se anulan donde está debajo.
+        EXPECT_TRUE(q.PresionesDePorosDadas);
         for (int s = 2; s <= 4; ++s)
             EXPECT_EQ(q.PresionPorosDovela(s), 9);
-    }
-    {
-        // Sí: se estiman de nuevo.
-        Proyecto q = p;
-        EstadoCalculo e;
-        InteraccionGuionada ui;
-        ui.EsperarPregunta(textos::PreguntaPresionesExistentes, true);
-        Preparar(q, e, ui);
-        EXPECT_TRUE(ui.Cumplido());
-        EXPECT_NEAR(q.PresionPorosDovela(4), 5.75, 1e-12);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "geometry/talud_de_prueba.h"
+#include "proyectos_de_prueba.h"
 
 #include <algorithm>
 
@@ -6,14 +7,7 @@ namespace vertana::prueba {
 
 void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>& uniones)
 {
-    const int n = static_cast<int>(puntos.size());
-    p.NumeroCoordenadasFalla = static_cast<Entero16>(n);
-    p.AbscisasFalla.Redimensionar(n);
-    p.OrdenadasFalla.Redimensionar(n);
-    for (int k = 1; k <= n; ++k) {
-        p.AbscisasFalla(k) = puntos[k - 1].first;
-        p.OrdenadasFalla(k) = puntos[k - 1].second;
-    }
+    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, puntos);
     const int nd = static_cast<int>(uniones.size());
     p.NumeroTiposDeFalla = static_cast<Entero16>(nd);
     p.PuntoInicialTipoFalla.Redimensionar(nd);
@@ -29,14 +23,7 @@ void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>
 
 void FijarFreatico(Proyecto& p, const Puntos& puntos)
 {
-    const int n = static_cast<int>(puntos.size());
-    p.NumeroCoordenadasFreatico = static_cast<Entero16>(n);
-    p.AbscisasFreatico.Redimensionar(n);
-    p.OrdenadasFreatico.Redimensionar(n);
-    for (int k = 1; k <= n; ++k) {
-        p.AbscisasFreatico(k) = puntos[k - 1].first;
-        p.OrdenadasFreatico(k) = puntos[k - 1].second;
-    }
+    FijarPuntos(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico, puntos);
 }
 
 void AgregarEstrato(Proyecto& p, const Puntos& linea, double c, double phi, double gh, double gs,
@@ -75,13 +62,7 @@ Proyecto TaludRecto(double numeroDovelas)
     p.MetodoDeCalculo = 3;
     p.NumeroDovelas = numeroDovelas;
     p.ParametrosIntroducidos = true;
-    p.NumeroCoordenadasTalud = 2;
-    p.AbscisasTalud.Redimensionar(2);
-    p.OrdenadasTalud.Redimensionar(2);
-    p.AbscisasTalud(1) = 20;
-    p.OrdenadasTalud(1) = 12;
-    p.AbscisasTalud(2) = -10;
-    p.OrdenadasTalud(2) = 12;
+    FijarPuntos(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud, {{20, 12}, {-10, 12}});
     FijarSuperficie(p, {{10, 10}, {0, 0}}, {{1, 2, "L"}});
     return p;
 }

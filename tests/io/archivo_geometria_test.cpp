@@ -83,23 +83,19 @@ TEST_F(ArchivoGeometriaTest, ArchivoQueFaltaOMalFormadoDejaElProyectoIgual)
     Proyecto p = prueba::SueloCirculoUnico();
     const Proyecto antes = p;
     const std::string completo = Geometria;
+    // Contenido vacío: un archivo que no existe.
     for (const std::string& contenido :
          {completo.substr(0, completo.size() - 8), std::string("4\r\n60,20\r\nx,1\r\n"),
-          std::string("-1\r\n")}) {
-        EscribirArchivoSeguro(ruta, contenido);
+          std::string("-1\r\n"), std::string()}) {
+        if (!contenido.empty()) EscribirArchivoSeguro(ruta, contenido);
         InteraccionGuionada ui;
         ui.EsperarPregunta(textos::PreguntaCargarGeometria, true)
             .EsperarPregunta(textos::PreguntaCarpetaGeometria, true);
-        EXPECT_FALSE(CargarGeometria(ruta, p, ui));
+        EXPECT_FALSE(
+            CargarGeometria(contenido.empty() ? carpeta.Ruta("no_existe.cod") : ruta, p, ui));
         EXPECT_EQ(ui.Mensajes(), std::vector<std::string>{textos::ErrorLeyendoArchivo});
         EXPECT_TRUE(p == antes);
     }
-    InteraccionGuionada ui;
-    ui.EsperarPregunta(textos::PreguntaCargarGeometria, true)
-        .EsperarPregunta(textos::PreguntaCarpetaGeometria, true);
-    EXPECT_FALSE(CargarGeometria(carpeta.Ruta("no_existe.cod"), p, ui));
-    EXPECT_EQ(ui.Mensajes(), std::vector<std::string>{textos::ErrorLeyendoArchivo});
-    EXPECT_TRUE(p == antes);
 }
 
 TEST(RutaArchivoGeometria, CarpetaFijaDentroDeLaCarpetaPersonal)

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 #include <random>
+#include <vector>
 
 namespace vertana {
 namespace {
@@ -14,17 +15,14 @@ TEST(LectorItems, SeparadosPorComasOFinesDeLineaConEspacios)
     LectorItems l("  \"Hola, mundo\" , 12\r\n-3.5,  .5  \n\n-.5\r1E+20,1.5E-07\r\n\"S\"");
     std::string texto;
     Entero16 entero = 0;
-    double a = 0, b = 0, c = 0, d = 0, e = 0;
+    std::vector<double> reales(5);
     ASSERT_TRUE(l.Texto(texto));
     EXPECT_EQ(texto, "Hola, mundo");
     ASSERT_TRUE(l.Entero(entero));
     EXPECT_EQ(entero, 12);
-    ASSERT_TRUE(l.Real(a) && l.Real(b) && l.Real(c) && l.Real(d) && l.Real(e));
-    EXPECT_EQ(a, -3.5);
-    EXPECT_EQ(b, 0.5);
-    EXPECT_EQ(c, -0.5);
-    EXPECT_EQ(d, 1e20);
-    EXPECT_EQ(e, 1.5e-7);
+    for (double& r : reales)
+        ASSERT_TRUE(l.Real(r));
+    EXPECT_EQ(reales, (std::vector<double>{-3.5, 0.5, -0.5, 1e20, 1.5e-7}));
     ASSERT_TRUE(l.Texto(texto));
     EXPECT_EQ(texto, "S");
     EXPECT_FALSE(l.Texto(texto)); // fin del archivo
@@ -104,8 +102,7 @@ TEST(RealParaArchivo, CualquierRealSeLeeDeVueltaIdentico)
         double leido = 0;
         LectorItems l(RealParaArchivo(valor));
         ASSERT_TRUE(l.Real(leido)) << RealParaArchivo(valor);
-        ASSERT_EQ(std::memcmp(&leido, &valor, sizeof valor) == 0 || (valor == 0 && leido == 0),
-                  true)
+        ASSERT_TRUE(std::memcmp(&leido, &valor, sizeof valor) == 0 || (valor == 0 && leido == 0))
             << RealParaArchivo(valor);
     }
 }

@@ -70,13 +70,14 @@ TEST(LecturaHostil, BasuraBinariaFalla)
     }
 }
 
-// Encabezado válido hasta el ítem 13 de un suelo, para probar cantidades desmedidas después.
-std::string EncabezadoHastaFreatico()
-{
-    return "\"d\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"S\"\r\n\"N\"\r\n3\r\n"
-           "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n"
-           "0\r\n0\r\n0\r\n0\r\n";
-}
+// Encabezado y parámetros válidos de un suelo, hasta la cantidad de puntos del talud.
+const std::string Encabezado =
+    "\"d\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n\"S\"\r\n\"N\"\r\n3\r\n"
+    "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n10\r\n";
+
+// Hasta el ítem 13 (sin talud, falla, uniones ni freático), para probar cantidades desmedidas
+// después.
+const std::string EncabezadoHastaFreatico = Encabezado + "0\r\n0\r\n0\r\n0\r\n";
 
 TEST(LecturaHostil, CantidadesDesmedidasONegativasFallanSinPedirMemoria)
 {
@@ -86,14 +87,11 @@ TEST(LecturaHostil, CantidadesDesmedidasONegativasFallanSinPedirMemoria)
           std::string("1,2,1\r\n5\r\n")}) { // estrato con más puntos que el máximo
         Proyecto p;
         ReiniciarProyecto(p);
-        EXPECT_FALSE(LeerContenidoProyecto(EncabezadoHastaFreatico() + estratos, p)) << estratos;
+        EXPECT_FALSE(LeerContenidoProyecto(EncabezadoHastaFreatico + estratos, p)) << estratos;
     }
     Proyecto p;
     ReiniciarProyecto(p);
-    EXPECT_FALSE(LeerContenidoProyecto("\"d\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n"
-                                       "\"S\"\r\n\"N\"\r\n3\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n"
-                                       "0\r\n0\r\n0\r\n10\r\n32767\r\n1,2\r\n",
-                                       p));
+    EXPECT_FALSE(LeerContenidoProyecto(Encabezado + "32767\r\n1,2\r\n", p)); // talud
     EXPECT_FALSE(LeerContenidoGeometria("0\r\n0\r\n32767\r\n32767\r\n1,2\r\n", p));
 }
 

@@ -32,17 +32,22 @@ Proyecto Caso1Con(int metodo)
     return p;
 }
 
+// Lo que todo cálculo pregunta primero: sin desembalse rápido, salvo que la prueba conteste otra
+// cosa.
 struct Calculo {
     Proyecto p;
     EstadoCalculo e;
     InteraccionGuionada ui;
-    explicit Calculo(int metodo) : p(Caso1Con(metodo)) { ReiniciarEstadoCalculo(e); }
+    explicit Calculo(int metodo, bool preguntaDesembalse = true) : p(Caso1Con(metodo))
+    {
+        ReiniciarEstadoCalculo(e);
+        if (preguntaDesembalse) ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    }
 };
 
 TEST(Fellenius, OtroMetodoElegidoSeNiegaSinResultados)
 {
     Calculo c(2);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     EXPECT_EQ(MetodoFellenius(c.p, c.e, c.ui), FinCalculo::Detenido);
     ASSERT_EQ(c.ui.Eventos().size(), 2u);
     EXPECT_EQ(c.ui.Eventos()[1].texto, textos::MetodoNoSeleccionado);
@@ -53,7 +58,7 @@ TEST(Fellenius, OtroMetodoElegidoSeNiegaSinResultados)
 
 TEST(Fellenius, RocaSeNiegaAntesQueElMetodo)
 {
-    Calculo c(2);
+    Calculo c(2, false);
     c.p.SueloRoca = "R";
     c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, true);
     EXPECT_EQ(MetodoFellenius(c.p, c.e, c.ui), FinCalculo::Detenido);
@@ -64,7 +69,6 @@ TEST(Fellenius, RocaSeNiegaAntesQueElMetodo)
 TEST(Fellenius, NoRecalcularConservaLosResultados)
 {
     Calculo c(3);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     ASSERT_EQ(MetodoFellenius(c.p, c.e, c.ui), FinCalculo::Resultados);
     EXPECT_EQ(c.ui.Mensajes().back(), textos::FinFellenius);
     EXPECT_EQ(c.p.NumeroIteraciones, 1);
@@ -87,7 +91,6 @@ TEST(Fellenius, SueloSecoSinCohesion)
 {
     Calculo c(3);
     c.p.CohesionMacizo(1) = 0.0;
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     ASSERT_EQ(MetodoFellenius(c.p, c.e, c.ui), FinCalculo::Resultados);
     const double FS = c.p.HistoriaFS(1);
     const double tf = std::tan(20.0 * std::atan(1.0) / 45.0);
@@ -124,7 +127,7 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
 {
     double factores[3];
     int i = 0;
-    for (double inicial : {0.8, 2.0, 8.0}) {
+    for (double inicial : {0.8, 2.0, 8.0}) { // converge desde ambos lados
         Proyecto p = Caso1Con(2);
         p.FSInicial = inicial;
         EstadoCalculo e;
@@ -144,31 +147,26 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
 // No abandona sin resultados; Sí lo suprime para el resto del cálculo.
 TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
 {
-    Calculo no(2);
-    no.p.FSInicial = 0.1;
-    no.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
-        .EsperarPregunta(textos::PreguntaAnguloDovela, false);
-    EXPECT_EQ(MetodoBishop(no.p, no.e, no.ui), FinCalculo::Detenido);
-    EXPECT_FALSE(no.p.HayResultados);
-    EXPECT_TRUE(no.ui.Cumplido());
-    EXPECT_TRUE(no.ui.Mensajes().empty()); // sin mensaje final
-
-    Calculo si(2);
-    si.p.FSInicial = 0.1;
-    si.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
-        .EsperarPregunta(textos::PreguntaAnguloDovela, true);
-    EXPECT_EQ(MetodoBishop(si.p, si.e, si.ui), FinCalculo::Resultados);
-    EXPECT_TRUE(si.ui.Cumplido()); // la pregunta no se repite
-    EXPECT_NEAR(si.p.HistoriaFS(1), 2.080, 0.02 * 2.080);
+    for (bool suprimir : {false, true}) {
+        Calculo c(2);
+        c.p.FSInicial = 0.1;
+        c.ui.EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
+            .EsperarPregunta(textos::PreguntaAnguloDovela, suprimir);
+        EXPECT_EQ(MetodoBishop(c.p, c.e, c.ui),
+                  suprimir ? FinCalculo::Resultados : FinCalculo::Detenido);
+        EXPECT_TRUE(c.ui.Cumplido()); // la pregunta se hace una sola vez
+        EXPECT_EQ(c.p.HayResultados, suprimir);
+        if (suprimir)
+            EXPECT_NEAR(c.p.HistoriaFS(1), 2.080, 0.02 * 2.080);
+        else
+            EXPECT_TRUE(c.ui.Mensajes().empty()); // sin mensaje final
+    }
 }
 
 TEST(Bishop, NegativasEnOrden)
 {
     Calculo instantaneos(2);
     instantaneos.p.UsaParametrosInstantaneosSN = "S";
-    instantaneos.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     EXPECT_EQ(MetodoBishop(instantaneos.p, instantaneos.e, instantaneos.ui), FinCalculo::Detenido);
     EXPECT_EQ(instantaneos.ui.Mensajes().back(), textos::ProblemaDeInstantaneos);
     EXPECT_EQ(instantaneos.ui.Eventos().back().titulo, textos::TituloNoEsElCamino);
@@ -177,14 +175,12 @@ TEST(Bishop, NegativasEnOrden)
     grieta.p.OrdenadaPrimerPuntoGrieta = 25.0;
     grieta.p.AbscisaSegundoPuntoGrieta = 40.0;
     grieta.p.OrdenadaSegundoPuntoGrieta = 18.288;
-    grieta.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     EXPECT_EQ(MetodoBishop(grieta.p, grieta.e, grieta.ui), FinCalculo::Detenido);
     EXPECT_EQ(grieta.ui.Mensajes().back(), textos::GrietaNoCoincideConFalla);
     EXPECT_EQ(grieta.ui.Eventos().back().titulo, textos::TituloOjoPelao);
 
     Calculo roca(2);
     roca.p.SueloRoca = "R";
-    roca.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     EXPECT_EQ(MetodoBishop(roca.p, roca.e, roca.ui), FinCalculo::Detenido);
     EXPECT_EQ(roca.ui.Mensajes().back(), textos::MaterialEsRocaSinInstantaneos);
 }
@@ -214,8 +210,7 @@ TEST(Bishop, BusquedaDelRadio)
     Calculo c(2);
     c.p.VariaElRadio = true;
     c.p.VariaElRadioSN = "S";
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    c.ui.EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
     std::vector<EnsayoRadio> ensayos;
     ASSERT_EQ(MetodoBishop(c.p, c.e, c.ui, &ensayos), FinCalculo::Resultados);
     ASSERT_GE(ensayos.size(), 3u);
@@ -260,7 +255,6 @@ TEST(Cargas, CargaPuntualSobreUnBorde)
 TEST(Janbu, AceptarEnForm17TerminaConResultados)
 {
     Calculo c(4);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     int vistas = 0;
     c.ui.AlAbrirForm17([&](Proyecto& p, const Tabla<double>& angulos) {
         ++vistas;
@@ -285,7 +279,6 @@ TEST(Janbu, AceptarEnForm17TerminaConResultados)
 TEST(Janbu, SalirEnForm17DejaElProyectoSinResultados)
 {
     Calculo c(4);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     c.ui.AlAbrirForm17([](Proyecto& p, const Tabla<double>&) { p.SalirDelCalculo = true; });
     EXPECT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Detenido);
     EXPECT_FALSE(c.p.HayResultados);
@@ -297,7 +290,6 @@ TEST(Janbu, SalirEnForm17DejaElProyectoSinResultados)
 TEST(Janbu, ConHtGuardadosPreguntaQuienLosFija)
 {
     Calculo c(4);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     ASSERT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Resultados);
     const double primero = c.p.HistoriaFS(c.p.NumeroIteraciones);
     for (int k = 1; k <= c.p.ValoresDeHt.Tamano(); ++k)
@@ -316,7 +308,6 @@ TEST(Janbu, ConHtGuardadosPreguntaQuienLosFija)
 TEST(Janbu, OtroMetodoElegido)
 {
     Calculo c(2);
-    c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     EXPECT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Detenido);
     EXPECT_EQ(c.ui.Eventos().size(), 2u);
     EXPECT_EQ(c.ui.Mensajes().back(), textos::MetodoNoSeleccionado);

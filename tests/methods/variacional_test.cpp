@@ -56,10 +56,10 @@ TEST(Variacional, GaussJordanInvierteSinIntercambiarFilas)
     Matriz M = MatrizNula(2), inversa;
     M[1][1] = 2.0, M[1][2] = 1.0, M[2][1] = 1.0, M[2][2] = 3.0;
     ASSERT_TRUE(InvertirGaussJordan(M, inversa));
-    EXPECT_NEAR(inversa[1][1], 0.6, 1e-14);
-    EXPECT_NEAR(inversa[1][2], -0.2, 1e-14);
-    EXPECT_NEAR(inversa[2][1], -0.2, 1e-14);
-    EXPECT_NEAR(inversa[2][2], 0.4, 1e-14);
+    const double esperada[2][2] = {{0.6, -0.2}, {-0.2, 0.4}};
+    for (std::size_t i = 1; i <= 2; ++i)
+        for (std::size_t j = 1; j <= 2; ++j)
+            EXPECT_NEAR(inversa[i][j], esperada[i - 1][j - 1], 1e-14) << i << ", " << j;
     // Invertible, pero con pivote nulo en su sitio: sin intercambio de filas el determinante
     // acumulado es 0.
     Matriz P = MatrizNula(2);
@@ -95,7 +95,6 @@ TEST_F(VariacionalFK, JacobianoCoincideConDiferenciasFinitas)
     const Matriz J = JacobianoVariacional(datos, z);
     const int n = static_cast<int>(z.size());
     constexpr double paso = 1e-5;
-    double peor = 0.0;
     for (int j = 1; j <= n; ++j) {
         std::vector<double> mas = z, menos = z;
         mas[static_cast<std::size_t>(j - 1)] += paso;
@@ -107,12 +106,10 @@ TEST_F(VariacionalFK, JacobianoCoincideConDiferenciasFinitas)
                 (Gm[static_cast<std::size_t>(i - 1)] - Gn[static_cast<std::size_t>(i - 1)]) /
                 (2.0 * paso);
             const double analitica = J[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
-            const double error = std::fabs(numerica - analitica) / (1.0 + std::fabs(analitica));
-            peor = std::max(peor, error);
-            EXPECT_LT(error, 1e-5) << "fila " << i << ", columna " << j;
+            EXPECT_LT(std::fabs(numerica - analitica) / (1.0 + std::fabs(analitica)), 1e-5)
+                << "fila " << i << ", columna " << j;
         }
     }
-    EXPECT_LT(peor, 1e-5);
 }
 
 // La primera solución cumple la ecuación discreta: los residuos de las filas de dovela son 0.
@@ -163,6 +160,23 @@ Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
     return r;
 }
 
+// Las sumas de fuerzas (ton) y de momentos (ton·m) se anulan dentro de la tolerancia de la
+// iteración.
+void ComprobarEquilibrio(const Equilibrio& r, const std::string& caso = "")
+{
+    EXPECT_NEAR(r.H, 0.0, 2e-3) << caso;
+    EXPECT_NEAR(r.V, 0.0, 2e-3) << caso;
+    EXPECT_NEAR(r.M, 0.0, 2e-2) << caso;
+}
+
+// Calcula por lotes, sin interrupciones.
+FinCalculo CalcularPorLotes(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
+{
+    ReiniciarEstadoCalculo(e);
+    PrepararRespuestasPorLotes(ui, false);
+    return ProcesoIterativoEnSuelos(p, e, ui);
+}
+
 double Factor(const Proyecto& p)
 {
     return p.HistoriaFS(p.NumeroIteraciones);
@@ -170,16 +184,10 @@ double Factor(const Proyecto& p)
 
 TEST_F(VariacionalFK, EsfuerzosDevueltosEstanEnEquilibrio)
 {
-    ReiniciarEstadoCalculo(e);
     InteraccionLote ui;
-    PrepararRespuestasPorLotes(ui, false);
-    ASSERT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados)
-        << ui.Eventos().back().texto;
+    ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados) << ui.Eventos().back().texto;
     EXPECT_EQ(ui.Eventos().back().texto, textos::FinVariacional);
-    const Equilibrio r = EquilibrioDeResultados(p, e);
-    EXPECT_NEAR(r.H, 0.0, 2e-3);
-    EXPECT_NEAR(r.V, 0.0, 2e-3);
-    EXPECT_NEAR(r.M, 0.0, 2e-2);
+    ComprobarEquilibrio(EquilibrioDeResultados(p, e));
     EXPECT_TRUE(p.HayResultados);
     EXPECT_TRUE(p.HistoriaEsfuerzosNormales.Vacia());
 }
@@ -207,20 +215,14 @@ TEST(Variacional, ProblemasClasicos)
     for (const CasoClasico& c : casos) {
         Proyecto p = LeerClasico(c.archivo, c.iniciales);
         EstadoCalculo e;
-        ReiniciarEstadoCalculo(e);
         InteraccionLote ui;
-        PrepararRespuestasPorLotes(ui, false);
-        ASSERT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados)
+        ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados)
             << c.archivo << ": " << ui.Eventos().back().texto;
         EXPECT_NEAR(Factor(p), c.publicado, TresPorCiento * c.publicado) << c.archivo;
-        const Equilibrio r = EquilibrioDeResultados(p, e);
         // Sin cargas ni grieta la masa está en equilibrio con los esfuerzos devueltos.
         if (p.AlturaAguaGrieta == 0.0 && p.NumeroCargasUniformes == 0 &&
-            p.NumeroCargasPuntuales == 0) {
-            EXPECT_NEAR(r.H, 0.0, 2e-3) << c.archivo;
-            EXPECT_NEAR(r.V, 0.0, 2e-3) << c.archivo;
-            EXPECT_NEAR(r.M, 0.0, 2e-2) << c.archivo;
-        }
+            p.NumeroCargasPuntuales == 0)
+            ComprobarEquilibrio(EquilibrioDeResultados(p, e), c.archivo);
     }
 }
 
@@ -259,15 +261,10 @@ TEST(Variacional, CargaEnFranjaEnEquilibrio)
 {
     Proyecto p = LeerClasico("chen_shao_1988_carga_en_corona.cod", {8.27, 15.0, 1.5, -0.1});
     EstadoCalculo e;
-    ReiniciarEstadoCalculo(e);
     InteraccionLote ui;
-    PrepararRespuestasPorLotes(ui, false);
-    ASSERT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados);
+    ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados);
     EXPECT_NEAR(Factor(p), 1.0, 0.03);
-    const Equilibrio r = EquilibrioDeResultados(p, e);
-    EXPECT_NEAR(r.H, 0.0, 2e-3);
-    EXPECT_NEAR(r.V, 0.0, 2e-3);
-    EXPECT_NEAR(r.M, 0.0, 2e-2);
+    ComprobarEquilibrio(EquilibrioDeResultados(p, e));
 }
 
 TEST(Variacional, ComprobacionesDeEntrada)
@@ -286,9 +283,8 @@ TEST(Variacional, ComprobacionesDeEntrada)
         Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
         c.cambiar(p);
         EstadoCalculo e;
-        ReiniciarEstadoCalculo(e);
         InteraccionVariacional ui;
-        EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Detenido) << c.titulo;
+        EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Detenido) << c.titulo;
         EXPECT_EQ(ui.Eventos().front().texto, textos::PreguntaDesembalseRapido);
         EXPECT_EQ(ui.Eventos().back().titulo, c.titulo);
         EXPECT_FALSE(p.HayResultados);
@@ -312,9 +308,8 @@ TEST(Variacional, CotaDeCienIteraciones)
         p.PesoUnitarioSaturado(i) *= escala;
     }
     EstadoCalculo e;
-    ReiniciarEstadoCalculo(e);
     InteraccionVariacional ui;
-    EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Limite);
+    EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Limite);
     EXPECT_EQ(ui.Eventos().back().texto, textos::HistoriaVariacionalLlena);
     EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloLimiteCalculo);
     EXPECT_EQ(p.NumeroIteraciones, MaximoIteracionesVariacional);
@@ -325,13 +320,12 @@ TEST(Variacional, CotaDeCienIteraciones)
 
 TEST(Variacional, Form9AceptaOAbandona)
 {
+    EstadoCalculo e;
     {
         Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
-        EstadoCalculo e;
-        ReiniciarEstadoCalculo(e);
         InteraccionVariacional ui;
         ui.aceptarEn = 2; // la primera vez que se muestra
-        EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados);
+        ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados);
         EXPECT_EQ(ui.iteracionesMostradas, std::vector<int>{2});
         EXPECT_EQ(p.NumeroIteraciones, 2);
         EXPECT_NE(ui.Eventos().back().texto, textos::FinVariacional); // sin mensaje final
@@ -343,11 +337,9 @@ TEST(Variacional, Form9AceptaOAbandona)
     }
     {
         Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
-        EstadoCalculo e;
-        ReiniciarEstadoCalculo(e);
         InteraccionVariacional ui;
         ui.salirEn = 3;
-        EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Detenido);
+        EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Detenido);
         EXPECT_EQ(ui.iteracionesMostradas, (std::vector<int>{2, 3}));
         EXPECT_FALSE(p.HayResultados);
         EXPECT_EQ(p.NumeroIteraciones, 3); // la historia hasta el abandono queda
@@ -360,10 +352,9 @@ TEST(Variacional, Form13YEsfuerzosDelUsuario)
 {
     Proyecto p = LeerClasico("duncan_wright_2005_fig14_5.cod", {42.0, 48.5, 1.5, 0.0});
     EstadoCalculo e;
-    ReiniciarEstadoCalculo(e);
     InteraccionVariacional ui;
     ui.sigmasDelUsuario = -1000.0; // por debajo de u − c/tan φ en todas las dovelas
-    EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Detenido);
+    EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Detenido);
     EXPECT_EQ(ui.vecesForm13, 1);
     EXPECT_EQ(ui.dovelasEnElChequeo, static_cast<std::size_t>(p.NumeroPuntosDovelas - 1));
     EXPECT_EQ(ui.Eventos().back().texto, textos::NoChequeaLeyResistencia);

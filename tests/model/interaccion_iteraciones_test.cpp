@@ -18,12 +18,8 @@ TEST(InteraccionIteraciones, PorLotesSigueSinCambios)
     p.SolucionAceptada = true;
     p.SalirDelCalculo = true;
     EstadoCalculo estado;
-    const Proyecto antes = [&] {
-        Proyecto q = p;
-        q.SolucionAceptada = false;
-        q.SalirDelCalculo = false;
-        return q;
-    }();
+    Proyecto antes = p;
+    antes.SolucionAceptada = antes.SalirDelCalculo = false;
     InteraccionLote lote;
     lote.ResultadosDeLasIteraciones(p);
     lote.ChequeoDeEsfuerzos(p, {MaterialDelChequeo::Roca, {1.0}, {-1.0}, {0.0}});

@@ -16,11 +16,9 @@ TEST(Proyecto, UnProyectoNuevoEstaVacioConLaInformacionPorOmisionYGuardado)
 
     ReiniciarProyecto(p);
 
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
-    EXPECT_EQ(p.NumeroCoordenadasFalla, 0);
-    EXPECT_EQ(p.NumeroCoordenadasFreatico, 0);
-    EXPECT_EQ(p.NumeroDeEstratos, 0);
-    EXPECT_EQ(p.NumeroPuntosDovelas, 0);
+    for (int cantidad : {p.NumeroCoordenadasTalud, p.NumeroCoordenadasFalla,
+                         p.NumeroCoordenadasFreatico, p.NumeroDeEstratos, p.NumeroPuntosDovelas})
+        EXPECT_EQ(cantidad, 0);
     EXPECT_TRUE(p.AbscisasTalud.Vacia());
     EXPECT_TRUE(p.AbscisasEstratos.Vacia());
     EXPECT_TRUE(p.CohesionMacizo.Vacia());
