@@ -11,10 +11,9 @@ Proyecto ProyectoGrande()
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.SueloRoca = "S";
-    p.MetodoDeCalculo = 3;
+    p.SueloRoca = Material::Suelo;
+    p.MetodoDeCalculo = Metodo::Fellenius;
     constexpr int Estratos = 20, Puntos = 2000, Dovelas = 2000;
-    p.NumeroDeEstratos = Estratos;
     p.NumeroCoordenadasEstrato.Redimensionar(Estratos);
     p.AbscisasEstratos.Redimensionar(Estratos, Puntos);
     p.OrdenadasEstratos.Redimensionar(Estratos, Puntos);

@@ -1,7 +1,9 @@
 // Preparación del cálculo (superficie, zonas, dovelas, geometría, materiales y presiones):
 // una superficie compuesta L-P-C-L con 5 estratos y 200 dovelas, y un círculo único con 100
 // dovelas. Cada preparación debe tardar menos de 1 ms.
+#include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
+#include "io/codigos.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,11 +17,10 @@ namespace {
 
 using Puntos = std::vector<std::pair<double, double>>;
 
-void Poligonal(Entero16& n, Tabla<double>& X, Tabla<double>& Y, const Puntos& puntos)
+void Poligonal(Tabla<double>& X, Tabla<double>& Y, const Puntos& puntos)
 {
-    n = static_cast<Entero16>(puntos.size());
-    X.Redimensionar(n);
-    Y.Redimensionar(n);
+    const int n = static_cast<int>(puntos.size());
+    RedimensionarConjunto(X, Y, n);
     for (int k = 1; k <= n; ++k) {
         X(k) = puntos[k - 1].first;
         Y(k) = puntos[k - 1].second;
@@ -32,14 +33,11 @@ Proyecto TaludDeCincoEstratos()
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.SueloRoca = "S";
-    Poligonal(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud,
-              {{100, 50}, {60, 50}, {20, 10}, {0, 10}});
-    Poligonal(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico,
-              {{100, 40}, {40, 20}, {0, 9}});
+    p.SueloRoca = Material::Suelo;
+    Poligonal(p.AbscisasTalud, p.OrdenadasTalud, {{100, 50}, {60, 50}, {20, 10}, {0, 10}});
+    Poligonal(p.AbscisasFreatico, p.OrdenadasFreatico, {{100, 40}, {40, 20}, {0, 9}});
     const double lineas[] = {45, 35, 25, 13, 0};
     constexpr int Estratos = 5;
-    p.NumeroDeEstratos = Estratos;
     p.NumeroCoordenadasEstrato.Redimensionar(Estratos);
     p.AbscisasEstratos.Redimensionar(Estratos, 2);
     p.OrdenadasEstratos.Redimensionar(Estratos, 2);
@@ -75,7 +73,7 @@ void Uniones(Proyecto& p, const std::vector<std::tuple<int, int, std::string>>& 
     for (int d = 1; d <= n; ++d) {
         p.PuntoInicialTipoFalla(d) = std::get<0>(uniones[d - 1]);
         p.PuntoFinalTipoFalla(d) = std::get<1>(uniones[d - 1]);
-        p.TipoDeFalla(d) = std::get<2>(uniones[d - 1]);
+        p.TipoDeFalla(d) = *TipoUnionDeLetra(std::get<2>(uniones[d - 1]));
     }
 }
 
@@ -99,7 +97,7 @@ void SuperficieCompuestaDoscientasDovelas(benchmark::State& estado)
 {
     Proyecto p = TaludDeCincoEstratos();
     p.NumeroDovelas = 200;
-    Poligonal(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
+    Poligonal(p.AbscisasFalla, p.OrdenadasFalla,
               {{80, 50}, {65, 32}, {50, 22}, {35, 15}, {25, 11}, {20, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 4, "P"}, {4, 5, "C"}, {5, 6, "L"}});
     Preparar(estado, p);
@@ -110,7 +108,7 @@ void CirculoUnicoCienDovelas(benchmark::State& estado)
 {
     Proyecto p = TaludDeCincoEstratos();
     p.NumeroDovelas = 100;
-    Poligonal(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, {{75, 50}, {17, 10}});
+    Poligonal(p.AbscisasFalla, p.OrdenadasFalla, {{75, 50}, {17, 10}});
     Uniones(p, {{1, 2, "C"}});
     p.RadioCirculoFalla = 45;
     Preparar(estado, p);

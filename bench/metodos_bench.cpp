@@ -1,6 +1,7 @@
 // Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn), la
 // búsqueda completa del radio y una solución variacional convergida con 30 y con 100 dovelas.
 // Meta: menos de 1 ms por solución de Bishop.
+#include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/bishop.h"
@@ -59,7 +60,7 @@ BENCHMARK(BusquedaDelRadio)->Unit(benchmark::kMillisecond);
 void SolucionVariacional(benchmark::State& estado)
 {
     Proyecto original = Caso1();
-    original.MetodoDeCalculo = 1;
+    original.MetodoDeCalculo = Metodo::Variacional;
     original.NumeroDovelas = static_cast<double>(estado.range(0));
     original.MultiplicadorLagrange1 = 24;
     original.MultiplicadorLagrange2 = 30;

@@ -1,5 +1,7 @@
 #include "proyectos_de_prueba.h"
 
+#include "io/codigos.h"
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -9,12 +11,10 @@
 
 namespace vertana::prueba {
 
-void FijarPuntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
+void FijarPuntos(Tabla<double>& xs, Tabla<double>& ys,
                  const std::vector<std::pair<double, double>>& puntos)
 {
-    cantidad = static_cast<Entero16>(puntos.size());
-    xs.Redimensionar(cantidad);
-    ys.Redimensionar(cantidad);
+    RedimensionarConjunto(xs, ys, static_cast<int>(puntos.size()));
     int k = 1;
     for (const auto& [x, y] : puntos) {
         xs(k) = x;
@@ -28,13 +28,12 @@ namespace {
 void Estratos(Proyecto& p,
               std::initializer_list<std::initializer_list<std::pair<double, double>>> lineas)
 {
-    p.NumeroDeEstratos = static_cast<Entero16>(lineas.size());
-    p.NumeroCoordenadasEstrato.Redimensionar(p.NumeroDeEstratos);
+    p.NumeroCoordenadasEstrato.Redimensionar(static_cast<int>(lineas.size()));
     int maximo = 0;
     for (const auto& l : lineas)
         maximo = std::max(maximo, static_cast<int>(l.size()));
-    p.AbscisasEstratos.Redimensionar(p.NumeroDeEstratos, maximo);
-    p.OrdenadasEstratos.Redimensionar(p.NumeroDeEstratos, maximo);
+    p.AbscisasEstratos.Redimensionar(p.NumeroDeEstratos(), maximo);
+    p.OrdenadasEstratos.Redimensionar(p.NumeroDeEstratos(), maximo);
     int i = 1;
     for (const auto& l : lineas) {
         p.NumeroCoordenadasEstrato(i) = static_cast<Entero16>(l.size());
@@ -46,14 +45,14 @@ void Estratos(Proyecto& p,
         }
         ++i;
     }
-    p.EstratosCaracterizados = p.NumeroDeEstratos;
+    p.EstratosCaracterizados = p.NumeroDeEstratos();
     for (Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado,
           &p.ParametroPresionIntersticial, &p.CoeficienteConsolidacionVertical,
           &p.TiempoDeConstruccion, &p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS,
           &p.CompresionSimple})
-        t->Redimensionar(p.NumeroDeEstratos);
-    p.TipoDeEstrato.Redimensionar(p.NumeroDeEstratos);
+        t->Redimensionar(p.NumeroDeEstratos());
+    p.TipoDeEstrato.Redimensionar(p.NumeroDeEstratos());
     p.RocaCaracterizada = true;
 }
 
@@ -67,7 +66,7 @@ void Uniones(Proyecto& p, std::initializer_list<std::tuple<int, int, const char*
     for (const auto& [i, f, t] : uniones) {
         p.PuntoInicialTipoFalla(d) = i;
         p.PuntoFinalTipoFalla(d) = f;
-        p.TipoDeFalla(d) = t;
+        p.TipoDeFalla(d) = *TipoUnionDeLetra(t);
         ++d;
     }
     p.TiposDeFallaDefinidos = true;
@@ -84,8 +83,8 @@ Proyecto Base(const std::string& sueloRoca, int metodo)
     p.IngResponsable = "Ing. María Pérez";
     p.Empresa = "Ingeniería Ñandú, C.A.";
     p.InformacionIntroducida = true;
-    p.SueloRoca = sueloRoca;
-    p.MetodoDeCalculo = static_cast<Entero16>(metodo);
+    p.SueloRoca = *MaterialDeLetra(sueloRoca);
+    p.MetodoDeCalculo = static_cast<Metodo>(metodo);
     p.MultiplicadorLagrange1 = 31.0 / 3.0;
     p.MultiplicadorLagrange2 = 45.125;
     p.FSInicial = 1.2;
@@ -94,15 +93,13 @@ Proyecto Base(const std::string& sueloRoca, int metodo)
     p.CoeficienteSismicoVertical = -0.075;
     p.NumeroDovelas = 25;
     p.ParametrosIntroducidos = true;
-    FijarPuntos(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud,
-                {{60, 20}, {40, 20}, {20, 10}, {0, 10}});
+    FijarPuntos(p.AbscisasTalud, p.OrdenadasTalud, {{60, 20}, {40, 20}, {20, 10}, {0, 10}});
     return p;
 }
 
 void ResultadosPorDovela(Proyecto& p, int dovelas)
 {
     p.HayResultados = true;
-    p.HayResultadosSN = "S";
     p.NumeroPuntosDovelas = static_cast<Entero16>(dovelas + 1);
     int t = 0;
     for (Tabla<double>* tabla :
@@ -135,14 +132,14 @@ void ResultadosPorDovela(Proyecto& p, int dovelas)
 Proyecto SueloCirculoUnico()
 {
     Proyecto p = Base("S", 2);
-    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, {{45, 20}, {15, 10}});
+    FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, {{45, 20}, {15, 10}});
     Uniones(p, {{1, 2, "C"}});
     p.RadioCirculoFalla = 25.5;
     p.CentroCirculoXGuardado = 18.0 + 1.0 / 3.0;
     p.CentroCirculoYGuardado = 38.75;
     p.CentroCirculoX = p.CentroCirculoXGuardado;
     p.CentroCirculoY = p.CentroCirculoYGuardado;
-    p.VariaElRadioSN = "S";
+    p.VariaElRadioSN = true;
     Estratos(p, {{{60, 0}, {0, 0}}});
     p.CohesionMacizo(1) = 2.9308;
     p.FriccionMacizo(1) = 20;
@@ -155,11 +152,10 @@ Proyecto SueloCirculoUnico()
 Proyecto SueloConResultados(int metodo)
 {
     Proyecto p = Base("S", metodo);
-    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
+    FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla,
                 {{45, 20}, {38, 14}, {30, 10.5}, {24, 9.6}, {16, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 4, "P"}, {4, 5, "L"}});
-    FijarPuntos(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico,
-                {{60, 15}, {40, 14}, {20, 9.5}, {0, 9.5}});
+    FijarPuntos(p.AbscisasFreatico, p.OrdenadasFreatico, {{60, 15}, {40, 14}, {20, 9.5}, {0, 9.5}});
     Estratos(p, {{{60, 13}, {30, 11}, {0, 9}}, {{60, 0}, {0, 0}}});
     for (int i = 1; i <= 2; ++i) {
         p.CohesionMacizo(i) = 1.5 * i;
@@ -171,7 +167,6 @@ Proyecto SueloConResultados(int metodo)
         p.CoeficienteConsolidacionVertical(i) = 1E-03 * i;
         p.TiempoDeConstruccion(i) = 6.0 * i;
     }
-    p.NumeroCargasUniformes = 1;
     for (auto [t, v] : {std::pair{&p.CargaUniformeXo, 50.0},
                         {&p.CargaUniformeYo, 20.0},
                         {&p.CargaUniformeXf, 58.0},
@@ -182,7 +177,6 @@ Proyecto SueloConResultados(int metodo)
         (*t)(1) = v;
     }
     p.CargasUniformesIntroducidas = true;
-    p.NumeroCargasPuntuales = 2;
     for (auto* t : {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy}) {
         t->Redimensionar(2);
         (*t)(1) = 44.5;
@@ -219,8 +213,7 @@ Proyecto RocaConResultados(bool instantaneos)
 {
     Proyecto p = Base("R", 1);
     p.EsfuerzoInicialCresta = 0;
-    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-                {{38, 20}, {25, 12}, {14, 10}});
+    FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, {{38, 20}, {25, 12}, {14, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 3, "L"}});
     Estratos(p, {{{60, 5}, {0, 5}}});
     p.ParametroMIntacto(1) = 10;
@@ -232,9 +225,8 @@ Proyecto RocaConResultados(bool instantaneos)
     p.CompresionSimple(1) = 1000;
     if (instantaneos) {
         p.UsaParametrosInstantaneos = true;
-        p.UsaParametrosInstantaneosSN = "S";
         p.ParametrosInstantaneosCalculados = true;
-        p.DefinicionParametrosInstantaneos = 2;
+        p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::EntrePuntos;
     }
     ResultadosPorDovela(p, 3);
     p.NumeroIteraciones = 2;
@@ -255,8 +247,7 @@ Proyecto RocaConResultados(bool instantaneos)
 Proyecto RocaConLaboratorio()
 {
     Proyecto p = Base("R", 4);
-    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla,
-                {{38, 20}, {25, 12}, {14, 10}});
+    FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, {{38, 20}, {25, 12}, {14, 10}});
     Uniones(p, {{1, 2, "L"}, {2, 3, "L"}});
     Estratos(p, {{{60, 5}, {0, 5}}, {{60, -5}, {0, -5}}});
     for (int i = 1; i <= 2; ++i) {

@@ -10,8 +10,8 @@
 
 namespace vertana::prueba {
 
-// Fija una poligonal: su cantidad de puntos y sus tablas de abscisas y ordenadas.
-void FijarPuntos(Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys,
+// Fija una poligonal: sus tablas de abscisas y ordenadas.
+void FijarPuntos(Tabla<double>& xs, Tabla<double>& ys,
                  const std::vector<std::pair<double, double>>& puntos);
 
 // Talud de suelo de un estrato con un círculo único y el método de Bishop, sin resultados.

@@ -3,15 +3,9 @@
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
 #include "io/archivo_proyecto.h"
-#include "methods/bishop.h"
-#include "methods/fellenius.h"
-#include "methods/janbu.h"
-#include "methods/variacional.h"
 #include "model/error.h"
 #include "model/numeros.h"
 #include "model/textos.h"
-#include "rock/calculo_instantaneo.h"
-#include "rock/parametros_instantaneos.h"
 
 #include <iomanip>
 #include <sstream>
@@ -28,29 +22,6 @@ constexpr char MetodoNoDisponible[] =
     "El método de cálculo del proyecto no se calcula con esta orden: use --metodo fellenius, "
     "bishop, janbu o variacional.";
 
-std::string NombreDelMetodo(int codigo)
-{
-    switch (codigo) {
-    case MetodoBishopCodigo:
-        return "Bishop";
-    case MetodoFelleniusCodigo:
-        return "Fellenius";
-    case MetodoJanbuCodigo:
-        return "Janbu";
-    case MetodoVariacionalCodigo:
-        return "Leshchinsky y Huang (variacional)";
-    default:
-        return "Sin definir";
-    }
-}
-
-double FactorFinal(const Proyecto& p)
-{
-    return p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano()
-               ? p.HistoriaFS(p.NumeroIteraciones)
-               : 0.0;
-}
-
 std::string Respuesta(bool si)
 {
     return si ? "Sí" : "No";
@@ -64,12 +35,12 @@ constexpr int AnchoColumna = 14;
 
 } // namespace
 
-std::optional<int> CodigoDeMetodo(const std::string& nombre)
+std::optional<Metodo> CodigoDeMetodo(const std::string& nombre)
 {
-    if (nombre == "fellenius") return MetodoFelleniusCodigo;
-    if (nombre == "bishop") return MetodoBishopCodigo;
-    if (nombre == "janbu") return MetodoJanbuCodigo;
-    if (nombre == "variacional") return MetodoVariacionalCodigo;
+    if (nombre == "fellenius") return Metodo::Fellenius;
+    if (nombre == "bishop") return Metodo::Bishop;
+    if (nombre == "janbu") return Metodo::Janbu;
+    if (nombre == "variacional") return Metodo::Variacional;
     return std::nullopt;
 }
 
@@ -84,18 +55,16 @@ void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse)
     ui.FijarRespuesta(textos::PreguntaPresionesExistentes, true);
 }
 
-nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui, bool conResultados)
+nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& calculo,
+                                   const InteraccionLote& ui)
 {
     using json = nlohmann::ordered_json;
     json r;
-    r["metodo"] = NombreDelMetodo(p.MetodoDeCalculo);
-    if (conResultados) {
-        r["factor_seguridad"] = FactorFinal(p);
-        r["iteraciones"] = p.NumeroIteraciones;
-        json historia = json::array();
-        for (int i = 1; i <= p.NumeroIteraciones; ++i)
-            historia.push_back(p.HistoriaFS(i));
-        r["historia_fs"] = historia;
+    r["metodo"] = NombreDeMetodo(p.MetodoDeCalculo);
+    if (calculo.FactorSeguridad) {
+        r["factor_seguridad"] = *calculo.FactorSeguridad;
+        r["iteraciones"] = calculo.Iteraciones;
+        r["historia_fs"] = calculo.Historia;
         if (EsCirculoUnico(p)) {
             r["radio"] = p.RadioCirculoFalla;
             r["centro"] = {{"x", p.CentroCirculoX}, {"y", p.CentroCirculoY}};
@@ -135,12 +104,13 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
     return r;
 }
 
-std::string CalculoTexto(const Proyecto& p)
+std::string CalculoTexto(const Proyecto& p, const ResultadoCalculo& calculo)
 {
     std::ostringstream s;
-    s << "Método: " << NombreDelMetodo(p.MetodoDeCalculo) << '\n';
-    s << "Factor de seguridad: " << Formato(FactorFinal(p), FormatoFS) << '\n';
-    s << "Iteraciones: " << p.NumeroIteraciones << '\n';
+    s << "Método: " << NombreDeMetodo(p.MetodoDeCalculo) << '\n';
+    s << "Factor de seguridad: " << Formato(calculo.FactorSeguridad.value_or(0.0), FormatoFS)
+      << '\n';
+    s << "Iteraciones: " << calculo.Iteraciones << '\n';
     if (EsCirculoUnico(p))
         s << "Radio: " << Formato(p.RadioCirculoFalla, FormatoFS) << " m; centro: ("
           << Formato(p.CentroCirculoX, FormatoFS) << ", " << Formato(p.CentroCirculoY, FormatoFS)
@@ -166,22 +136,19 @@ std::string CalculoTexto(const Proyecto& p)
 
 namespace {
 
-FinCalculo CorrerMetodo(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
+// El método del proyecto, si esta orden lo calcula (form9 por lotes no acepta ni abandona: la
+// iteración variacional sigue hasta converger sola).
+ResultadoCalculo CalcularMetodoDelProyecto(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
 {
-    switch (p.MetodoDeCalculo) {
-    case MetodoFelleniusCodigo:
-        return MetodoFellenius(p, e, ui);
-    case MetodoBishopCodigo:
-        return MetodoBishop(p, e, ui);
-    case MetodoJanbuCodigo:
-        return MetodoJanbu(p, e, ui);
-    // form9 por lotes no acepta ni abandona: la iteración sigue hasta converger sola.
-    case MetodoVariacionalCodigo:
-        return ProcesoIterativoEnSuelos(p, e, ui);
-    default:
+    const Metodo m = p.MetodoDeCalculo;
+    if (m != Metodo::Fellenius && m != Metodo::Bishop && m != Metodo::Janbu &&
+        m != Metodo::Variacional) {
         ui.Mensaje(MetodoNoDisponible);
-        return FinCalculo::Detenido;
+        ResultadoCalculo r;
+        r.Mensaje = MetodoNoDisponible;
+        return r;
     }
+    return Calcular(p, e, p.MetodoDeCalculo, {}, ui);
 }
 
 // Mensajes y preguntas de un cálculo, en texto, a la salida de errores.
@@ -201,7 +168,7 @@ void PrepararRespuestasInstantaneas(InteraccionLote& ui, const Proyecto& p)
 {
     ui.FijarRespuesta(textos::PreguntaRecalculoInstantaneo, true);
     ui.FijarRespuesta(textos::PreguntaUsarParametrosQueSeTienen,
-                      p.DefinicionParametrosInstantaneos == InstantaneosPorPantalla);
+                      p.DefinicionParametrosInstantaneos == DefinicionInstantaneos::PorPantalla);
     ui.FijarRespuesta(textos::PreguntaInstantaneosVariacional, true);
     ui.FijarRespuesta(textos::PreguntaInstantaneosBishop, true);
     ui.FijarRespuesta(textos::PreguntaInstantaneosJanbu, true);
@@ -219,46 +186,50 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
             errores << ev.texto << ": " << o.archivo << '\n';
         if (!leido) return SalidaArchivo;
     }
-    if (o.metodo) p.MetodoDeCalculo = static_cast<Entero16>(*o.metodo);
-    if (o.definicion) p.DefinicionParametrosInstantaneos = static_cast<Entero16>(*o.definicion);
+    if (o.metodo) p.MetodoDeCalculo = *o.metodo;
+    if (o.definicion) p.DefinicionParametrosInstantaneos = *o.definicion;
 
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui(false);
     PrepararRespuestasPorLotes(ui, o.desembalse);
     // Un proyecto ya calculado con parámetros instantáneos sólo se recalcula con ellos.
-    const bool yaInstantaneo = p.UsaParametrosInstantaneosSN == "S";
-    FinCalculo fin = FinCalculo::Detenido;
-    if (!(o.instantaneos && yaInstantaneo)) fin = CorrerMetodo(p, e, ui);
+    const bool yaInstantaneo = p.UsaParametrosInstantaneos;
+    ResultadoCalculo calculo;
+    if (!(o.instantaneos && yaInstantaneo)) calculo = CalcularMetodoDelProyecto(p, e, ui);
 
     // Segundo cálculo, con los parámetros instantáneos que dan los esfuerzos del primero.
     std::optional<Proyecto> primero;
+    const ResultadoCalculo primerCalculo = calculo;
     InteraccionLote uiInstantaneo(false);
-    if (o.instantaneos && (fin == FinCalculo::Resultados || yaInstantaneo)) {
-        if (fin == FinCalculo::Resultados) primero = p;
+    if (o.instantaneos && (calculo.Convergio() || yaInstantaneo)) {
+        if (calculo.Convergio()) primero = p;
         PrepararRespuestasPorLotes(uiInstantaneo, o.desembalse);
         PrepararRespuestasInstantaneas(uiInstantaneo, p);
-        fin = CalculoParametrosInstantaneos(p, e, uiInstantaneo);
+        OpcionesCalculo instantaneo;
+        instantaneo.ParametrosInstantaneos = true;
+        calculo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, uiInstantaneo);
     }
-    const bool conResultados = fin == FinCalculo::Resultados;
+    const bool conResultados = calculo.Convergio();
     const InteraccionLote& ultima =
         o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
         if (o.instantaneos) {
             nlohmann::ordered_json r;
-            r["primer_calculo"] =
-                primero ? CalculoJson(*primero, ui, true) : CalculoJson(p, ui, false);
-            r["instantaneo"] = CalculoJson(p, uiInstantaneo, conResultados);
+            r["primer_calculo"] = primero ? CalculoJson(*primero, primerCalculo, ui)
+                                          : CalculoJson(p, ResultadoCalculo{}, ui);
+            r["instantaneo"] = CalculoJson(p, calculo, uiInstantaneo);
             salida << r.dump(2) << '\n';
         } else {
-            salida << CalculoJson(p, ui, conResultados).dump(2) << '\n';
+            salida << CalculoJson(p, calculo, ui).dump(2) << '\n';
         }
     } else {
         EscribirEventos(ui, errores);
-        if (primero) salida << CalculoTexto(*primero) << '\n' << ConInstantaneos << '\n';
+        if (primero)
+            salida << CalculoTexto(*primero, primerCalculo) << '\n' << ConInstantaneos << '\n';
         EscribirEventos(uiInstantaneo, errores);
-        if (conResultados) salida << CalculoTexto(p);
+        if (conResultados) salida << CalculoTexto(p, calculo);
     }
     if (!conResultados) {
         // En texto los mensajes ya se mostraron y el último cierra la lista.

@@ -3,7 +3,8 @@
 // dovelas; con --instantaneos, además el cálculo con parámetros instantáneos.
 #pragma once
 
-#include "model/interaccion.h"
+#include "calculo/calculo.h"
+#include "cli/interaccion_lote.h"
 #include "model/proyecto.h"
 
 #include <nlohmann/json.hpp>
@@ -18,7 +19,7 @@ constexpr int SalidaSinResultados = 3;
 
 struct OpcionesCalcular {
     std::string archivo;
-    std::optional<int> metodo; // MetodoDeCalculo pedido; sin él, el del proyecto
+    std::optional<Metodo> metodo; // MetodoDeCalculo pedido; sin él, el del proyecto
     bool comoJson = false;
     std::string guardarEn; // vacío: no se guarda
     bool desembalse = false;
@@ -27,12 +28,12 @@ struct OpcionesCalcular {
     bool instantaneos = false;
     // Forma de obtenerlos (1 puntual, 2 entre puntos, 3 por pantalla); sin ella, la del
     // proyecto, que el archivo sólo guarda cuando ya se calculó con ellos.
-    std::optional<int> definicion;
+    std::optional<DefinicionInstantaneos> definicion;
 };
 
 // MetodoDeCalculo de "fellenius", "bishop", "janbu" o "variacional"; nada si el nombre no es
 // uno de ellos.
-std::optional<int> CodigoDeMetodo(const std::string& nombre);
+std::optional<Metodo> CodigoDeMetodo(const std::string& nombre);
 
 // Respuestas por lotes: desembalse rápido según la opción; repetir la preparación, recalcular,
 // continuar tras los chequeos de dovela de Bishop, ht fijados por el programa y presiones de
@@ -44,9 +45,11 @@ void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse);
 // parámetros por pantalla (entre puntos y puntuales se recalculan desde los últimos esfuerzos).
 void PrepararRespuestasInstantaneas(InteraccionLote& ui, const Proyecto& p);
 
-nlohmann::ordered_json CalculoJson(const Proyecto& p, const InteraccionLote& ui,
-                                   bool conResultados);
-std::string CalculoTexto(const Proyecto& p);
+// El resultado de un cálculo con la tabla de dovelas del proyecto y lo que pasó por la
+// interacción; sin factor de seguridad, sólo el método, "factor_seguridad": null y los mensajes.
+nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& r,
+                                   const InteraccionLote& ui);
+std::string CalculoTexto(const Proyecto& p, const ResultadoCalculo& r);
 
 int OrdenCalcular(const OpcionesCalcular& opciones, std::ostream& salida, std::ostream& errores);
 

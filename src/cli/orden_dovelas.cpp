@@ -1,9 +1,10 @@
 #include "cli/orden_dovelas.h"
 
+#include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
-#include "model/interaccion.h"
+#include "io/codigos.h"
 #include "model/numeros.h"
 #include "model/textos.h"
 
@@ -40,7 +41,7 @@ nlohmann::ordered_json DovelasJson(const Proyecto& p, const EstadoCalculo& e)
     json superficie = json::array();
     for (int k = 1; k <= e.NumeroPuntosSPF; ++k) {
         json punto = {{"x", e.AbscisasSPF(k)}, {"y", e.OrdenadasSPF(k)}};
-        punto["tipo"] = k < e.NumeroPuntosSPF ? e.TipoTramoSPF(k) : "";
+        punto["tipo"] = k < e.NumeroPuntosSPF ? LetraDeTipoUnion(e.TipoTramoSPF(k)) : "";
         superficie.push_back(punto);
     }
     r["circulo_unico"] = e.CirculoUnico;
@@ -75,7 +76,7 @@ nlohmann::ordered_json DovelasJson(const Proyecto& p, const EstadoCalculo& e)
         d["estrato"] = EstratoDeLaDovela(e, s);
         d["cohesion"] = p.CohesionDovela(s);
         d["friccion"] = p.FriccionDovela(s);
-        if (p.SueloRoca == "R") {
+        if (p.SueloRoca == Material::Roca) {
             d["m"] = p.ParametroMDovela(s);
             d["s"] = p.ParametroSDovela(s);
             d["a"] = p.ExponenteHoekBrownDovela(s);
@@ -108,7 +109,7 @@ std::string DovelasTexto(const Proyecto& p, const EstadoCalculo& e)
     for (int k = 1; k <= e.NumeroPuntosSPF; ++k)
         s << std::setw(6) << k << std::setw(12) << Formato(e.AbscisasSPF(k), Coordenada)
           << std::setw(12) << Formato(e.OrdenadasSPF(k), Coordenada) << "  "
-          << (k < e.NumeroPuntosSPF ? e.TipoTramoSPF(k) : "") << '\n';
+          << (k < e.NumeroPuntosSPF ? LetraDeTipoUnion(e.TipoTramoSPF(k)) : "") << '\n';
     s << "Cruces con las líneas de los estratos: " << e.NumeroIntersecciones << '\n';
     for (int c = 1; c <= e.NumeroIntersecciones; ++c)
         s << "  x = " << Formato(e.AbscisaInterseccion(c), Coordenada) << "  estrato "

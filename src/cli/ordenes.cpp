@@ -1,12 +1,12 @@
 #include "cli/ordenes.h"
 
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "io/archivo_proyecto.h"
+#include "io/codigos.h"
 #include "model/error.h"
-#include "model/interaccion.h"
 #include "model/numeros.h"
-#include "rock/parametros_instantaneos.h"
 
 #include <CLI/CLI.hpp>
 #include <sstream>
@@ -14,24 +14,13 @@
 namespace vertana {
 namespace {
 
-std::string NombreMaterial(const std::string& sueloRoca)
+std::string NombreMaterial(Material material)
 {
-    if (sueloRoca == "S") return "Suelos";
-    if (sueloRoca == "R") return "Macizos rocosos";
-    return "Sin definir";
-}
-
-std::string NombreMetodo(int metodo)
-{
-    switch (metodo) {
-    case 1:
-        return "Leshchinsky y Huang (variacional)";
-    case 2:
-        return "Bishop";
-    case 3:
-        return "Fellenius";
-    case 4:
-        return "Janbu";
+    switch (material) {
+    case Material::Suelo:
+        return "Suelos";
+    case Material::Roca:
+        return "Macizos rocosos";
     default:
         return "Sin definir";
     }
@@ -59,23 +48,26 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
                         {"fecha", p.FechaProyecto},
                         {"ingeniero", p.IngResponsable},
                         {"empresa", p.Empresa}};
-    r["material"] = {{"codigo", p.SueloRoca}, {"nombre", NombreMaterial(p.SueloRoca)}};
-    r["metodo"] = {{"codigo", p.MetodoDeCalculo}, {"nombre", NombreMetodo(p.MetodoDeCalculo)}};
-    r["puntos"] = {{"talud", p.NumeroCoordenadasTalud},
-                   {"superficie_falla", p.NumeroCoordenadasFalla},
-                   {"nivel_freatico", p.NumeroCoordenadasFreatico}};
+    r["material"] = {{"codigo", LetraDeMaterial(p.SueloRoca)},
+                     {"nombre", NombreMaterial(p.SueloRoca)}};
+    r["metodo"] = {{"codigo", Codigo(p.MetodoDeCalculo)},
+                   {"nombre", NombreDeMetodo(p.MetodoDeCalculo)}};
+    r["puntos"] = {{"talud", p.NumeroCoordenadasTalud()},
+                   {"superficie_falla", p.NumeroCoordenadasFalla()},
+                   {"nivel_freatico", p.NumeroCoordenadasFreatico()}};
     json uniones = json::array();
     for (int d = 1; d <= p.NumeroTiposDeFalla && d <= p.TipoDeFalla.Tamano(); ++d)
         uniones.push_back({{"inicial", p.PuntoInicialTipoFalla(d)},
                            {"final", p.PuntoFinalTipoFalla(d)},
-                           {"tipo", p.TipoDeFalla(d)}});
+                           {"tipo", LetraDeTipoUnion(p.TipoDeFalla(d))}});
     r["uniones"] = uniones;
     r["circulo_unico"] = EsCirculoUnico(p);
     json estratos = json::array();
-    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+    for (int i = 1; i <= p.NumeroDeEstratos() && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
         estratos.push_back({{"numero", i}, {"puntos", p.NumeroCoordenadasEstrato(i)}});
     r["estratos"] = estratos;
-    r["cargas"] = {{"uniformes", p.NumeroCargasUniformes}, {"puntuales", p.NumeroCargasPuntuales}};
+    r["cargas"] = {{"uniformes", p.NumeroCargasUniformes()},
+                   {"puntuales", p.NumeroCargasPuntuales()}};
     r["sismo"] = {{"kh", p.CoeficienteSismicoHorizontal}, {"kv", p.CoeficienteSismicoVertical}};
     r["grieta"] = p.AbscisaPrimerPuntoGrieta != 0.0 || p.OrdenadaPrimerPuntoGrieta != 0.0 ||
                   p.AbscisaSegundoPuntoGrieta != 0.0 || p.OrdenadaSegundoPuntoGrieta != 0.0;
@@ -91,8 +83,7 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
     if (p.HayResultados) {
         resultados["dovelas"] = p.NumeroPuntosDovelas > 1 ? p.NumeroPuntosDovelas - 1 : 0;
         resultados["iteraciones"] = p.NumeroIteraciones;
-        if (p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano())
-            resultados["factor_seguridad"] = p.HistoriaFS(p.NumeroIteraciones);
+        if (const auto fs = FactorDeSeguridadGuardado(p)) resultados["factor_seguridad"] = *fs;
     }
     r["resultados"] = resultados;
     return r;
@@ -102,24 +93,25 @@ std::string ResumenTexto(const Proyecto& p)
 {
     std::ostringstream s;
     s << "Descripción: " << p.Descripcion << '\n';
-    s << "Material: " << NombreMaterial(p.SueloRoca) << " (" << p.SueloRoca << ")\n";
-    s << "Método de cálculo: " << p.MetodoDeCalculo << " (" << NombreMetodo(p.MetodoDeCalculo)
+    s << "Material: " << NombreMaterial(p.SueloRoca) << " (" << LetraDeMaterial(p.SueloRoca)
       << ")\n";
-    s << "Puntos del talud: " << p.NumeroCoordenadasTalud << '\n';
-    s << "Puntos de la superficie de falla: " << p.NumeroCoordenadasFalla << '\n';
+    s << "Método de cálculo: " << Codigo(p.MetodoDeCalculo) << " ("
+      << NombreDeMetodo(p.MetodoDeCalculo) << ")\n";
+    s << "Puntos del talud: " << p.NumeroCoordenadasTalud() << '\n';
+    s << "Puntos de la superficie de falla: " << p.NumeroCoordenadasFalla() << '\n';
     s << "Uniones de la superficie de falla:";
     for (int d = 1; d <= p.NumeroTiposDeFalla && d <= p.TipoDeFalla.Tamano(); ++d)
         s << ' ' << Formato(p.PuntoInicialTipoFalla(d), "#0") << '-'
-          << Formato(p.PuntoFinalTipoFalla(d), "#0") << ' ' << p.TipoDeFalla(d);
+          << Formato(p.PuntoFinalTipoFalla(d), "#0") << ' ' << LetraDeTipoUnion(p.TipoDeFalla(d));
     s << (EsCirculoUnico(p) ? " (círculo único)" : "") << '\n';
-    s << "Puntos del nivel freático: " << p.NumeroCoordenadasFreatico << '\n';
-    s << "Estratos: " << p.NumeroDeEstratos;
-    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+    s << "Puntos del nivel freático: " << p.NumeroCoordenadasFreatico() << '\n';
+    s << "Estratos: " << p.NumeroDeEstratos();
+    for (int i = 1; i <= p.NumeroDeEstratos() && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
         s << (i == 1 ? " (puntos: " : ", ") << p.NumeroCoordenadasEstrato(i)
-          << (i == p.NumeroDeEstratos ? ")" : "");
+          << (i == p.NumeroDeEstratos() ? ")" : "");
     s << '\n';
-    s << "Cargas uniformes: " << p.NumeroCargasUniformes
-      << "; cargas puntuales: " << p.NumeroCargasPuntuales << '\n';
+    s << "Cargas uniformes: " << p.NumeroCargasUniformes()
+      << "; cargas puntuales: " << p.NumeroCargasPuntuales() << '\n';
     s << "Coeficientes sísmicos: kh = " << Formato(p.CoeficienteSismicoHorizontal, "#0.000")
       << ", kv = " << Formato(p.CoeficienteSismicoVertical, "#0.000") << '\n';
     s << "Número de dovelas pedido: " << Formato(p.NumeroDovelas, "#0") << '\n';
@@ -128,9 +120,8 @@ std::string ResumenTexto(const Proyecto& p)
     if (p.HayResultados) {
         s << "Resultados: sí, " << (p.NumeroPuntosDovelas > 1 ? p.NumeroPuntosDovelas - 1 : 0)
           << " dovelas, " << p.NumeroIteraciones << " iteraciones\n";
-        if (p.NumeroIteraciones >= 1 && p.NumeroIteraciones <= p.HistoriaFS.Tamano())
-            s << "Factor de seguridad final: "
-              << Formato(p.HistoriaFS(p.NumeroIteraciones), "#0.000") << '\n';
+        if (const auto fs = FactorDeSeguridadGuardado(p))
+            s << "Factor de seguridad final: " << Formato(*fs, "#0.000") << '\n';
     } else {
         s << "Resultados: no\n";
     }
@@ -167,6 +158,7 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     OpcionesCalcular calculo;
     std::string nombreMetodo;
+    std::optional<int> definicion;
     auto* calcular = app.add_subcommand(
         "calcular",
         "Calcula el factor de seguridad por Fellenius, Bishop, Janbu o el método variacional");
@@ -180,10 +172,10 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     calcular->add_flag("--instantaneos", calculo.instantaneos,
                        "Después calcula con parámetros instantáneos c, fi por dovela");
     calcular
-        ->add_option("--definicion", calculo.definicion,
+        ->add_option("--definicion", definicion,
                      "Parámetros instantáneos: 1 puntuales (rocas), 2 entre puntos, 3 por "
                      "pantalla; sin ella, los del proyecto")
-        ->check(CLI::Range(InstantaneosPuntuales, InstantaneosPorPantalla));
+        ->check(CLI::Range(1, 3));
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
@@ -198,6 +190,7 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     if (*calcular) {
         calculo.metodo = CodigoDeMetodo(nombreMetodo);
+        if (definicion) calculo.definicion = static_cast<DefinicionInstantaneos>(*definicion);
         try {
             return OrdenCalcular(calculo, salida, errores);
         } catch (const ErrorVertana& e) {

@@ -2,6 +2,7 @@
 
 #include "geometry/poligonal.h"
 #include "model/textos.h"
+#include "model/unidades.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,18 +15,13 @@ constexpr double ExponenteHoekBrownMacizoBueno = 0.5;
 constexpr double ExponenteHoekBrownBase = 0.65; // a = 0.65 − GSI/200 con GSI < 25
 constexpr double DivisorGSIExponente = 200.0;
 
-double Pi()
-{
-    return 4.0 * std::atan(1.0);
-}
-
 bool PropiedadesCompletas(const Proyecto& p)
 {
-    const int n = p.NumeroDeEstratos;
+    const int n = p.NumeroDeEstratos();
     for (const Tabla<double>* t :
          {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado})
         if (t->Tamano() < n) return false;
-    if (p.SueloRoca == "S") {
+    if (p.SueloRoca == Material::Suelo) {
         if (p.TipoDeEstrato.Tamano() < n || p.ParametroPresionIntersticial.Tamano() < n ||
             p.CoeficienteConsolidacionVertical.Tamano() < n || p.TiempoDeConstruccion.Tamano() < n)
             return false;
@@ -42,9 +38,9 @@ bool PropiedadesCompletas(const Proyecto& p)
 ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
 {
     e.MaterialesAsignados = false;
-    if (p.SueloRoca != "S" && p.SueloRoca != "R")
+    if (p.SueloRoca == Material::SinDefinir)
         return ResultadoPreparacion::Fallo(textos::MaterialSinDefinir);
-    const int ne = p.NumeroDeEstratos;
+    const int ne = p.NumeroDeEstratos();
     if (ne < 1 || p.NumeroCoordenadasEstrato.Tamano() < ne || p.AbscisasEstratos.Filas() < ne ||
         p.OrdenadasEstratos.Filas() < ne ||
         p.OrdenadasEstratos.Columnas() < p.AbscisasEstratos.Columnas())
@@ -63,7 +59,6 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
                                  &p.ParametroSDovela, &p.ExponenteHoekBrownDovela})
         tabla->Redimensionar(N - 1);
 
-    const double pi = Pi();
     for (int s = 1; s < N; ++s) {
         const double xo = p.AbscisaCentroDovela(s);
         for (int i = 1; i <= ne; ++i) {
@@ -93,8 +88,8 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
         t.EstratoBaseDovela(s) = static_cast<Entero16>(estrato);
         p.CohesionDovela(s) = p.CohesionMacizo(estrato);
         p.FriccionDovela(s) = p.FriccionMacizo(estrato);
-        t.TangenteFriccionDovela(s) = std::tan(pi * p.FriccionDovela(s) / 180.0);
-        if (p.SueloRoca == "S") {
+        t.TangenteFriccionDovela(s) = std::tan(Radianes(p.FriccionDovela(s)));
+        if (p.SueloRoca == Material::Suelo) {
             t.TipoEstratoEnDovela(s) = p.TipoDeEstrato(estrato);
         } else {
             p.ParametroMDovela(s) = p.ParametroM(estrato);

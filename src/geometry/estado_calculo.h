@@ -37,11 +37,11 @@ struct EstadoCalculo {
     // Superficie de falla de trabajo.
     Entero16 NumeroPuntosSPF = 0;
     Tabla<double> AbscisasSPF, OrdenadasSPF;
-    Tabla<std::string> TipoTramoSPF; // tipo del tramo que empieza en cada punto
+    Tabla<TipoUnion> TipoTramoSPF; // tipo del tramo que empieza en cada punto
     // Uniones en vigor: las del proyecto o, en un círculo único, los arcos de la división.
     Entero16 NumeroTramosSPF = 0;
     Tabla<Entero16> InicioTramoSPF, FinTramoSPF; // puntos de trabajo
-    Tabla<std::string> TipoDeTramoSPF;
+    Tabla<TipoUnion> TipoDeTramoSPF;
     bool CirculoUnico = false;
     double RadioDeTrabajo = 0.0;
     bool CentroFijo = false; // el centro del círculo único no se recalcula
@@ -72,6 +72,21 @@ struct EstadoCalculo {
     // efectivo σ′ (ton/m2). Se llenan para una ejecución instantánea.
     Tabla<double> ResistenciaCorteDovela;
     Tabla<double> EsfuerzoNormalPrevioDovela;
+
+    // Método variacional. Esfuerzos que la persona escribió en Form13 tras un cálculo fallido
+    // (por nodo o por dovela, NodoDeSigmaUsuario); el cálculo siguiente parte de ellos y baja la
+    // bandera.
+    bool SigmasModificados = false;
+    Tabla<double> SigmasUsuario;
+    // Del cálculo en curso: el mínimo admisible de σ por dovela (u − c/tan φ), la primera dovela
+    // que no chequea, los esfuerzos de cada iteración (nodo j, iteración k: nodo 1 la cresta,
+    // j = i + 1 la base de la dovela i) y las tres sumas de equilibrio del último paso.
+    Tabla<double> SigmaMinimoDovela;
+    Entero16 DovelaSinChequeo = 0;
+    Tabla2<double> HistoriaEsfuerzosNormales;
+    double SumaFuerzasHorizontales = 0.0;
+    double SumaFuerzasVerticales = 0.0;
+    double SumaMomentos = 0.0;
 
     // Banderas de las seis rutinas de preparación.
     bool SuperficieConstruida = false;

@@ -39,7 +39,7 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
 {
     e.GeometriaDovelasCalculada = false;
     const int N = p.NumeroPuntosDovelas;
-    const int nt = p.NumeroCoordenadasTalud;
+    const int nt = p.NumeroCoordenadasTalud();
     if (nt < 2 || p.AbscisasTalud.Tamano() < nt || p.OrdenadasTalud.Tamano() < nt)
         return ResultadoPreparacion::Fallo(textos::TaludSinPuntos);
 
@@ -57,7 +57,7 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
         t.PendienteTaludDovela(s) =
             (t.OrdenadaTaludBorde(s) - t.OrdenadaTaludBorde(s + 1)) / p.AnchoDovela(s);
 
-    const int nf = p.NumeroCoordenadasFreatico;
+    const int nf = p.NumeroCoordenadasFreatico();
     if (nf > 0) {
         if (p.AbscisasFreatico.Tamano() < nf || p.OrdenadasFreatico.Tamano() < nf)
             return ResultadoPreparacion::Fallo(textos::CentroFueraDePoligonal(

@@ -47,7 +47,7 @@ ResultadoPreparacion EstimarPresionesDePoros(Proyecto& p, EstadoCalculo& e, Inte
           &t.CargaVerticalDovela, &t.ExcesoPresionDovela, &p.PesoUnitarioDovela})
         tabla->Redimensionar(nd);
     double ymax = OrdenadaMinimaInicial;
-    for (int k = 1; k <= p.NumeroCoordenadasTalud; ++k)
+    for (int k = 1; k <= p.NumeroCoordenadasTalud(); ++k)
         ymax = std::max(ymax, p.OrdenadasTalud(k));
 
     // Presiones que ya existen.
@@ -63,9 +63,9 @@ ResultadoPreparacion EstimarPresionesDePoros(Proyecto& p, EstadoCalculo& e, Inte
         p.PresionPorosDovela.RedimensionarConservando(nd);
     }
 
-    const bool hayFreatico = p.NumeroCoordenadasFreatico > 0;
-    const bool suelos = p.SueloRoca == "S";
-    const int ne = p.NumeroDeEstratos;
+    const bool hayFreatico = p.NumeroCoordenadasFreatico() > 0;
+    const bool suelos = p.SueloRoca == Material::Suelo;
+    const int ne = p.NumeroDeEstratos();
     for (int s = 1; s <= nd; ++s) {
         const double xB1 = t.AbscisaBordeDovela(s), xB2 = t.AbscisaBordeDovela(s + 1);
         const double yB1 = t.OrdenadaBordeDovela(s), yB2 = t.OrdenadaBordeDovela(s + 1);

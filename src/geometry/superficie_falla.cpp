@@ -34,11 +34,6 @@ constexpr double ToleranciaArco = 0.005;
 constexpr double HolguraMarcha = 1.0; // m
 constexpr int MaximoPasosMarcha = 1000000;
 
-bool EsTipo(const std::string& t)
-{
-    return t == "L" || t == "C" || t == "P";
-}
-
 double Xs(const EstadoCalculo& e, int k)
 {
     return e.AbscisasSPF(k);
@@ -69,7 +64,7 @@ int Redondear(double v)
 // Comprueba las uniones del proyecto y los puntos de la superficie.
 ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
 {
-    const int n = p.NumeroCoordenadasFalla;
+    const int n = p.NumeroCoordenadasFalla();
     if (n < 2 || p.AbscisasFalla.Tamano() < n || p.OrdenadasFalla.Tamano() < n)
         return ResultadoPreparacion::Fallo(textos::SuperficieSinPuntos);
     const int nd = p.NumeroTiposDeFalla;
@@ -83,12 +78,10 @@ ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
             Redondear(pf) <= Redondear(pi))
             return ResultadoPreparacion::Fallo(textos::UnionFueraDeLaSuperficie(d));
         const int ini = Redondear(pi), fin = Redondear(pf);
-        const std::string& tipo = p.TipoDeFalla(d);
-        if (!EsTipo(tipo))
-            return ResultadoPreparacion::Fallo(textos::TipoDeUnionDesconocido(d, tipo));
-        if (tipo == "P" && fin - ini < 2)
+        const TipoUnion tipo = p.TipoDeFalla(d);
+        if (tipo == TipoUnion::Polinomica && fin - ini < 2)
             return ResultadoPreparacion::Fallo(textos::UnionPolinomicaCorta(d));
-        if (tipo != "P" && fin - ini != 1)
+        if (tipo != TipoUnion::Polinomica && fin - ini != 1)
             return ResultadoPreparacion::Fallo(textos::UnionNoConsecutiva(d));
         for (int a = ini; a < fin; ++a)
             cubierto[static_cast<std::size_t>(a)] = true;
@@ -106,7 +99,7 @@ ResultadoPreparacion ValidarSuperficie(const Proyecto& p)
         if (xb == xa) {
             for (int d = 1; d <= nd; ++d)
                 if (Redondear(p.PuntoInicialTipoFalla(d)) <= a &&
-                    a < Redondear(p.PuntoFinalTipoFalla(d)) && p.TipoDeFalla(d) != "L")
+                    a < Redondear(p.PuntoFinalTipoFalla(d)) && p.TipoDeFalla(d) != TipoUnion::Recta)
                     return ResultadoPreparacion::Fallo(textos::AbscisasNoDecrecientes(a + 1));
         }
     }
@@ -374,12 +367,12 @@ ResultadoPreparacion InterseccionSPFEstrato(Proyecto& p, EstadoCalculo& e, Inter
     const double Xa = Xs(e, a), Ya = Ys(e, a), Xb = Xs(e, b);
     const double xj = p.AbscisasEstratos(i, j), yj = p.OrdenadasEstratos(i, j);
     const int c = e.NumeroIntersecciones;
-    const std::string& tipo = e.TipoDeTramoSPF(d);
+    const TipoUnion tipo = e.TipoDeTramoSPF(d);
     double x = 0.0;
-    if (tipo == "L") {
+    if (tipo == TipoUnion::Recta) {
         if (m1 == m2) return ResultadoPreparacion::Fallo(textos::PendienteFallaIgualEstrato);
         x = (m1 * Xa - m2 * xj + yj - Ya) / (m1 - m2);
-    } else if (tipo == "P") {
+    } else if (tipo == TipoUnion::Polinomica) {
         if (!CrucePolinomio(e, d, Xa, Xb, xj, yj, m2, x))
             return ResultadoPreparacion::Fallo(textos::CruceNoEncontrado(i, a, b));
     } else {
@@ -407,10 +400,10 @@ ResultadoPreparacion OrdenadaEnUnion(Proyecto& p, EstadoCalculo& e, Interaccion&
                                      int d, double x, double& y)
 {
     const int ini = e.InicioTramoSPF(d), fin = e.FinTramoSPF(d);
-    const std::string& tipo = e.TipoDeTramoSPF(d);
-    if (tipo == "L") {
+    const TipoUnion tipo = e.TipoDeTramoSPF(d);
+    if (tipo == TipoUnion::Recta) {
         y = (x - Xs(e, ini)) * s + Ys(e, ini);
-    } else if (tipo == "P") {
+    } else if (tipo == TipoUnion::Polinomica) {
         y = PolinomioSPF(e, ini, fin, x);
     } else {
         if (!e.CirculoUnico) {
@@ -445,7 +438,7 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
     e.CirculoUnico = EsCirculoUnico(p);
 
     if (!e.CirculoUnico) {
-        const int n = p.NumeroCoordenadasFalla;
+        const int n = p.NumeroCoordenadasFalla();
         e.NumeroPuntosSPF = static_cast<Entero16>(n);
         e.AbscisasSPF.Redimensionar(n);
         e.OrdenadasSPF.Redimensionar(n);
@@ -498,7 +491,7 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
         for (int i = 1; i <= k; ++i) {
             e.InicioTramoSPF(i) = static_cast<Entero16>(i);
             e.FinTramoSPF(i) = static_cast<Entero16>(i + 1);
-            e.TipoDeTramoSPF(i) = "C";
+            e.TipoDeTramoSPF(i) = TipoUnion::Circular;
         }
     }
 
@@ -513,12 +506,12 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
 
     // Cruces con las líneas de los estratos.
     e.NumeroIntersecciones = 0;
-    const int capacidad = std::max(1, 2 * static_cast<int>(p.NumeroDeEstratos));
+    const int capacidad = std::max(1, 2 * static_cast<int>(p.NumeroDeEstratos()));
     e.AbscisaInterseccion.Redimensionar(capacidad);
     e.EstratoInterseccion.Redimensionar(capacidad);
     e.PendienteFallaInterseccion.Redimensionar(capacidad);
     e.PendienteEstratoInterseccion.Redimensionar(capacidad);
-    for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
+    for (int i = 1; i <= p.NumeroDeEstratos(); ++i) {
         int puntos = 0;
         if (i <= p.NumeroCoordenadasEstrato.Tamano() && i <= p.AbscisasEstratos.Filas() &&
             i <= p.OrdenadasEstratos.Filas())

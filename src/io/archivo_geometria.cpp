@@ -26,23 +26,22 @@ bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
 {
     LectorItems l(bytes);
     Proyecto nuevo; // sólo se usan sus tablas de geometría
-    auto leerPares = [&l](Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys) {
+    auto leerPares = [&l](Tabla<double>& xs, Tabla<double>& ys) {
+        Entero16 cantidad = 0;
         if (!l.Cantidad(cantidad)) return false;
-        xs.Redimensionar(cantidad);
-        ys.Redimensionar(cantidad);
+        RedimensionarConjunto(xs, ys, cantidad);
         for (int k = 1; k <= cantidad; ++k)
             if (!l.Real(xs(k)) || !l.Real(ys(k))) return false;
         return true;
     };
-    if (!leerPares(nuevo.NumeroCoordenadasTalud, nuevo.AbscisasTalud, nuevo.OrdenadasTalud) ||
-        !leerPares(nuevo.NumeroCoordenadasFreatico, nuevo.AbscisasFreatico,
-                   nuevo.OrdenadasFreatico) ||
-        !l.Cantidad(nuevo.NumeroDeEstratos))
+    Entero16 estratos = 0;
+    if (!leerPares(nuevo.AbscisasTalud, nuevo.OrdenadasTalud) ||
+        !leerPares(nuevo.AbscisasFreatico, nuevo.OrdenadasFreatico) || !l.Cantidad(estratos))
         return false;
 
     // Cada estrato: su cantidad y sus puntos. Las tablas crecen hasta la mayor cantidad leída y
     // conservan lo leído antes.
-    const int n = nuevo.NumeroDeEstratos;
+    const int n = estratos;
     nuevo.NumeroCoordenadasEstrato.Redimensionar(n);
     for (int i = 1; i <= n; ++i) {
         Entero16 cantidad = 0;
@@ -59,23 +58,20 @@ bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
                 return false;
     }
 
-    p.NumeroCoordenadasTalud = nuevo.NumeroCoordenadasTalud;
     p.AbscisasTalud = std::move(nuevo.AbscisasTalud);
     p.OrdenadasTalud = std::move(nuevo.OrdenadasTalud);
-    p.NumeroCoordenadasFreatico = nuevo.NumeroCoordenadasFreatico;
     p.AbscisasFreatico = std::move(nuevo.AbscisasFreatico);
     p.OrdenadasFreatico = std::move(nuevo.OrdenadasFreatico);
-    p.NumeroDeEstratos = nuevo.NumeroDeEstratos;
     p.NumeroCoordenadasEstrato = std::move(nuevo.NumeroCoordenadasEstrato);
     p.AbscisasEstratos = std::move(nuevo.AbscisasEstratos);
     p.OrdenadasEstratos = std::move(nuevo.OrdenadasEstratos);
-    p.EstratosCaracterizados = p.NumeroDeEstratos;
+    p.EstratosCaracterizados = p.NumeroDeEstratos();
     return true;
 }
 
 bool CargarGeometria(const std::string& ruta, Proyecto& p, Interaccion& interaccion)
 {
-    if (p.NumeroCoordenadasTalud >= 1 && p.NumeroDeEstratos >= 1 &&
+    if (p.NumeroCoordenadasTalud() >= 1 && p.NumeroDeEstratos() >= 1 &&
         !interaccion.Pregunta(textos::PreguntaCargarGeometria))
         return false;
     if (!interaccion.Pregunta(textos::PreguntaCarpetaGeometria)) return false;

@@ -1,11 +1,15 @@
 #include "io/archivo_proyecto.h"
 
 #include "io/archivo.h"
+#include "io/codigos.h"
 #include "io/items.h"
 #include "model/error.h"
 #include "model/textos.h"
 
 #include <algorithm>
+#include <cctype>
+#include <initializer_list>
+#include <optional>
 #include <vector>
 
 namespace vertana {
@@ -65,7 +69,7 @@ void AjustarFilas(Tabla2<double>& tabla, const Tabla<Entero16>& cantidades, int 
 // Tablas por dovela que el archivo lleva, en su orden, para suelos y para rocas.
 std::vector<const Tabla<double>*> TablasDovelaEnArchivo(const Proyecto& p)
 {
-    if (p.SueloRoca == "S")
+    if (p.SueloRoca == Material::Suelo)
         return {&p.AnchoDovela,
                 &p.AbscisaCentroDovela,
                 &p.OrdenadaTaludDovela,
@@ -110,13 +114,12 @@ int NumeroDeDovelas(const Proyecto& p)
 
 bool LlevaVariaElRadio(const Proyecto& p)
 {
-    return p.NumeroTiposDeFalla == 1 && p.TipoDeFalla.Tamano() >= 1 && p.TipoDeFalla(1) == "C" &&
-           p.MetodoDeCalculo == 2;
+    return EsCirculoUnico(p) && p.MetodoDeCalculo == Metodo::Bishop;
 }
 
 bool LlevaLaboratorio(const Proyecto& p)
 {
-    return p.SueloRoca == "R" && p.HayDatosLaboratorio;
+    return p.SueloRoca == Material::Roca && p.HayDatosLaboratorio;
 }
 
 // Cada cantidad del proyecto cabe en sus tablas; si no, es un error de programación que no debe
@@ -124,39 +127,42 @@ bool LlevaLaboratorio(const Proyecto& p)
 void VerificarTablas(const Proyecto& p)
 {
     auto cabe = [](int cantidad, int tamano) { return cantidad <= tamano; };
-    bool bien = (p.SueloRoca == "S" || p.SueloRoca == "R") &&
-                cabe(p.NumeroCoordenadasTalud, p.AbscisasTalud.Tamano()) &&
-                cabe(p.NumeroCoordenadasTalud, p.OrdenadasTalud.Tamano()) &&
-                cabe(p.NumeroCoordenadasFalla, p.AbscisasFalla.Tamano()) &&
-                cabe(p.NumeroCoordenadasFalla, p.OrdenadasFalla.Tamano()) &&
+    auto iguales = [](std::initializer_list<const Tabla<double>*> tablas) {
+        for (const Tabla<double>* t : tablas)
+            if (t->Tamano() != (*tablas.begin())->Tamano()) return false;
+        return true;
+    };
+    bool bien = p.SueloRoca != Material::SinDefinir &&
+                iguales({&p.AbscisasTalud, &p.OrdenadasTalud}) &&
+                iguales({&p.AbscisasFalla, &p.OrdenadasFalla}) &&
+                iguales({&p.AbscisasFreatico, &p.OrdenadasFreatico}) &&
                 cabe(p.NumeroTiposDeFalla, p.PuntoInicialTipoFalla.Tamano()) &&
                 cabe(p.NumeroTiposDeFalla, p.PuntoFinalTipoFalla.Tamano()) &&
                 cabe(p.NumeroTiposDeFalla, p.TipoDeFalla.Tamano()) &&
-                cabe(p.NumeroCoordenadasFreatico, p.AbscisasFreatico.Tamano()) &&
-                cabe(p.NumeroCoordenadasFreatico, p.OrdenadasFreatico.Tamano()) &&
-                cabe(p.NumeroDeEstratos, p.NumeroCoordenadasEstrato.Tamano()) &&
-                cabe(p.NumeroCargasUniformes, p.CargaUniformeQy.Tamano()) &&
-                cabe(p.NumeroCargasPuntuales, p.CargaPuntualPy.Tamano());
-    for (int i = 1; bien && i <= p.NumeroDeEstratos; ++i)
+                iguales({&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
+                         &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy}) &&
+                iguales({&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy});
+    for (int i = 1; bien && i <= p.NumeroDeEstratos(); ++i)
         bien = p.NumeroCoordenadasEstrato(i) == 0 ||
                (i <= p.AbscisasEstratos.Filas() &&
                 p.NumeroCoordenadasEstrato(i) <= p.AbscisasEstratos.Columnas());
     const Tabla<double>& ultimaPropiedad =
-        p.SueloRoca == "S" ? p.TiempoDeConstruccion : p.CompresionSimple;
-    bien = bien && cabe(p.NumeroDeEstratos, ultimaPropiedad.Tamano()) &&
-           cabe(p.NumeroDeEstratos, p.PesoUnitarioSaturado.Tamano());
+        p.SueloRoca == Material::Suelo ? p.TiempoDeConstruccion : p.CompresionSimple;
+    bien = bien && cabe(p.NumeroDeEstratos(), ultimaPropiedad.Tamano()) &&
+           cabe(p.NumeroDeEstratos(), p.PesoUnitarioSaturado.Tamano());
     if (bien && p.HayResultados) {
         for (const Tabla<double>* t : TablasDovelaEnArchivo(p))
             bien = bien && cabe(NumeroDeDovelas(p), t->Tamano());
         bien = bien && cabe(p.NumeroIteraciones, p.HistoriaFS.Tamano());
-        if (p.MetodoDeCalculo == 1)
+        if (p.MetodoDeCalculo == Metodo::Variacional)
             bien = bien && cabe(p.NumeroIteraciones, p.HistoriaMu1Mu2.Tamano()) &&
                    cabe(p.NumeroIteraciones, p.HistoriaInversaMu2.Tamano());
-        if (p.MetodoDeCalculo == 4) bien = bien && cabe(NumeroDeDovelas(p), p.ValoresDeHt.Tamano());
+        if (p.MetodoDeCalculo == Metodo::Janbu)
+            bien = bien && cabe(NumeroDeDovelas(p), p.ValoresDeHt.Tamano());
     }
     if (bien && LlevaLaboratorio(p)) {
-        bien = cabe(p.NumeroDeEstratos, p.NumeroPuntosLab.Tamano());
-        for (int i = 1; bien && i <= p.NumeroDeEstratos; ++i)
+        bien = cabe(p.NumeroDeEstratos(), p.NumeroPuntosLab.Tamano());
+        for (int i = 1; bien && i <= p.NumeroDeEstratos(); ++i)
             bien = p.NumeroPuntosLab(i) == 0 ||
                    (i <= p.Sigma1Lab.Filas() && p.NumeroPuntosLab(i) <= p.Sigma1Lab.Columnas());
     }
@@ -171,13 +177,14 @@ void AjustarParaGuardar(Proyecto& p)
 {
     VerificarTablas(p);
     // Círculo: datos del círculo de una superficie compuesta.
-    const bool primeraEsC = p.TipoDeFalla.Tamano() >= 1 && p.TipoDeFalla(1) == "C";
-    if (p.NumeroTiposDeFalla > 1 && !primeraEsC && p.DefinicionParametrosInstantaneos == 0) {
+    const bool primeraEsC = p.TipoDeFalla.Tamano() >= 1 && p.TipoDeFalla(1) == TipoUnion::Circular;
+    if (p.NumeroTiposDeFalla > 1 && !primeraEsC &&
+        p.DefinicionParametrosInstantaneos == DefinicionInstantaneos::SinDefinir) {
         p.RadioCirculoFalla = 0.0;
         p.CentroCirculoX = 0.0;
         p.CentroCirculoY = 0.0;
     }
-    if (p.RadioCirculoFalla == 0.0 && p.MetodoDeCalculo == 2) {
+    if (p.RadioCirculoFalla == 0.0 && p.MetodoDeCalculo == Metodo::Bishop) {
         p.CentroCirculoX = p.CentroCirculoXGuardado;
         p.CentroCirculoY = p.CentroCirculoYGuardado;
     }
@@ -190,27 +197,11 @@ void AjustarParaGuardar(Proyecto& p)
     p.CentroCirculoX = p.CentroCirculoXGuardado;
     p.CentroCirculoY = p.CentroCirculoYGuardado;
 
-    p.UsaParametrosInstantaneosSN = p.UsaParametrosInstantaneos ? "S" : "N";
-    p.HayResultadosSN = p.HayResultados ? "S" : "N";
-
-    // Tablas a la medida de sus cantidades.
-    for (Tabla<double>* t : {&p.AbscisasTalud, &p.OrdenadasTalud})
-        t->RedimensionarConservando(p.NumeroCoordenadasTalud);
-    for (Tabla<double>* t : {&p.AbscisasFalla, &p.OrdenadasFalla})
-        t->RedimensionarConservando(p.NumeroCoordenadasFalla);
-    for (Tabla<double>* t : {&p.AbscisasFreatico, &p.OrdenadasFreatico})
-        t->RedimensionarConservando(p.NumeroCoordenadasFreatico);
+    // Tablas a la medida de sus cantidades (las de los puntos y las cargas ya lo están).
     for (Tabla<double>* t : {&p.PuntoInicialTipoFalla, &p.PuntoFinalTipoFalla})
         t->RedimensionarConservando(p.NumeroTiposDeFalla);
     p.TipoDeFalla.RedimensionarConservando(p.NumeroTiposDeFalla);
-    for (Tabla<double>* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-                             &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy})
-        t->RedimensionarConservando(p.NumeroCargasUniformes);
-    for (Tabla<double>* t :
-         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
-        t->RedimensionarConservando(p.NumeroCargasPuntuales);
-    const int n = p.NumeroDeEstratos;
-    p.NumeroCoordenadasEstrato.RedimensionarConservando(n);
+    const int n = p.NumeroDeEstratos();
     AjustarFilas(p.AbscisasEstratos, p.NumeroCoordenadasEstrato, MaximoPuntosEstrato(p));
     AjustarFilas(p.OrdenadasEstratos, p.NumeroCoordenadasEstrato, MaximoPuntosEstrato(p));
 
@@ -223,7 +214,7 @@ void AjustarParaGuardar(Proyecto& p)
         t->RedimensionarConservando(n);
     for (Tabla<double>* t : ColumnasSoloRoca(p))
         t->RedimensionarConservando(n);
-    if (p.SueloRoca == "R") {
+    if (p.SueloRoca == Material::Roca) {
         for (Tabla<double>* t : ColumnasSoloSuelo(p))
             t->Redimensionar(n);
         p.TipoDeEstrato.Redimensionar(n);
@@ -244,28 +235,28 @@ void AjustarParaGuardar(Proyecto& p)
                 t->Vaciar();
         }
         p.HistoriaFS.RedimensionarConservando(p.NumeroIteraciones);
-        if (p.MetodoDeCalculo == 1) {
+        if (p.MetodoDeCalculo == Metodo::Variacional) {
             p.HistoriaMu1Mu2.RedimensionarConservando(p.NumeroIteraciones);
             p.HistoriaInversaMu2.RedimensionarConservando(p.NumeroIteraciones);
         }
     }
-    if (p.MetodoDeCalculo != 1) {
+    if (p.MetodoDeCalculo != Metodo::Variacional) {
         p.HistoriaMu1Mu2.Vaciar();
         p.HistoriaInversaMu2.Vaciar();
     }
-    p.HayValoresDeHt = p.HayResultados && p.MetodoDeCalculo == 4;
+    p.HayValoresDeHt = p.HayResultados && p.MetodoDeCalculo == Metodo::Janbu;
     if (p.HayValoresDeHt)
         p.ValoresDeHt.RedimensionarConservando(NumeroDeDovelas(p));
     else
         p.ValoresDeHt.Vaciar();
 
     // Datos de laboratorio: sólo los macizos rocosos los llevan.
-    if (p.SueloRoca != "R") p.HayDatosLaboratorio = false;
+    if (p.SueloRoca != Material::Roca) p.HayDatosLaboratorio = false;
     if (LlevaLaboratorio(p)) {
         p.NumeroPuntosLab.RedimensionarConservando(n);
     } else {
         p.NumeroPuntosLab.Vaciar();
-        if (p.SueloRoca == "R") p.NumeroPuntosLab.Redimensionar(n);
+        if (p.SueloRoca == Material::Roca) p.NumeroPuntosLab.Redimensionar(n);
     }
     const Entero16 maximoLab = MaximoPuntosLaboratorio(p);
     if (LlevaLaboratorio(p)) {
@@ -285,10 +276,11 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
     // 1-8: descripción, información, tipo de material y parámetros.
     e.Texto(p.Descripcion).FinDeLinea();
     for (const std::string* t : {&p.ProgresivaInicial, &p.ProgresivaFinal, &p.FechaProyecto,
-                                 &p.IngResponsable, &p.Empresa, &p.SueloRoca})
+                                 &p.IngResponsable, &p.Empresa})
         e.Texto(*t).FinDeLinea();
-    e.Texto(p.UsaParametrosInstantaneos ? "S" : "N").FinDeLinea();
-    e.Entero(p.MetodoDeCalculo).FinDeLinea();
+    e.Texto(LetraDeMaterial(p.SueloRoca)).FinDeLinea();
+    e.Texto(LetraSiNo(p.UsaParametrosInstantaneos)).FinDeLinea();
+    e.Entero(Codigo(p.MetodoDeCalculo)).FinDeLinea();
     for (double v :
          {p.MultiplicadorLagrange1, p.MultiplicadorLagrange2, p.FSInicial, p.EsfuerzoInicialCresta,
           p.RadioCirculoFalla, p.CentroCirculoXGuardado, p.CentroCirculoYGuardado,
@@ -296,31 +288,32 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
         e.Real(v).FinDeLinea();
 
     // 9-13: talud, superficie de falla, uniones y nivel freático.
-    e.Entero(p.NumeroCoordenadasTalud).FinDeLinea();
-    for (int k = 1; k <= p.NumeroCoordenadasTalud; ++k)
+    e.Entero(p.NumeroCoordenadasTalud()).FinDeLinea();
+    for (int k = 1; k <= p.NumeroCoordenadasTalud(); ++k)
         e.Real(p.AbscisasTalud(k)).Real(p.OrdenadasTalud(k)).FinDeLinea();
-    e.Entero(p.NumeroCoordenadasFalla).FinDeLinea();
-    for (int k = 1; k <= p.NumeroCoordenadasFalla; ++k)
+    e.Entero(p.NumeroCoordenadasFalla()).FinDeLinea();
+    for (int k = 1; k <= p.NumeroCoordenadasFalla(); ++k)
         e.Real(p.AbscisasFalla(k)).Real(p.OrdenadasFalla(k)).FinDeLinea();
     e.Entero(p.NumeroTiposDeFalla).FinDeLinea();
     for (int d = 1; d <= p.NumeroTiposDeFalla; ++d)
         e.Real(p.PuntoInicialTipoFalla(d))
             .Real(p.PuntoFinalTipoFalla(d))
-            .Texto(p.TipoDeFalla(d))
+            .Texto(LetraDeTipoUnion(p.TipoDeFalla(d)))
             .FinDeLinea();
-    if (LlevaVariaElRadio(p)) e.Texto(p.VariaElRadioSN).FinDeLinea();
-    e.Entero(p.NumeroCoordenadasFreatico).FinDeLinea();
-    for (int k = 1; k <= p.NumeroCoordenadasFreatico; ++k)
+    if (LlevaVariaElRadio(p))
+        e.Texto(p.VariaElRadioSN ? LetraSiNo(*p.VariaElRadioSN) : "").FinDeLinea();
+    e.Entero(p.NumeroCoordenadasFreatico()).FinDeLinea();
+    for (int k = 1; k <= p.NumeroCoordenadasFreatico(); ++k)
         e.Real(p.AbscisasFreatico(k)).Real(p.OrdenadasFreatico(k)).FinDeLinea();
 
     // 14-15: estratos.
-    e.Entero(p.NumeroDeEstratos)
+    e.Entero(p.NumeroDeEstratos())
         .Entero(MaximoPuntosEstrato(p))
         .Entero(p.EstratosCaracterizados)
         .FinDeLinea();
-    for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
+    for (int i = 1; i <= p.NumeroDeEstratos(); ++i) {
         e.Entero(p.NumeroCoordenadasEstrato(i)).FinDeLinea();
-        if (p.SueloRoca == "S") {
+        if (p.SueloRoca == Material::Suelo) {
             for (double v : {p.CohesionMacizo(i), p.FriccionMacizo(i), p.PesoUnitarioHumedo(i),
                              p.PesoUnitarioSaturado(i)})
                 e.Real(v).FinDeLinea();
@@ -339,8 +332,8 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
     }
 
     // 16-17: cargas.
-    e.Entero(p.NumeroCargasUniformes).FinDeLinea();
-    for (int k = 1; k <= p.NumeroCargasUniformes; ++k)
+    e.Entero(p.NumeroCargasUniformes()).FinDeLinea();
+    for (int k = 1; k <= p.NumeroCargasUniformes(); ++k)
         e.Real(p.CargaUniformeXo(k))
             .Real(p.CargaUniformeYo(k))
             .Real(p.CargaUniformeXf(k))
@@ -348,8 +341,8 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
             .Real(p.CargaUniformeQx(k))
             .Real(p.CargaUniformeQy(k))
             .FinDeLinea();
-    e.Entero(p.NumeroCargasPuntuales).FinDeLinea();
-    for (int k = 1; k <= p.NumeroCargasPuntuales; ++k)
+    e.Entero(p.NumeroCargasPuntuales()).FinDeLinea();
+    for (int k = 1; k <= p.NumeroCargasPuntuales(); ++k)
         e.Real(p.CargaPuntualX(k))
             .Real(p.CargaPuntualY(k))
             .Real(p.CargaPuntualPx(k))
@@ -357,7 +350,7 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
             .FinDeLinea();
 
     // 18-22: resultados.
-    e.Texto(p.HayResultados ? "S" : "N").FinDeLinea();
+    e.Texto(LetraSiNo(p.HayResultados)).FinDeLinea();
     if (p.HayResultados) {
         e.Entero(p.NumeroPuntosDovelas).FinDeLinea();
         const auto tablas = TablasDovelaEnArchivo(p);
@@ -366,7 +359,7 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
                 e.Real((*t)(k)).FinDeLinea();
         e.Entero(p.NumeroIteraciones).FinDeLinea();
         for (int k = 1; k <= p.NumeroIteraciones; ++k) {
-            if (p.MetodoDeCalculo == 1)
+            if (p.MetodoDeCalculo == Metodo::Variacional)
                 e.Real(p.HistoriaMu1Mu2(k)).Real(p.HistoriaInversaMu2(k)).Real(p.HistoriaFS(k));
             else
                 e.Real(p.HistoriaFS(k));
@@ -382,10 +375,10 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
         e.Real(v).FinDeLinea();
 
     // 24-26: datos de laboratorio.
-    e.Texto(p.HayDatosLaboratorio ? "S" : "N").FinDeLinea();
+    e.Texto(LetraSiNo(p.HayDatosLaboratorio)).FinDeLinea();
     e.Entero(MaximoPuntosLaboratorio(p)).FinDeLinea();
     if (LlevaLaboratorio(p)) {
-        for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
+        for (int i = 1; i <= p.NumeroDeEstratos(); ++i) {
             e.Entero(p.NumeroPuntosLab(i)).FinDeLinea();
             for (int k = 1; k <= p.NumeroPuntosLab(i); ++k)
                 e.Real(p.Sigma1Lab(i, k)).Real(p.Sigma3Lab(i, k)).FinDeLinea();
@@ -393,10 +386,11 @@ std::string ContenidoArchivoProyecto(const Proyecto& p)
     }
 
     // 27-29: valores de ht, definición de parámetros instantáneos, sumas y anclajes.
-    if (p.HayResultados && p.MetodoDeCalculo == 4)
+    if (p.HayResultados && p.MetodoDeCalculo == Metodo::Janbu)
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
             e.Real(p.ValoresDeHt(k)).FinDeLinea();
-    if (p.UsaParametrosInstantaneos) e.Entero(p.DefinicionParametrosInstantaneos).FinDeLinea();
+    if (p.UsaParametrosInstantaneos)
+        e.Entero(Codigo(p.DefinicionParametrosInstantaneos)).FinDeLinea();
     for (double v :
          {p.SumaEsfuerzosTangenciales, p.SumaEsfuerzosNormalesTotales,
           p.SumaEsfuerzosPrincipalesMayores, p.SumaEsfuerzosNormalesEfectivos,
@@ -423,12 +417,39 @@ bool LeerPares(LectorItems& l, int n, Tabla<double>& xs, Tabla<double>& ys)
     return true;
 }
 
-bool LeerTablaConPares(LectorItems& l, Entero16& cantidad, Tabla<double>& xs, Tabla<double>& ys)
+bool LeerTablaConPares(LectorItems& l, Tabla<double>& xs, Tabla<double>& ys)
 {
+    Entero16 cantidad = 0;
     if (!l.Cantidad(cantidad)) return false;
-    xs.Redimensionar(cantidad);
-    ys.Redimensionar(cantidad);
+    RedimensionarConjunto(xs, ys, cantidad);
     return LeerPares(l, cantidad, xs, ys);
+}
+
+// Lee un texto codificado y lo convierte; falso si no es uno de los valores admitidos.
+template <typename T, typename Conversion>
+bool LeerCodigo(LectorItems& l, T& valor, Conversion conversion)
+{
+    std::string letra;
+    if (!l.Texto(letra)) return false;
+    const auto convertido = conversion(letra);
+    if (!convertido) return false;
+    valor = *convertido;
+    return true;
+}
+
+// "S"/"N" de VariaElRadioSN: vacío si Form2 no llegó a pedirlo; en minúsculas vale lo mismo (Form2
+// lo pasa a mayúsculas al cargarlo).
+bool LeerVariaElRadio(LectorItems& l, std::optional<bool>& valor)
+{
+    std::string letra;
+    if (!l.Texto(letra)) return false;
+    if (letra.empty()) {
+        valor.reset();
+        return true;
+    }
+    if (letra.size() == 1) letra[0] = static_cast<char>(std::toupper(letra[0]));
+    valor = SiNoDeLetra(letra);
+    return valor.has_value();
 }
 
 bool CabeEnTabla2(long filas, long columnas)
@@ -447,14 +468,16 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     for (std::string* t : {&p.ProgresivaInicial, &p.ProgresivaFinal, &p.FechaProyecto,
                            &p.IngResponsable, &p.Empresa})
         if (!l.Texto(*t)) return false;
-    if (!l.Texto(p.SueloRoca)) return false;
-    if (p.SueloRoca != "S" && p.SueloRoca != "R") return false;
-    if (!l.Texto(p.UsaParametrosInstantaneosSN)) return false;
-    if (p.UsaParametrosInstantaneosSN == "S") {
+    if (!LeerCodigo(l, p.SueloRoca, MaterialDeLetra)) return false;
+    std::string instantaneos;
+    if (!l.Texto(instantaneos)) return false;
+    if (instantaneos == LetraSiNo(true)) {
         p.UsaParametrosInstantaneos = true;
         p.ParametrosInstantaneosCalculados = true;
     }
-    if (!l.Entero(p.MetodoDeCalculo)) return false;
+    Entero16 metodo = 0;
+    if (!l.Entero(metodo)) return false;
+    p.MetodoDeCalculo = static_cast<Metodo>(metodo);
 
     // 6-8.
     for (double* v : {&p.MultiplicadorLagrange1, &p.MultiplicadorLagrange2, &p.FSInicial,
@@ -469,10 +492,8 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.ParametrosIntroducidos = true;
 
     // 9-10.
-    if (!LeerTablaConPares(l, p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud))
-        return false;
-    if (!LeerTablaConPares(l, p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla))
-        return false;
+    if (!LeerTablaConPares(l, p.AbscisasTalud, p.OrdenadasTalud)) return false;
+    if (!LeerTablaConPares(l, p.AbscisasFalla, p.OrdenadasFalla)) return false;
 
     // 11-12.
     if (!l.Cantidad(p.NumeroTiposDeFalla)) return false;
@@ -481,9 +502,9 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.TipoDeFalla.Redimensionar(p.NumeroTiposDeFalla);
     for (int d = 1; d <= p.NumeroTiposDeFalla; ++d)
         if (!l.Real(p.PuntoInicialTipoFalla(d)) || !l.Real(p.PuntoFinalTipoFalla(d)) ||
-            !l.Texto(p.TipoDeFalla(d)))
+            !LeerCodigo(l, p.TipoDeFalla(d), TipoUnionDeLetra))
             return false;
-    if (LlevaVariaElRadio(p) && !l.Texto(p.VariaElRadioSN)) return false;
+    if (LlevaVariaElRadio(p) && !LeerVariaElRadio(l, p.VariaElRadioSN)) return false;
     if (!EsCirculoUnico(p)) {
         p.CentroCirculoXGuardado = 0.0;
         p.CentroCirculoYGuardado = 0.0;
@@ -491,16 +512,14 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.TiposDeFallaDefinidos = true;
 
     // 13.
-    if (!LeerTablaConPares(l, p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico))
-        return false;
+    if (!LeerTablaConPares(l, p.AbscisasFreatico, p.OrdenadasFreatico)) return false;
 
     // 14-15.
-    Entero16 maximoPuntos = 0;
-    if (!l.Cantidad(p.NumeroDeEstratos) || !l.Cantidad(maximoPuntos) ||
-        !l.Entero(p.EstratosCaracterizados))
+    Entero16 estratos = 0, maximoPuntos = 0;
+    if (!l.Cantidad(estratos) || !l.Cantidad(maximoPuntos) || !l.Entero(p.EstratosCaracterizados))
         return false;
-    if (!CabeEnTabla2(p.NumeroDeEstratos, maximoPuntos)) return false;
-    const int n = p.NumeroDeEstratos;
+    if (!CabeEnTabla2(estratos, maximoPuntos)) return false;
+    const int n = estratos;
     p.AbscisasEstratos.Redimensionar(n, maximoPuntos);
     p.OrdenadasEstratos.Redimensionar(n, maximoPuntos);
     p.NumeroCoordenadasEstrato.Redimensionar(n);
@@ -510,7 +529,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     for (int i = 1; i <= n; ++i) {
         if (!l.Cantidad(p.NumeroCoordenadasEstrato(i))) return false;
         if (p.NumeroCoordenadasEstrato(i) > maximoPuntos) return false;
-        if (p.SueloRoca == "S") {
+        if (p.SueloRoca == Material::Suelo) {
             for (double* v : {&p.CohesionMacizo(i), &p.FriccionMacizo(i), &p.PesoUnitarioHumedo(i),
                               &p.PesoUnitarioSaturado(i)})
                 if (!l.Real(*v)) return false;
@@ -531,27 +550,23 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.RocaCaracterizada = true;
 
     // 16-17.
-    if (!l.Cantidad(p.NumeroCargasUniformes)) return false;
-    for (Tabla<double>* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-                             &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy})
-        t->Redimensionar(p.NumeroCargasUniformes);
-    for (int k = 1; k <= p.NumeroCargasUniformes; ++k)
-        for (Tabla<double>* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-                                 &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy})
+    Entero16 cargas = 0;
+    if (!l.Cantidad(cargas)) return false;
+    RedimensionarCargasUniformes(p, cargas);
+    for (int k = 1; k <= cargas; ++k)
+        for (Tabla<double>* t : TablasCargasUniformes(p))
             if (!l.Real((*t)(k))) return false;
-    if (p.NumeroCargasUniformes > 0) p.CargasUniformesIntroducidas = true;
-    if (!l.Cantidad(p.NumeroCargasPuntuales)) return false;
-    for (Tabla<double>* t :
-         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
-        t->Redimensionar(p.NumeroCargasPuntuales);
-    for (int k = 1; k <= p.NumeroCargasPuntuales; ++k)
-        for (Tabla<double>* t :
-             {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
+    if (p.NumeroCargasUniformes() > 0) p.CargasUniformesIntroducidas = true;
+    if (!l.Cantidad(cargas)) return false;
+    RedimensionarCargasPuntuales(p, cargas);
+    for (int k = 1; k <= cargas; ++k)
+        for (Tabla<double>* t : TablasCargasPuntuales(p))
             if (!l.Real((*t)(k))) return false;
 
     // 18-22.
-    if (!l.Texto(p.HayResultadosSN)) return false;
-    if (p.HayResultadosSN == "S") {
+    std::string resultados;
+    if (!l.Texto(resultados)) return false;
+    if (resultados == LetraSiNo(true)) {
         p.HayResultados = true;
         if (!l.Cantidad(p.NumeroPuntosDovelas)) return false;
         const auto tablas = TablasDovelaEnArchivo(p);
@@ -562,12 +577,12 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
                 if (!l.Real((*t)(k))) return false;
         if (!l.Cantidad(p.NumeroIteraciones)) return false;
         p.HistoriaFS.Redimensionar(p.NumeroIteraciones);
-        if (p.MetodoDeCalculo == 1) {
+        if (p.MetodoDeCalculo == Metodo::Variacional) {
             p.HistoriaMu1Mu2.Redimensionar(p.NumeroIteraciones);
             p.HistoriaInversaMu2.Redimensionar(p.NumeroIteraciones);
         }
         for (int k = 1; k <= p.NumeroIteraciones; ++k) {
-            if (p.MetodoDeCalculo == 1 &&
+            if (p.MetodoDeCalculo == Metodo::Variacional &&
                 (!l.Real(p.HistoriaMu1Mu2(k)) || !l.Real(p.HistoriaInversaMu2(k))))
                 return false;
             if (!l.Real(p.HistoriaFS(k))) return false;
@@ -580,19 +595,19 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
           &p.OrdenadaSegundoPuntoGrieta, &p.OrdenadaNivelFreaticoGrieta,
           &p.AbscisaNivelFreaticoGrieta, &p.AlturaAguaGrieta})
         if (!l.Real(*v)) return false;
-    if (p.NumeroCargasPuntuales > 0) p.CargasPuntualesIntroducidas = true;
+    if (p.NumeroCargasPuntuales() > 0) p.CargasPuntualesIntroducidas = true;
 
     // 24-26.
     std::string laboratorio;
     if (!l.Texto(laboratorio)) return false;
-    if (p.SueloRoca == "R") p.HayDatosLaboratorio = laboratorio == "S";
+    if (p.SueloRoca == Material::Roca) p.HayDatosLaboratorio = laboratorio == LetraSiNo(true);
     Entero16 maximoLab = 0;
     if (!l.Cantidad(maximoLab)) return false;
     if (!CabeEnTabla2(n, maximoLab)) return false;
     p.Sigma1Lab.Redimensionar(n, maximoLab);
     p.Sigma3Lab.Redimensionar(n, maximoLab);
-    if (p.SueloRoca == "R") p.NumeroPuntosLab.Redimensionar(n);
-    if (p.SueloRoca == "R" && laboratorio == "S") {
+    if (p.SueloRoca == Material::Roca) p.NumeroPuntosLab.Redimensionar(n);
+    if (p.SueloRoca == Material::Roca && laboratorio == LetraSiNo(true)) {
         for (int i = 1; i <= n; ++i) {
             if (!l.Cantidad(p.NumeroPuntosLab(i))) return false;
             if (p.NumeroPuntosLab(i) > maximoLab) return false;
@@ -602,13 +617,17 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     }
 
     // 27-29.
-    if (p.HayResultados && p.MetodoDeCalculo == 4) {
+    if (p.HayResultados && p.MetodoDeCalculo == Metodo::Janbu) {
         p.ValoresDeHt.Redimensionar(NumeroDeDovelas(p));
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
             if (!l.Real(p.ValoresDeHt(k))) return false;
         p.HayValoresDeHt = true;
     }
-    if (p.UsaParametrosInstantaneos && !l.Entero(p.DefinicionParametrosInstantaneos)) return false;
+    if (p.UsaParametrosInstantaneos) {
+        Entero16 definicion = 0;
+        if (!l.Entero(definicion)) return false;
+        p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(definicion);
+    }
     for (double* v :
          {&p.SumaEsfuerzosTangenciales, &p.SumaEsfuerzosNormalesTotales,
           &p.SumaEsfuerzosPrincipalesMayores, &p.SumaEsfuerzosNormalesEfectivos,

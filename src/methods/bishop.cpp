@@ -37,9 +37,9 @@ bool PasadaBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
         const double l = dx / ca;
         const double W = PesoDovela(p, e, s);
         double V = (1.0 + kv) * W;
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j)
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j)
             if (CargaUniformeCubre(p, j, xs)) V += p.CargaUniformeQy(j) * dx;
-        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j)
+        for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j)
             if (CargaPuntualEnDovela(p, e, j, s)) V += p.CargaPuntualPy(j);
         V += (u * tf - c) * dx * ta / F;
         const double mAlfa = ca + sa * tf / F;
@@ -90,9 +90,10 @@ void MensajeFinSinResultados(EstadoBishop estado, Interaccion& ui)
         ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
 }
 
-FinCalculo FinSegun(EstadoBishop estado)
+ResultadoMetodo FinSegun(EstadoBishop estado)
 {
-    return estado == EstadoBishop::Abandonada ? FinCalculo::Detenido : FinCalculo::Limite;
+    return ResultadoMetodo::Sin(estado == EstadoBishop::Abandonada ? FinCalculo::Abandonado
+                                                                   : FinCalculo::Limite);
 }
 
 } // namespace
@@ -142,23 +143,24 @@ bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, doubl
     return true;
 }
 
-FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
-                        std::vector<EnsayoRadio>* ensayos)
+ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                             std::vector<EnsayoRadio>* ensayos)
 {
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
     PreguntarDesembalse(e, ui);
-    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return FinCalculo::Detenido;
-    if (p.MetodoDeCalculo != MetodoBishopCodigo) {
+    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return detenido;
+    if (p.MetodoDeCalculo != Metodo::Bishop) {
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ComprobarGrieta(p, ui)) return FinCalculo::Detenido;
-    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+    if (!ComprobarGrieta(p, ui)) return detenido;
+    if (p.SueloRoca == Material::Roca && !p.UsaParametrosInstantaneos) {
         ui.Mensaje(textos::MaterialEsRocaSinInstantaneos, textos::TituloNoEsSuelo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
-    if (!PrepararDovelasDelMetodo(p, e, ui, true)) return FinCalculo::Detenido;
-    if (p.NumeroPuntosDovelas < 2) return FinCalculo::Detenido;
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
+    if (!PrepararDovelasDelMetodo(p, e, ui, true)) return detenido;
+    if (p.NumeroPuntosDovelas < 2) return detenido;
 
     ChequeosBishop chequeos;
     SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
@@ -208,7 +210,8 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
                 p.CentroCirculoY = yo;
                 SolucionBishop ensayo;
                 if (!EnsayarRadio(p, e, ui, chequeos, ensayo)) break;
-                if (ensayo.estado == EstadoBishop::Abandonada) return FinCalculo::Detenido;
+                if (ensayo.estado == EstadoBishop::Abandonada)
+                    return ResultadoMetodo::Sin(FinCalculo::Abandonado);
                 if (ensayo.estado != EstadoBishop::Convergio) break;
                 ++hechos;
                 historia.push_back(ensayo.FS);
@@ -225,7 +228,7 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
         p.CentroCirculoY = mejor.yo;
         if (!EnsayarRadio(p, e, ui, chequeos, r)) {
             ui.Mensaje(textos::FactorNoFinito, textos::TituloLimiteCalculo);
-            return FinCalculo::Limite;
+            return ResultadoMetodo::Sin(FinCalculo::Limite);
         }
         if (r.estado != EstadoBishop::Convergio) {
             MensajeFinSinResultados(r.estado, ui);
@@ -236,18 +239,18 @@ FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
 
     if (r.FS <= 0.0) {
         ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
-        return FinCalculo::Limite;
+        return ResultadoMetodo::Sin(FinCalculo::Limite);
     }
     EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
     EscribirHistoria(p, historia);
     if (p.UsaParametrosInstantaneos && !CirculoUnicoDeCalculo(p) &&
-        p.DefinicionParametrosInstantaneos >= InstantaneosEntrePuntos) {
+        Codigo(p.DefinicionParametrosInstantaneos) >= Codigo(DefinicionInstantaneos::EntrePuntos)) {
         p.CentroCirculoX = p.CentroCirculoXGuardado;
         p.CentroCirculoY = p.CentroCirculoYGuardado;
     }
     MarcarResultados(p);
     ui.Mensaje(textos::FinBishop);
-    return FinCalculo::Resultados;
+    return ResultadoMetodo::Con(r.FS);
 }
 
 } // namespace vertana

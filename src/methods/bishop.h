@@ -57,7 +57,7 @@ bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, doubl
 // Orden MétodoBishop: comprobaciones y preguntas, preparación, iteración, búsqueda del radio si
 // VariaElRadio (círculo único), esfuerzos, sumas e historia en el proyecto.
 // `ensayos`, si se da, recibe los radios probados por la búsqueda.
-FinCalculo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
-                        std::vector<EnsayoRadio>* ensayos = nullptr);
+ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                             std::vector<EnsayoRadio>* ensayos = nullptr);
 
 } // namespace vertana

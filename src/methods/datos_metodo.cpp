@@ -48,7 +48,7 @@ void PreguntarDesembalse(EstadoCalculo& e, Interaccion& ui)
 bool ComprobarGrieta(const Proyecto& p, Interaccion& ui)
 {
     if (p.OrdenadaSegundoPuntoGrieta < p.OrdenadaPrimerPuntoGrieta) {
-        const bool coincide = p.NumeroCoordenadasFalla >= 1 &&
+        const bool coincide = p.NumeroCoordenadasFalla() >= 1 &&
                               p.AbscisaSegundoPuntoGrieta == p.AbscisasFalla(1) &&
                               p.OrdenadaSegundoPuntoGrieta == p.OrdenadasFalla(1);
         if (!coincide) {
@@ -57,7 +57,7 @@ bool ComprobarGrieta(const Proyecto& p, Interaccion& ui)
         }
     }
     if (p.OrdenadaNivelFreaticoGrieta > 0.0) {
-        const bool coincide = p.NumeroCoordenadasFreatico >= 1 &&
+        const bool coincide = p.NumeroCoordenadasFreatico() >= 1 &&
                               p.AbscisaNivelFreaticoGrieta == p.AbscisasFreatico(1) &&
                               p.OrdenadaNivelFreaticoGrieta == p.OrdenadasFreatico(1);
         if (!coincide) {
@@ -70,7 +70,7 @@ bool ComprobarGrieta(const Proyecto& p, Interaccion& ui)
 
 bool ComprobarCaminoInstantaneo(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui)
 {
-    if (p.UsaParametrosInstantaneosSN != "S") return true;
+    if (!p.UsaParametrosInstantaneos) return true;
     if (!e.EjecucionInstantanea) {
         ui.Mensaje(textos::ProblemaDeInstantaneos, textos::TituloNoEsElCamino);
         return false;
@@ -122,7 +122,6 @@ void EscribirHistoria(Proyecto& p, const std::vector<double>& historia)
 void MarcarResultados(Proyecto& p)
 {
     p.HayResultados = true;
-    p.HayResultadosSN = "S";
     p.DatosGuardados = false;
 }
 

@@ -12,12 +12,6 @@
 
 namespace vertana {
 
-// Valores de MetodoDeCalculo.
-constexpr int MetodoVariacionalCodigo = 1;
-constexpr int MetodoBishopCodigo = 2;
-constexpr int MetodoFelleniusCodigo = 3;
-constexpr int MetodoJanbuCodigo = 4;
-
 constexpr double ToleranciaFS = 0.001;       // cambio del factor de seguridad entre pasadas
 constexpr int MaximoHistoriaFS = 100;        // filas de HistoriaFS
 constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bishop
@@ -25,8 +19,20 @@ constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bish
 // Cómo terminó un cálculo.
 enum class FinCalculo {
     Resultados, // hay resultados escritos
-    Detenido,   // una comprobación o una respuesta detuvo el cálculo
+    Detenido,   // una comprobación o una respuesta detuvo el cálculo antes de iterar
+    Abandonado, // la persona salió de la iteración (form9, Form17, un chequeo de dovela)
     Limite,     // se alcanzó una cota (iteraciones, historia) o el factor no está definido
+};
+
+// Lo que devuelve un método: cómo terminó y, con resultados, el factor de seguridad final (el
+// mismo que la última fila de HistoriaFS).
+struct ResultadoMetodo {
+    FinCalculo Fin = FinCalculo::Detenido;
+    double FactorSeguridad = 0.0;
+
+    static ResultadoMetodo Con(double factor) { return {FinCalculo::Resultados, factor}; }
+    static ResultadoMetodo Sin(FinCalculo fin) { return {fin, 0.0}; }
+    bool operator==(FinCalculo fin) const { return Fin == fin; }
 };
 
 // Superficie de un solo arco de círculo (una unión "C").

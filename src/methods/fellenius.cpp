@@ -53,10 +53,10 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
         const double l = dx / ca;
         const double W = PesoDovela(p, e, s);
         double N = (1.0 + kv) * W * ca - kh * W * sa;
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j)
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j)
             if (CargaUniformeCubre(p, j, xs))
                 N += dx * p.CargaUniformeQx(j) * tanBeta * sa + dx * p.CargaUniformeQy(j) * ca;
-        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j)
+        for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j)
             if (CargaPuntualEnDovela(p, e, j, s))
                 N += -p.CargaPuntualPx(j) * sa + p.CargaPuntualPy(j) * ca;
         r.N(s) = N;
@@ -78,39 +78,35 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
     return r;
 }
 
-FinCalculo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+ResultadoMetodo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
+    const auto limite = [&](const char* texto) {
+        ui.Mensaje(texto, textos::TituloLimiteCalculo);
+        return ResultadoMetodo::Sin(FinCalculo::Limite);
+    };
     PreguntarDesembalse(e, ui);
-    if (p.SueloRoca == "R") {
+    if (p.SueloRoca == Material::Roca) {
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (p.MetodoDeCalculo != MetodoFelleniusCodigo) {
+    if (p.MetodoDeCalculo != Metodo::Fellenius) {
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return FinCalculo::Detenido;
-    if (!PrepararCalculo(p, e, ui)) return FinCalculo::Detenido;
-    if (p.NumeroPuntosDovelas < 2) return FinCalculo::Detenido;
+    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return detenido;
+    if (!PrepararCalculo(p, e, ui)) return detenido;
+    if (p.NumeroPuntosDovelas < 2) return detenido;
 
     const SolucionFellenius r = CalcularFellenius(p, e);
-    if (r.SumaMomentosMotores == 0.0) {
-        ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
-        return FinCalculo::Limite;
-    }
-    if (!std::isfinite(r.FS)) {
-        ui.Mensaje(textos::FactorNoFinito, textos::TituloLimiteCalculo);
-        return FinCalculo::Limite;
-    }
-    if (r.FS <= 0.0) {
-        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
-        return FinCalculo::Limite;
-    }
+    if (r.SumaMomentosMotores == 0.0) return limite(textos::MomentoMotorNulo);
+    if (!std::isfinite(r.FS)) return limite(textos::FactorNoFinito);
+    if (r.FS <= 0.0) return limite(textos::FactorNoPositivo);
     EscribirEsfuerzos(p, e, r.alfa, r.N, r.FS);
     EscribirHistoria(p, {r.FS});
     MarcarResultados(p);
     ui.Mensaje(textos::FinFellenius);
-    return FinCalculo::Resultados;
+    return ResultadoMetodo::Con(r.FS);
 }
 
 } // namespace vertana

@@ -23,6 +23,6 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e);
 
 // Orden MétodoFellenius: comprobaciones y preguntas, preparación, cálculo y resultados en el
 // proyecto (esfuerzos, sumas, NumeroIteraciones = 1, HistoriaFS(1) = FS, HayResultados).
-FinCalculo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
+ResultadoMetodo MetodoFellenius(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

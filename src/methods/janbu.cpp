@@ -69,13 +69,13 @@ Trabajo TerminosDeDovelas(const Proyecto& p, const EstadoCalculo& e)
         d.tf = e.Dovelas.TangenteFriccionDovela(s);
         d.W = PesoDovela(p, e, s);
         d.cargaVertical = d.cargaHorizontal = d.momentoCargas = 0.0;
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
             if (!CargaUniformeCubre(p, j, d.xc)) continue;
             d.cargaVertical += p.CargaUniformeQy(j) * d.b;
             d.cargaHorizontal += p.CargaUniformeQx(j) * d.b * d.tanBeta;
             d.momentoCargas += p.CargaUniformeQx(j) * Mitad * d.tanBeta * (d.yt - d.yo);
         }
-        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j) {
+        for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j) {
             if (!CargaPuntualEnDovela(p, e, j, s, true)) continue;
             d.cargaVertical += p.CargaPuntualPy(j);
             d.cargaHorizontal += p.CargaPuntualPx(j);
@@ -159,31 +159,30 @@ void EscribirEsfuerzosJanbu(Proyecto& p, const Trabajo& t, double F)
 
 } // namespace
 
-FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
-    p.SolucionAceptada = false;
-    p.SalirDelCalculo = false;
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
     PreguntarDesembalse(e, ui);
-    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return FinCalculo::Detenido;
-    if (p.MetodoDeCalculo != MetodoJanbuCodigo) {
+    if (p.HayResultados && !ui.Pregunta(textos::PreguntaRecalcular)) return detenido;
+    if (p.MetodoDeCalculo != Metodo::Janbu) {
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ComprobarGrieta(p, ui)) return FinCalculo::Detenido;
-    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+    if (!ComprobarGrieta(p, ui)) return detenido;
+    if (p.SueloRoca == Material::Roca && !p.UsaParametrosInstantaneos) {
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
-    if (!PrepararDovelasDelMetodo(p, e, ui)) return FinCalculo::Detenido;
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
+    if (!PrepararDovelasDelMetodo(p, e, ui)) return detenido;
     const int n = p.NumeroPuntosDovelas;
-    if (n < 2) return FinCalculo::Detenido;
+    if (n < 2) return detenido;
 
     Trabajo t = TerminosDeDovelas(p, e);
     std::vector<double> historia{p.FSInicial};
     auto limite = [&](const char* texto) {
         ui.Mensaje(texto, textos::TituloLimiteCalculo);
-        return FinCalculo::Limite;
+        return ResultadoMetodo::Sin(FinCalculo::Limite);
     };
 
     // Primera etapa: sin fuerzas tangenciales entre dovelas.
@@ -215,7 +214,7 @@ FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         p.ValoresDeHt = htAnteriores;
         p.HistoriaFS = historiaAnterior;
         p.NumeroIteraciones = iteracionesAnteriores;
-        return fin;
+        return ResultadoMetodo::Sin(fin);
     };
 
     // Segunda etapa: procedimiento generalizado con Form17 tras cada pasada.
@@ -233,11 +232,13 @@ FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         }
         historia.push_back(Fnuevo);
         EscribirHistoria(p, historia);
-        ui.IteracionJanbu(p, anguloEmpuje);
+        const DecisionJanbu decision = ui.IteracionJanbu(p, {anguloEmpuje, e.SigmasModificados});
+        if (decision.ValoresDeHt) p.ValoresDeHt = *decision.ValoresDeHt;
         const bool convergio = std::fabs(Fnuevo - F) <= ToleranciaFS;
         F = Fnuevo;
-        if (p.SolucionAceptada) break;
-        if (p.SalirDelCalculo) return salirSinResultados(FinCalculo::Detenido);
+        if (decision.Decision == DecisionIteracion::Aceptar) break;
+        if (decision.Decision == DecisionIteracion::Salir)
+            return salirSinResultados(FinCalculo::Abandonado);
         if (convergio) break;
     }
 
@@ -250,7 +251,7 @@ FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
     MarcarResultados(p);
     p.HayValoresDeHt = true;
     ui.Mensaje(textos::FinJanbu);
-    return FinCalculo::Resultados;
+    return ResultadoMetodo::Con(F);
 }
 
 } // namespace vertana

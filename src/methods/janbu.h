@@ -23,6 +23,6 @@ constexpr double RelajacionFuerzaTangencial = 0.3;
 // dovelas T = −E·tan αt + ht·dE/dx − (términos sísmicos y de cargas), ΔT su diferencia, y
 // Form17 (Interaccion::IteracionJanbu) tras cada pasada. Escribe los esfuerzos, las sumas, la
 // historia, ValoresDeHt y HayValoresDeHt.
-FinCalculo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
+ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

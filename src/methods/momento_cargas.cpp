@@ -39,7 +39,7 @@ double MomentoCargasDovela(const Proyecto& p, const EstadoCalculo& e, double xm,
     const double yt = p.OrdenadaTaludDovela(s);
     const double tanBeta = e.Dovelas.PendienteTaludDovela(s);
     double D = 0.0;
-    for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+    for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
         if (!CargaUniformeCubre(p, j, xs)) continue;
         const double qx = p.CargaUniformeQx(j), qy = p.CargaUniformeQy(j);
         if (circulo)
@@ -47,7 +47,7 @@ double MomentoCargasDovela(const Proyecto& p, const EstadoCalculo& e, double xm,
         else
             D += dx * qx * tanBeta * (yt - ym) + dx * qy * (xs - xm);
     }
-    for (int j = 1; j <= p.NumeroCargasPuntuales; ++j) {
+    for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j) {
         if (!CargaPuntualEnDovela(p, e, j, s)) continue;
         const double X = p.CargaPuntualX(j), Y = p.CargaPuntualY(j);
         const double Px = p.CargaPuntualPx(j), Py = p.CargaPuntualPy(j);

@@ -1,6 +1,6 @@
 #include "methods/variacional.h"
 
-#include "methods/comprobacion_esfuerzos.h"
+#include "model/dialogos_calculo.h"
 
 #include "geometry/preparacion.h"
 #include "methods/variacional_sistema.h"
@@ -32,30 +32,32 @@ int NodoSinChequeo(const DatosVariacional& datos, const std::vector<double>& sig
 }
 
 // Fila k de la historia: xc, yc, F y los esfuerzos de los nodos (el 1 es la cresta).
-void AnotarIteracion(Proyecto& p, const DatosVariacional& datos, int k,
+void AnotarIteracion(Proyecto& p, EstadoCalculo& e, const DatosVariacional& datos, int k,
                      const std::vector<double>& z)
 {
     p.HistoriaMu1Mu2(k) = z[0];
     p.HistoriaInversaMu2(k) = z[1];
     p.HistoriaFS(k) = z[2];
     p.NumeroIteraciones = static_cast<Entero16>(k);
-    p.HistoriaEsfuerzosNormales(1, k) = datos.sigmaCresta;
+    e.HistoriaEsfuerzosNormales(1, k) = datos.sigmaCresta;
     for (int i = 1; i <= datos.Dovelas(); ++i)
-        p.HistoriaEsfuerzosNormales(i + 1, k) = z[Ind(2 + i)];
+        e.HistoriaEsfuerzosNormales(i + 1, k) = z[Ind(2 + i)];
 }
 
 // Esfuerzos normales por dovela de la iteración k y de la anterior (la misma en la primera), con
 // su mínimo, para el diálogo de chequeo.
-EsfuerzosDelChequeo EsfuerzosParaElChequeo(const Proyecto& p, int k)
+EsfuerzosDelChequeo EsfuerzosParaElChequeo(const EstadoCalculo& e, int k)
 {
     EsfuerzosDelChequeo r;
     r.Material = MaterialDelChequeo::Suelo;
-    const Tabla2<double>& h = p.HistoriaEsfuerzosNormales;
+    r.DovelaSinChequeo = e.DovelaSinChequeo;
+    r.SigmasModificados = e.SigmasModificados;
+    const Tabla2<double>& h = e.HistoriaEsfuerzosNormales;
     const int anterior = k > 1 ? k - 1 : k;
-    for (int i = 1; i <= p.SigmaMinimoDovela.Tamano() && i + 1 <= h.Filas(); ++i) {
+    for (int i = 1; i <= e.SigmaMinimoDovela.Tamano() && i + 1 <= h.Filas(); ++i) {
         r.Actual.push_back(h(i + 1, k));
         r.Anterior.push_back(h(i + 1, anterior));
-        r.Minimo.push_back(p.SigmaMinimoDovela(i));
+        r.Minimo.push_back(e.SigmaMinimoDovela(i));
     }
     return r;
 }
@@ -81,41 +83,40 @@ bool Convergio(const SumasEquilibrio& s)
 
 } // namespace
 
-FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
     // 1-4. Preguntas y comprobaciones de entrada.
     PreguntarDesembalse(e, ui);
-    if (p.SueloRoca == "R" && !p.UsaParametrosInstantaneos) {
+    if (p.SueloRoca == Material::Roca && !p.UsaParametrosInstantaneos) {
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (p.MetodoDeCalculo == MetodoBishopCodigo || p.MetodoDeCalculo == MetodoFelleniusCodigo ||
-        p.MetodoDeCalculo == MetodoJanbuCodigo) {
+    if (p.MetodoDeCalculo == Metodo::Bishop || p.MetodoDeCalculo == Metodo::Fellenius ||
+        p.MetodoDeCalculo == Metodo::Janbu) {
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ComprobarCaminoInstantaneo(p, e, ui)) return FinCalculo::Detenido;
+    if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
 
     // 5-6. Preparación de la superficie y de las dovelas, con los parámetros instantáneos.
-    if (!PrepararDovelasDelMetodo(p, e, ui)) return FinCalculo::Detenido;
+    if (!PrepararDovelasDelMetodo(p, e, ui)) return detenido;
     const int nd = p.NumeroPuntosDovelas - 1;
     if (nd < MinimoDovelasVariacional) {
         ui.Mensaje(textos::PocasDovelasVariacional, textos::TituloLimiteCalculo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
 
     // 7-8. Historia y datos de las dovelas.
-    p.SolucionAceptada = false;
-    p.SalirDelCalculo = false;
     p.HistoriaMu1Mu2.Redimensionar(MaximoIteracionesVariacional);
     p.HistoriaInversaMu2.Redimensionar(MaximoIteracionesVariacional);
     p.HistoriaFS.Redimensionar(MaximoIteracionesVariacional);
-    p.HistoriaEsfuerzosNormales.Redimensionar(nd + 1, MaximoIteracionesVariacional);
+    e.HistoriaEsfuerzosNormales.Redimensionar(nd + 1, MaximoIteracionesVariacional);
     const DatosVariacional datos = DatosDeDovelas(p, e, e.DesembalseRapido);
-    auto terminar = [&](FinCalculo fin) {
-        if (fin != FinCalculo::Detenido || p.SalirDelCalculo || p.SolucionAceptada)
-            p.HistoriaEsfuerzosNormales.Vaciar();
-        return fin;
+    // La historia de los esfuerzos queda sólo tras un chequeo fallido, para Form13.
+    auto terminar = [&](ResultadoMetodo r) {
+        e.HistoriaEsfuerzosNormales.Vaciar();
+        return r;
     };
 
     // 9. Primera solución con los valores iniciales.
@@ -123,33 +124,33 @@ FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& 
     std::vector<double> sigma;
     if (!PrimeraSolucion(datos, z[0], z[1], z[2], sigma)) {
         ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
     // 10. Esfuerzos dados por la persona en Form13 tras un cálculo fallido.
-    if (p.SigmasModificados && p.SigmasUsuario.Tamano() >= nd + 1)
+    if (e.SigmasModificados && e.SigmasUsuario.Tamano() >= nd + 1)
         for (int j = 2; j <= nd + 1; ++j)
-            sigma[Ind(j - 2)] = p.SigmasUsuario(j);
+            sigma[Ind(j - 2)] = e.SigmasUsuario(j);
     z.insert(z.end(), sigma.begin(), sigma.end());
     int k = 1;
-    AnotarIteracion(p, datos, k, z);
+    AnotarIteracion(p, e, datos, k, z);
     // 11. Chequeo de la resistencia con los valores iniciales.
     if (NodoSinChequeo(datos, sigma) != 0) {
         ui.Mensaje(textos::NoChequeaMohrCoulomb, textos::TituloChequeoResistencia);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    p.SigmasModificados = false;
+    e.SigmasModificados = false;
 
     // 14. Newton-Raphson, acotado por el tamaño de la historia.
     for (;;) {
         if (k >= MaximoIteracionesVariacional) {
             ui.Mensaje(textos::HistoriaVariacionalLlena, textos::TituloLimiteCalculo);
-            return terminar(FinCalculo::Limite);
+            return terminar(ResultadoMetodo::Sin(FinCalculo::Limite));
         }
         const std::vector<double> G = ResiduosVariacionales(datos, z);
         Matriz inversa;
         if (!InvertirGaussJordan(JacobianoVariacional(datos, z), inversa)) {
             ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
-            return FinCalculo::Detenido;
+            return detenido;
         }
         const int n = static_cast<int>(z.size());
         std::vector<double> delta(z.size(), 0.0);
@@ -159,35 +160,39 @@ FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& 
         for (std::size_t i = 0; i < z.size(); ++i)
             z[i] += delta[i];
         ++k;
-        AnotarIteracion(p, datos, k, z);
+        AnotarIteracion(p, e, datos, k, z);
 
         // Chequeo de la resistencia tras el paso.
-        p.SigmaMinimoDovela.Redimensionar(nd);
+        e.SigmaMinimoDovela.Redimensionar(nd);
         for (int i = 1; i <= nd; ++i)
-            p.SigmaMinimoDovela(i) = datos(i).u - datos(i).c / datos(i).T;
+            e.SigmaMinimoDovela(i) = datos(i).u - datos(i).c / datos(i).T;
         sigma.assign(z.begin() + 3, z.end());
         const int nodo = NodoSinChequeo(datos, sigma);
         if (nodo != 0) {
             ui.Mensaje(textos::NoChequeaLeyResistencia, textos::TituloParametrosInciales);
-            p.DovelaSinChequeo = static_cast<Entero16>(nodo - 1);
-            ui.ChequeoDeEsfuerzos(p, EsfuerzosParaElChequeo(p, k));
-            return FinCalculo::Detenido;
+            e.DovelaSinChequeo = static_cast<Entero16>(nodo - 1);
+            if (auto escritos = ui.ChequeoDeEsfuerzos(p, EsfuerzosParaElChequeo(e, k))) {
+                e.SigmasUsuario = std::move(*escritos);
+                e.SigmasModificados = true;
+            }
+            return detenido;
         }
 
         const SumasEquilibrio s = SumasDeEquilibrio(datos, z[2], sigma);
-        p.SumaFuerzasHorizontales = s.H;
-        p.SumaFuerzasVerticales = s.V;
-        p.SumaMomentos = s.M;
-        ui.ResultadosDeLasIteraciones(p);
-        if (p.SolucionAceptada) {
+        e.SumaFuerzasHorizontales = s.H;
+        e.SumaFuerzasVerticales = s.V;
+        e.SumaMomentos = s.M;
+        const DecisionIteracion decision = ui.ResultadosDeLasIteraciones(p, {s.H, s.V, s.M});
+        if (decision == DecisionIteracion::Aceptar) {
             EscribirResultados(p, datos, z);
-            return terminar(FinCalculo::Resultados);
+            return terminar(ResultadoMetodo::Con(z[2]));
         }
-        if (p.SalirDelCalculo) return terminar(FinCalculo::Detenido);
+        if (decision == DecisionIteracion::Salir)
+            return terminar(ResultadoMetodo::Sin(FinCalculo::Abandonado));
         if (Convergio(s)) {
             EscribirResultados(p, datos, z);
             ui.Mensaje(textos::FinVariacional);
-            return terminar(FinCalculo::Resultados);
+            return terminar(ResultadoMetodo::Con(z[2]));
         }
     }
 }

@@ -18,13 +18,15 @@ constexpr int MaximoIteracionesVariacional = 100;
 
 // Orden ProcesoIterativoEnSuelos. Lee el proyecto (xc, yc, FS y σo iniciales, sismo, grieta,
 // cargas) y la tabla de dovelas; escribe la historia (NumeroIteraciones, HistoriaMu1Mu2,
-// HistoriaInversaMu2, HistoriaFS), las tres sumas, SigmaMinimoDovela y, al terminar con
+// HistoriaInversaMu2, HistoriaFS), en el estado del cálculo las tres sumas, SigmaMinimoDovela y
+// HistoriaEsfuerzosNormales y, al terminar con
 // resultados, EsfuerzoNormalDovela = σ, EsfuerzoEfectivoDovela = σ − u,
 // EsfuerzoTangencialDovela = ((σ − u)·tan φ + c)/F, sus sumas y HayResultados.
 // Tras cada paso abre form9 (Interaccion::ResultadosDeLasIteraciones); si un paso deja una
 // dovela con σ − u < −c/tan φ, anota DovelaSinChequeo y abre Form13
-// (Interaccion::ChequeoDeEsfuerzos). Un proyecto de parámetros instantáneos sólo se calcula
-// desde su orden (rock/calculo_instantaneo.h), con la c y la φ de cada dovela.
-FinCalculo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
+// (Interaccion::ChequeoDeEsfuerzos), cuyos esfuerzos quedan en SigmasUsuario para el cálculo
+// siguiente. Un proyecto de parámetros instantáneos sólo se calcula desde su orden
+// (calculo/calculo_instantaneo.h), con la c y la φ de cada dovela.
+ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

@@ -152,14 +152,14 @@ DatosVariacional DatosDeDovelas(const Proyecto& p, const EstadoCalculo& e, bool 
         d.g = t.GradientePresionDovela(i);
         d.W = (d.t - d.y) * d.gamma + d.q;
         d.h = i == 1 ? d.b * Mitad : (p.AnchoDovela(i - 1) + d.b) * Mitad;
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
             // Sólo con Xo ≤ x ≤ Xf: una carga dada con los extremos al revés no actúa.
             if (!(p.CargaUniformeXo(j) <= d.x && d.x <= p.CargaUniformeXf(j))) continue;
             d.cargaH += p.CargaUniformeQx(j) * d.b * d.s;
             d.cargaV += p.CargaUniformeQy(j) * d.b;
             d.cargaM += (d.t * p.CargaUniformeQx(j) * d.s + d.x * p.CargaUniformeQy(j)) * d.b;
         }
-        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j) {
+        for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j) {
             if (!CargaPuntualEnDovela(p, e, j, i, true)) continue;
             d.cargaH -= p.CargaPuntualPx(j);
             d.cargaV += p.CargaPuntualPy(j);

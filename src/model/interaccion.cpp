@@ -1,50 +1,35 @@
 #include "model/interaccion.h"
 
-#include "methods/comprobacion_esfuerzos.h"
-#include "model/proyecto.h"
 #include "model/textos.h"
 
 namespace vertana {
 
-void Interaccion::ParametrosDeCalculo(Proyecto&) {}
-
-void Interaccion::IteracionJanbu(Proyecto&, const Tabla<double>&) {}
-
-void Interaccion::ResultadosDeLasIteraciones(Proyecto& p)
+bool Interaccion::ParametrosDeCalculo(Proyecto&)
 {
-    p.SolucionAceptada = false;
-    p.SalirDelCalculo = false;
+    return false;
 }
 
-void Interaccion::ChequeoDeEsfuerzos(Proyecto&, const EsfuerzosDelChequeo&) {}
-
-void Interaccion::CambioDeParametrosDeResistencia(Proyecto&, EstadoCalculo&) {}
-
-void InteraccionRegistrada::AlAbrirParametrosDeCalculo(std::function<void(Proyecto&)> accion)
+DecisionJanbu Interaccion::IteracionJanbu(const Proyecto&, const IteracionJanbuMostrada&)
 {
-    accionParametros_ = std::move(accion);
+    return {};
 }
 
-void InteraccionRegistrada::AlAbrirResultadosDeLasIteraciones(std::function<void(Proyecto&)> accion)
+DecisionIteracion Interaccion::ResultadosDeLasIteraciones(const Proyecto&,
+                                                          const SumasDeLaIteracion&)
 {
-    accionIteraciones_ = std::move(accion);
+    return DecisionIteracion::Seguir;
 }
 
-void InteraccionRegistrada::AlAbrirChequeoDeEsfuerzos(
-    std::function<void(Proyecto&, const EsfuerzosDelChequeo&)> accion)
+std::optional<Tabla<double>> Interaccion::ChequeoDeEsfuerzos(const Proyecto&,
+                                                             const EsfuerzosDelChequeo&)
 {
-    accionChequeo_ = std::move(accion);
+    return std::nullopt;
 }
 
-void InteraccionRegistrada::AlAbrirCambioDeParametros(
-    std::function<void(Proyecto&, EstadoCalculo&)> accion)
+std::optional<ParametrosDeDovelas>
+Interaccion::CambioDeParametrosDeResistencia(const Proyecto&, const ParametrosDeDovelas&)
 {
-    accionCambio_ = std::move(accion);
-}
-
-void InteraccionRegistrada::AlAbrirForm17(AccionForm17 accion)
-{
-    accionesForm17_.push_back(std::move(accion));
+    return std::nullopt;
 }
 
 void InteraccionRegistrada::Dialogo(const std::string& titulo)
@@ -64,43 +49,44 @@ bool InteraccionRegistrada::Pregunta(const std::string& texto, const std::string
     return respuesta;
 }
 
-void InteraccionRegistrada::ParametrosDeCalculo(Proyecto& p)
+bool InteraccionRegistrada::ParametrosDeCalculo(Proyecto& p)
 {
     ++vecesParametros_;
     Dialogo(textos::TituloParametrosIniciales);
-    if (accionParametros_) accionParametros_(p);
+    return Interaccion::ParametrosDeCalculo(p);
 }
 
-void InteraccionRegistrada::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+DecisionJanbu InteraccionRegistrada::IteracionJanbu(const Proyecto& p,
+                                                    const IteracionJanbuMostrada& pasada)
 {
     ++vecesForm17_;
     Dialogo(textos::TituloForm17);
-    if (accionesForm17_.empty()) return;
-    const AccionForm17 accion = std::move(accionesForm17_.front());
-    accionesForm17_.pop_front();
-    if (accion) accion(p, anguloLineaEmpuje);
+    return Interaccion::IteracionJanbu(p, pasada);
 }
 
-void InteraccionRegistrada::ResultadosDeLasIteraciones(Proyecto& p)
+DecisionIteracion InteraccionRegistrada::ResultadosDeLasIteraciones(const Proyecto& p,
+                                                                    const SumasDeLaIteracion& sumas)
 {
     ++vecesIteraciones_;
     Dialogo(textos::TituloForm9);
-    Interaccion::ResultadosDeLasIteraciones(p); // el diálogo parte de las dos banderas en falso
-    if (accionIteraciones_) accionIteraciones_(p);
+    return Interaccion::ResultadosDeLasIteraciones(p, sumas);
 }
 
-void InteraccionRegistrada::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+std::optional<Tabla<double>>
+InteraccionRegistrada::ChequeoDeEsfuerzos(const Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
 {
     ++vecesChequeo_;
     Dialogo(TituloDelChequeo(esfuerzos.Material));
-    if (accionChequeo_) accionChequeo_(p, esfuerzos);
+    return Interaccion::ChequeoDeEsfuerzos(p, esfuerzos);
 }
 
-void InteraccionRegistrada::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+std::optional<ParametrosDeDovelas>
+InteraccionRegistrada::CambioDeParametrosDeResistencia(const Proyecto& p,
+                                                       const ParametrosDeDovelas& actuales)
 {
     ++vecesCambio_;
     Dialogo(textos::TituloForm18);
-    if (accionCambio_) accionCambio_(p, estado);
+    return Interaccion::CambioDeParametrosDeResistencia(p, actuales);
 }
 
 std::vector<std::string> InteraccionRegistrada::Mensajes() const
@@ -117,39 +103,6 @@ std::vector<std::string> InteraccionRegistrada::Preguntas() const
     for (const auto& e : eventos_)
         if (e.tipo == EventoInteraccion::Tipo::Pregunta) preguntas.push_back(e.texto);
     return preguntas;
-}
-
-InteraccionGuionada& InteraccionGuionada::EsperarPregunta(const std::string& texto, bool respuesta)
-{
-    guion_.push_back({texto, respuesta});
-    return *this;
-}
-
-bool InteraccionGuionada::Responder(const std::string& texto)
-{
-    if (guion_.empty()) {
-        errores_.push_back("Pregunta no prevista: " + texto);
-        return false;
-    }
-    const PreguntaPrevista prevista = guion_.front();
-    guion_.pop_front();
-    if (prevista.texto != texto) {
-        errores_.push_back("Se esperaba la pregunta \"" + prevista.texto + "\" y llegó \"" + texto +
-                           "\"");
-        return false;
-    }
-    return prevista.respuesta;
-}
-
-void InteraccionLote::FijarRespuesta(const std::string& pregunta, bool respuesta)
-{
-    respuestas_[pregunta] = respuesta;
-}
-
-bool InteraccionLote::Responder(const std::string& texto)
-{
-    const auto fijada = respuestas_.find(texto);
-    return fijada != respuestas_.end() ? fijada->second : respuestaPorOmision_;
 }
 
 } // namespace vertana

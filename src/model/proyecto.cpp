@@ -20,20 +20,50 @@ std::array<Tabla<double>*, 12> TablasPorEstrato(Proyecto& p)
             &p.CompresionSimple};
 }
 
+void RedimensionarConjunto(Tabla<double>& abscisas, Tabla<double>& ordenadas, int n)
+{
+    abscisas.Redimensionar(n);
+    ordenadas.Redimensionar(n);
+}
+
+std::array<Tabla<double>*, 6> TablasCargasUniformes(Proyecto& p)
+{
+    return {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
+            &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy};
+}
+
+std::array<Tabla<double>*, 4> TablasCargasPuntuales(Proyecto& p)
+{
+    return {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy};
+}
+
+void RedimensionarCargasUniformes(Proyecto& p, int n)
+{
+    for (Tabla<double>* t : TablasCargasUniformes(p))
+        t->Redimensionar(n);
+}
+
+void RedimensionarCargasPuntuales(Proyecto& p, int n)
+{
+    for (Tabla<double>* t : TablasCargasPuntuales(p))
+        t->Redimensionar(n);
+}
+
+void RedimensionarEstratos(Proyecto& p, int n)
+{
+    p.NumeroCoordenadasEstrato.RedimensionarConservando(n);
+}
+
 void ReiniciarProyecto(Proyecto& p)
 {
     // Geometría y propiedades de los estratos.
     p.NumeroPuntosDovelas = 0;
-    p.NumeroCoordenadasTalud = 0;
     p.AbscisasTalud.Vaciar();
     p.OrdenadasTalud.Vaciar();
-    p.NumeroCoordenadasFalla = 0;
     p.AbscisasFalla.Vaciar();
     p.OrdenadasFalla.Vaciar();
-    p.NumeroCoordenadasFreatico = 0;
     p.AbscisasFreatico.Vaciar();
     p.OrdenadasFreatico.Vaciar();
-    p.NumeroDeEstratos = 0;
     p.NumeroCoordenadasEstrato.Vaciar();
     p.AbscisasEstratos.Vaciar();
     p.OrdenadasEstratos.Vaciar();
@@ -67,14 +97,12 @@ void ReiniciarProyecto(Proyecto& p)
     p.CambioNumeroEstratos = false;
     p.EstratoInsertado = false;
     p.HayResultados = false;
-    p.HayResultadosSN = "N";
     p.MsDeLaboratorio = false;
     p.InformacionIntroducida = false;
     p.HayDatosLaboratorio = false;
     p.UsaParametrosInstantaneos = false;
     p.ParametrosInstantaneosCalculados = false;
     p.HayValoresDeHt = false;
-    p.UsaParametrosInstantaneosSN = "N";
 
     // Sumas, anclajes y grieta de tracción.
     for (double* v :
@@ -100,28 +128,12 @@ void ReiniciarProyecto(Proyecto& p)
     p.Sigma1Lab.Vaciar();
     p.Sigma3Lab.Vaciar();
 
-    // Control de las iteraciones y de las presiones de poros.
+    // Presiones de poros de Form19 (el control de las iteraciones vive en el estado del cálculo).
     p.PresionesDePorosDadas = false;
-    p.SolucionAceptada = false;
-    p.SalirDelCalculo = false;
-    p.SigmasModificados = false;
-    p.SigmasUsuario.Vaciar();
-    p.HistoriaEsfuerzosNormales.Vaciar();
-    p.SigmaMinimoDovela.Vaciar();
-    p.DovelaSinChequeo = 0;
-    p.SumaFuerzasHorizontales = 0.0;
-    p.SumaFuerzasVerticales = 0.0;
-    p.SumaMomentos = 0.0;
 
     // Las cargas de un proyecto anterior no deben entrar en el cálculo del nuevo.
-    p.NumeroCargasUniformes = 0;
-    for (Tabla<double>* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-                             &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy})
-        t->Vaciar();
-    p.NumeroCargasPuntuales = 0;
-    for (Tabla<double>* t :
-         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
-        t->Vaciar();
+    RedimensionarCargasUniformes(p, 0);
+    RedimensionarCargasPuntuales(p, 0);
 }
 
 bool ProyectoGuardado(const Proyecto& p)
@@ -129,15 +141,23 @@ bool ProyectoGuardado(const Proyecto& p)
     return p.DatosGuardados && p.CoordenadasSinCambios;
 }
 
+std::optional<double> FactorDeSeguridadGuardado(const Proyecto& p)
+{
+    if (!p.HayResultados || p.NumeroIteraciones < 1 || p.NumeroIteraciones > p.HistoriaFS.Tamano())
+        return std::nullopt;
+    return p.HistoriaFS(p.NumeroIteraciones);
+}
+
 bool EsCirculoUnico(const Proyecto& p)
 {
-    return p.NumeroTiposDeFalla == 1 && p.TipoDeFalla.Tamano() >= 1 && p.TipoDeFalla(1) == "C";
+    return p.NumeroTiposDeFalla == 1 && p.TipoDeFalla.Tamano() >= 1 &&
+           p.TipoDeFalla(1) == TipoUnion::Circular;
 }
 
 Entero16 MaximoPuntosEstrato(const Proyecto& p)
 {
     Entero16 maximo = 0;
-    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
+    for (int i = 1; i <= p.NumeroDeEstratos() && i <= p.NumeroCoordenadasEstrato.Tamano(); ++i)
         if (p.NumeroCoordenadasEstrato(i) > maximo) maximo = p.NumeroCoordenadasEstrato(i);
     return maximo;
 }
@@ -146,7 +166,7 @@ Entero16 MaximoPuntosLaboratorio(const Proyecto& p)
 {
     if (!p.HayDatosLaboratorio) return 0;
     Entero16 maximo = 0;
-    for (int i = 1; i <= p.NumeroDeEstratos && i <= p.NumeroPuntosLab.Tamano(); ++i)
+    for (int i = 1; i <= p.NumeroDeEstratos() && i <= p.NumeroPuntosLab.Tamano(); ++i)
         if (p.NumeroPuntosLab(i) > maximo) maximo = p.NumeroPuntosLab(i);
     return maximo;
 }

@@ -4,14 +4,13 @@
 #pragma once
 
 #include "model/tabla.h"
+#include "model/tipos.h"
 
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vertana {
-
-using Entero16 = std::int16_t;
 
 struct Proyecto {
     // 1. Información del proyecto.
@@ -24,8 +23,8 @@ struct Proyecto {
     bool InformacionIntroducida = false;
 
     // 2. Parámetros de cálculo.
-    std::string SueloRoca;        // "S" suelos, "R" macizos rocosos; vacío hasta el primer Form2
-    Entero16 MetodoDeCalculo = 0; // 1 variacional, 2 Bishop, 3 Fellenius, 4 Janbu
+    Material SueloRoca = Material::SinDefinir;
+    Metodo MetodoDeCalculo = Metodo::SinDefinir;
     double MultiplicadorLagrange1 = 0.0; // µ1/µ2 (m)
     double MultiplicadorLagrange2 = 0.0; // 1/µ2 (m)
     double FSInicial = 0.0;
@@ -37,7 +36,10 @@ struct Proyecto {
     double CentroCirculoY = 0.0;
     double CentroCirculoXGuardado = 0.0;
     double CentroCirculoYGuardado = 0.0;
-    std::string VariaElRadioSN;
+    // Lo que se guarda: "S" el radio varía en el cálculo de Bishop, "N" no; sin valor hasta que
+    // Form2 lo pide.
+    std::optional<bool> VariaElRadioSN;
+    // Lo que usa el cálculo: VariaElRadioSN tal como lo cargó Form2 en esta sesión.
     bool VariaElRadio = false;
     double CoeficienteSismicoHorizontal = 0.0;
     double CoeficienteSismicoVertical = 0.0;
@@ -48,24 +50,26 @@ struct Proyecto {
     double AbscisaNivelFreaticoGrieta = 0.0;
     double OrdenadaNivelFreaticoGrieta = 0.0;
     double AlturaAguaGrieta = 0.0; // 0.5·(NF grieta − ordenada del segundo punto)² (m²)
-    Entero16 DefinicionParametrosInstantaneos = 0;
+    DefinicionInstantaneos DefinicionParametrosInstantaneos = DefinicionInstantaneos::SinDefinir;
     bool ParametrosIntroducidos = false;
 
-    // 3. Geometría.
-    Entero16 NumeroCoordenadasTalud = 0;
+    // 3. Geometría. Cada conjunto de puntos tiene tantos puntos como entradas sus tablas; la
+    // cantidad se lee de ellas y se cambia redimensionando las dos a la vez.
     Tabla<double> AbscisasTalud, OrdenadasTalud;
-    Entero16 NumeroCoordenadasFalla = 0;
     Tabla<double> AbscisasFalla, OrdenadasFalla;
-    Entero16 NumeroCoordenadasFreatico = 0;
     Tabla<double> AbscisasFreatico, OrdenadasFreatico;
-    Entero16 NumeroDeEstratos = 0;
-    Tabla<Entero16> NumeroCoordenadasEstrato;
+    Tabla<Entero16> NumeroCoordenadasEstrato;           // un elemento por estrato
     Tabla2<double> AbscisasEstratos, OrdenadasEstratos; // (estrato, punto)
+
+    Entero16 NumeroCoordenadasTalud() const { return AbscisasTalud.Cantidad(); }
+    Entero16 NumeroCoordenadasFalla() const { return AbscisasFalla.Cantidad(); }
+    Entero16 NumeroCoordenadasFreatico() const { return AbscisasFreatico.Cantidad(); }
+    Entero16 NumeroDeEstratos() const { return NumeroCoordenadasEstrato.Cantidad(); }
 
     // 4. Uniones entre los puntos de la superficie de falla.
     Entero16 NumeroTiposDeFalla = 0;
     Tabla<double> PuntoInicialTipoFalla, PuntoFinalTipoFalla; // números de punto enteros
-    Tabla<std::string> TipoDeFalla;                           // "L", "C" o "P"
+    Tabla<TipoUnion> TipoDeFalla;
     bool TiposDeFallaDefinidos = false;
 
     // 5. Propiedades de los estratos (columnas de suelo y de roca).
@@ -89,18 +93,18 @@ struct Proyecto {
     Tabla<Entero16> NumeroPuntosLab;
     Tabla2<double> Sigma1Lab, Sigma3Lab; // (estrato, par), ton/m2
 
-    // 7. Cargas.
-    Entero16 NumeroCargasUniformes = 0;
+    // 7. Cargas. Las tablas de cada grupo tienen siempre el mismo tamaño, que es su cantidad.
     Tabla<double> CargaUniformeXo, CargaUniformeYo, CargaUniformeXf, CargaUniformeYf;
     Tabla<double> CargaUniformeQx, CargaUniformeQy;
     bool CargasUniformesIntroducidas = false;
-    Entero16 NumeroCargasPuntuales = 0;
     Tabla<double> CargaPuntualX, CargaPuntualY, CargaPuntualPx, CargaPuntualPy;
     bool CargasPuntualesIntroducidas = false;
 
+    Entero16 NumeroCargasUniformes() const { return CargaUniformeXo.Cantidad(); }
+    Entero16 NumeroCargasPuntuales() const { return CargaPuntualX.Cantidad(); }
+
     // 8. Resultados.
     bool HayResultados = false;
-    std::string HayResultadosSN = "N";
     Entero16 NumeroPuntosDovelas = 0; // bordes de dovela N; dovelas 1..N−1
     Tabla<double> AnchoDovela, AbscisaCentroDovela, OrdenadaCentroDovela, OrdenadaTaludDovela;
     Tabla<double> PresionPorosDovela, CohesionDovela, FriccionDovela;
@@ -125,23 +129,10 @@ struct Proyecto {
     double SeparacionAnclajesActivos = 0.0;
     double SeparacionAnclajesPasivos = 0.0;
     bool UsaParametrosInstantaneos = false;
-    std::string UsaParametrosInstantaneosSN = "N";
     bool ParametrosInstantaneosCalculados = false;
 
-    // Control de las iteraciones y de las presiones de poros dadas por el usuario.
+    // Presiones de poros por dovela dadas por la persona en Form19.
     bool PresionesDePorosDadas = false;
-    bool SolucionAceptada = false;
-    bool SalirDelCalculo = false;
-    bool SigmasModificados = false;
-    Tabla<double> SigmasUsuario;
-    Tabla<double> SigmaMinimoDovela;
-    Entero16 DovelaSinChequeo = 0;
-    // (nodo j, iteración k) del método variacional: nodo 1 la cresta, j = i + 1 la base de la
-    // dovela i. Sólo vive durante el cálculo y para Form13; no se guarda.
-    Tabla2<double> HistoriaEsfuerzosNormales;
-    double SumaFuerzasHorizontales = 0.0;
-    double SumaFuerzasVerticales = 0.0;
-    double SumaMomentos = 0.0;
 
     // 9. Estado de edición.
     bool DatosGuardados = true;
@@ -156,11 +147,27 @@ struct Proyecto {
 // que no se descartan; las cargas se vacían (docs/decisiones.md).
 void ReiniciarProyecto(Proyecto& p);
 
+// Cambia la cantidad de puntos de un conjunto: las dos tablas quedan con n entradas en cero.
+void RedimensionarConjunto(Tabla<double>& abscisas, Tabla<double>& ordenadas, int n);
+
+// Las tablas de cada grupo de cargas, y el cambio de su cantidad (descarta las cargas).
+std::array<Tabla<double>*, 6> TablasCargasUniformes(Proyecto& p);
+std::array<Tabla<double>*, 4> TablasCargasPuntuales(Proyecto& p);
+void RedimensionarCargasUniformes(Proyecto& p, int n);
+void RedimensionarCargasPuntuales(Proyecto& p, int n);
+
+// Cambia la cantidad de estratos conservando los puntos de los que siguen.
+void RedimensionarEstratos(Proyecto& p, int n);
+
 // Las tablas reales de propiedades por estrato, de suelo y de roca (una entrada por estrato).
 std::array<Tabla<double>*, 12> TablasPorEstrato(Proyecto& p);
 
 // Un proyecto está guardado cuando no tiene cambios de datos ni de coordenadas.
 bool ProyectoGuardado(const Proyecto& p);
+
+// Factor de seguridad de los resultados que tiene el proyecto (los de un cálculo o los leídos de
+// un archivo): la última fila de la historia. Nada sin resultados.
+std::optional<double> FactorDeSeguridadGuardado(const Proyecto& p);
 
 // Superficie de falla formada por un único arco de círculo: una sola unión, de tipo "C".
 bool EsCirculoUnico(const Proyecto& p);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
     explicit Tabla(int n) { Redimensionar(n); }
 
     int Tamano() const { return static_cast<int>(datos_.size()); }
+    // El tamaño como las cantidades del proyecto, entero de 16 bits.
+    std::int16_t Cantidad() const { return static_cast<std::int16_t>(datos_.size()); }
     bool Vacia() const { return datos_.empty(); }
 
     // Redimensiona descartando el contenido: todas las entradas quedan con el valor por omisión.

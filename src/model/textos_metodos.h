@@ -119,4 +119,11 @@ inline constexpr char HistoriaVariacionalLlena[] =
     "tolerancia. La historia guarda hasta la iteración 100; no se guardaron resultados. Varie los "
     "valores iniciales de xc, yc, FS o del sigma inicial.";
 
+// Nombres de los métodos en los resultados.
+inline constexpr char NombreMetodoVariacional[] = "Leshchinsky y Huang (variacional)";
+inline constexpr char NombreMetodoBishop[] = "Bishop";
+inline constexpr char NombreMetodoFellenius[] = "Fellenius";
+inline constexpr char NombreMetodoJanbu[] = "Janbu";
+inline constexpr char NombreMetodoSinDefinir[] = "Sin definir";
+
 } // namespace vertana::textos

@@ -11,12 +11,6 @@ std::string UnionFueraDeLaSuperficie(int union_)
            "final antes del inicial. Vaya al menú coordenadas.";
 }
 
-std::string TipoDeUnionDesconocido(int union_, const std::string& tipo)
-{
-    return "La unión " + std::to_string(union_) + " de la superficie de falla es de tipo \"" +
-           tipo + "\"; sólo se admiten L (recta), C (arco de círculo) y P (polinomio).";
-}
-
 std::string UnionPolinomicaCorta(int union_)
 {
     return "La unión " + std::to_string(union_) +

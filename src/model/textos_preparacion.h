@@ -57,7 +57,6 @@ inline constexpr char SinDovelas[] =
 
 // Mensajes que nombran la unión, el punto, el estrato o la dovela.
 std::string UnionFueraDeLaSuperficie(int union_);
-std::string TipoDeUnionDesconocido(int union_, const std::string& tipo);
 std::string UnionPolinomicaCorta(int union_);
 std::string UnionNoConsecutiva(int union_);
 std::string TramoSinUnion(int punto);

@@ -1,7 +1,9 @@
 #include "rock/parametros_instantaneos.h"
 
 #include "model/textos.h"
+#include "model/unidades.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -12,11 +14,6 @@ namespace {
 // Dispersión de los esfuerzos de un tramo, relativa a Σσ′², por debajo de la cual se toman como
 // iguales (la regresión no tiene pendiente definida).
 constexpr double EsfuerzosIgualesRelativo = 1e-12;
-
-double Pi()
-{
-    return 4.0 * std::atan(1.0);
-}
 
 // Recta τf = C + T·σ′ de una dovela; `definida` falso si no hubo puntos para trazarla.
 struct Recta {
@@ -49,7 +46,7 @@ Recta Secante(const EstadoCalculo& e, int k)
 // Mismo material en las dovelas a y b: c y φ en suelos, m y s en rocas.
 bool MismoMaterial(const Proyecto& p, int a, int b)
 {
-    if (p.SueloRoca == "R")
+    if (p.SueloRoca == Material::Roca)
         return p.ParametroMDovela(a) == p.ParametroMDovela(b) &&
                p.ParametroSDovela(a) == p.ParametroSDovela(b);
     return p.CohesionDovela(a) == p.CohesionDovela(b) && p.FriccionDovela(a) == p.FriccionDovela(b);
@@ -154,23 +151,22 @@ void ParametrosEntrePuntos(Proyecto& p, EstadoCalculo& e)
     if (nd < 1 || e.ResistenciaCorteDovela.Tamano() < nd ||
         e.EsfuerzoNormalPrevioDovela.Tamano() < nd)
         return;
-    const double pi = Pi();
     std::vector<Recta> rectas(static_cast<std::size_t>(nd));
     auto recta = [&](int k) -> Recta& { return rectas[static_cast<std::size_t>(k - 1)]; };
 
-    if (p.NumeroDeEstratos <= 1) {
+    if (p.NumeroDeEstratos() <= 1) {
         for (int k = 1; k <= nd - 1; ++k)
             recta(k) = Secante(e, k);
         ConservarPropios(p, e, rectas);
         if (nd == 1) {
-            Asignar(p, e, 1, recta(1).C, recta(1).T, std::atan(recta(1).T) * 180.0 / pi);
+            Asignar(p, e, 1, recta(1).C, recta(1).T, Grados(std::atan(recta(1).T)));
             return;
         }
         for (int k = 1; k <= nd; ++k) {
             const Recta& izquierda = recta(k == 1 ? 1 : k - 1);
             const Recta& derecha = recta(k == nd ? nd - 1 : k);
             Asignar(p, e, k, (izquierda.C + derecha.C) / 2.0, (izquierda.T + derecha.T) / 2.0,
-                    (std::atan(izquierda.T) + std::atan(derecha.T)) / 2.0 * 180.0 / pi);
+                    Grados((std::atan(izquierda.T) + std::atan(derecha.T)) / 2.0));
         }
         return;
     }
@@ -189,7 +185,7 @@ void ParametrosEntrePuntos(Proyecto& p, EstadoCalculo& e)
     }
     ConservarPropios(p, e, rectas);
     for (int k = 1; k <= nd; ++k)
-        Asignar(p, e, k, recta(k).C, recta(k).T, std::atan(recta(k).T) * 180.0 / pi);
+        Asignar(p, e, k, recta(k).C, recta(k).T, Grados(std::atan(recta(k).T)));
 }
 
 void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
@@ -201,7 +197,6 @@ void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
         p.EsfuerzoPrincipalMenorDovela.Tamano() < nd || p.ParametroMDovela.Tamano() < nd ||
         e.Dovelas.CompresionSimpleDovela.Tamano() < nd)
         return;
-    const double pi = Pi();
     for (int k = 1; k <= nd; ++k) {
         const double diferencia =
             p.EsfuerzoPrincipalMayorDovela(k) - p.EsfuerzoPrincipalMenorDovela(k);
@@ -213,44 +208,85 @@ void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
         double c = e.ResistenciaCorteDovela(k) - std::tan(theta) * e.EsfuerzoNormalPrevioDovela(k);
         if (c < 0.0) c = 0.0;
         // tan φ queda como ángulo en radianes: el método la recalcula desde φ antes de usarla.
-        Asignar(p, e, k, c, theta, theta * 180.0 / pi);
+        Asignar(p, e, k, c, theta, Grados(theta));
     }
 }
 
 void CalcularParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
-    const int definicion = p.DefinicionParametrosInstantaneos;
+    const DefinicionInstantaneos definicion = p.DefinicionParametrosInstantaneos;
     if (p.ParametrosInstantaneosCalculados && e.ReutilizarParametrosInstantaneos &&
-        definicion != InstantaneosPorPantalla) {
-        if (definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos) {
+        definicion != DefinicionInstantaneos::PorPantalla) {
+        if (definicion == DefinicionInstantaneos::Puntuales ||
+            definicion == DefinicionInstantaneos::EntrePuntos) {
             ui.Mensaje(textos::ParametrosYaObtenidos, textos::TituloNoHayCalculoDeParametros);
             p.ParametrosInstantaneosCalculados = false;
         }
         return;
     }
     switch (definicion) {
-    case InstantaneosEntrePuntos:
+    case DefinicionInstantaneos::EntrePuntos:
         ParametrosEntrePuntos(p, e);
         break;
-    case InstantaneosPuntuales:
-        if (p.SueloRoca == "R") ParametrosPuntuales(p, e);
+    case DefinicionInstantaneos::Puntuales:
+        if (p.SueloRoca == Material::Roca) ParametrosPuntuales(p, e);
         break;
-    case InstantaneosPorPantalla:
+    case DefinicionInstantaneos::PorPantalla: {
         ui.Mensaje(textos::ParametrosPorPantalla, textos::TituloParametrosPorPantalla);
-        ui.CambioDeParametrosDeResistencia(p, e);
+        const ParametrosDeDovelas actuales = ParametrosParaCambiar(p, e);
+        if (const auto nuevos = ui.CambioDeParametrosDeResistencia(p, actuales))
+            AplicarParametrosDeDovelas(p, e, *nuevos);
         break;
+    }
     default:
         break;
     }
 }
 
+ParametrosDeDovelas ParametrosParaCambiar(Proyecto& p, EstadoCalculo& e)
+{
+    const int dovelas = std::max(p.NumeroPuntosDovelas - 1, 0);
+    if (!p.ParametrosInstantaneosCalculados) {
+        p.CohesionDovela.RedimensionarConservando(dovelas);
+        p.FriccionDovela.RedimensionarConservando(dovelas);
+        e.Dovelas.TangenteFriccionDovela.RedimensionarConservando(dovelas);
+    }
+    ParametrosDeDovelas r;
+    r.Cohesion = p.CohesionDovela;
+    r.Friccion = p.FriccionDovela;
+    r.Presion = p.PresionPorosDovela;
+    for (Tabla<double>* t : {&r.Cohesion, &r.Friccion, &r.Presion})
+        t->RedimensionarConservando(dovelas);
+    const DefinicionInstantaneos d = p.DefinicionParametrosInstantaneos;
+    r.Definidos = d == DefinicionInstantaneos::Puntuales ||
+                  d == DefinicionInstantaneos::EntrePuntos ||
+                  d == DefinicionInstantaneos::PorPantalla;
+    return r;
+}
+
+void AplicarParametrosDeDovelas(Proyecto& p, EstadoCalculo& e, const ParametrosDeDovelas& nuevos)
+{
+    const int dovelas = nuevos.Dovelas();
+    p.CohesionDovela.RedimensionarConservando(dovelas);
+    p.FriccionDovela.RedimensionarConservando(dovelas);
+    p.PresionPorosDovela.RedimensionarConservando(dovelas);
+    Tabla<double>& tangente = e.Dovelas.TangenteFriccionDovela;
+    tangente.RedimensionarConservando(dovelas);
+    for (int i = 1; i <= dovelas; ++i) {
+        p.CohesionDovela(i) = nuevos.Cohesion(i);
+        p.FriccionDovela(i) = nuevos.Friccion(i);
+        p.PresionPorosDovela(i) = nuevos.Presion(i);
+        tangente(i) = std::tan(Radianes(p.FriccionDovela(i)));
+    }
+    p.DatosGuardados = false;
+}
+
 void RecalcularTangentesDeFriccion(const Proyecto& p, EstadoCalculo& e)
 {
     const int nd = DovelasDelProyecto(p);
-    const double pi = Pi();
     e.Dovelas.TangenteFriccionDovela.RedimensionarConservando(nd);
     for (int k = 1; k <= nd && k <= p.FriccionDovela.Tamano(); ++k)
-        e.Dovelas.TangenteFriccionDovela(k) = std::tan(pi * p.FriccionDovela(k) / 180.0);
+        e.Dovelas.TangenteFriccionDovela(k) = std::tan(Radianes(p.FriccionDovela(k)));
 }
 
 ResultadoPreparacion PrepararDovelasDelMetodo(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
@@ -258,10 +294,10 @@ ResultadoPreparacion PrepararDovelasDelMetodo(Proyecto& p, EstadoCalculo& e, Int
 {
     if (!p.UsaParametrosInstantaneos) return PrepararCalculo(p, e, ui);
 
-    const int definicion = p.DefinicionParametrosInstantaneos;
-    const bool porPantalla = definicion == InstantaneosPorPantalla;
-    const bool entreOPuntual =
-        definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos;
+    const DefinicionInstantaneos definicion = p.DefinicionParametrosInstantaneos;
+    const bool porPantalla = definicion == DefinicionInstantaneos::PorPantalla;
+    const bool entreOPuntual = definicion == DefinicionInstantaneos::Puntuales ||
+                               definicion == DefinicionInstantaneos::EntrePuntos;
     const bool guardados = p.ParametrosInstantaneosCalculados;
 
     // Los c, φ y u leídos con el proyecto, antes de que la preparación los cambie.

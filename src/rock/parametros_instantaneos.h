@@ -12,12 +12,6 @@
 
 namespace vertana {
 
-// Valores de DefinicionParametrosInstantaneos.
-constexpr int InstantaneosSinDefinir = 0;
-constexpr int InstantaneosPuntuales = 1;   // Balmer, sólo rocas
-constexpr int InstantaneosEntrePuntos = 2; // secantes o regresión por tramos
-constexpr int InstantaneosPorPantalla = 3; // Form18
-
 // Llena ResistenciaCorteDovela(k) = F·τ(k), F el último factor de la historia, y
 // EsfuerzoNormalPrevioDovela(k) = σ′(k) para las dovelas actuales. Falso, sin cambiar nada, si
 // el último cálculo no dejó un factor positivo o esfuerzos para todas las dovelas.
@@ -34,6 +28,15 @@ void ParametrosEntrePuntos(Proyecto& p, EstadoCalculo& e);
 // Puntual (rocas): D = 1 + m·σci/(2·(σ1 − σ3)), θ = atan(√D), c = τf − tan θ·σ′ (0 si resulta
 // negativa), φ = θ. Una dovela con σ1 ≤ σ3 conserva sus parámetros.
 void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e);
+
+// Form18: c, φ y u de cada dovela tal como se muestran. Si aún no hay parámetros instantáneos
+// calculados, las tablas de c, φ y tan φ se ajustan antes al número de dovelas (conservando lo
+// que tienen). `Definidos` dice si hay una forma de parámetros instantáneos elegida.
+ParametrosDeDovelas ParametrosParaCambiar(Proyecto& p, EstadoCalculo& e);
+
+// Lo que la persona aceptó en Form18: c, φ y u de cada dovela, tan φ = tan(φ·π/180), y hay datos
+// sin guardar.
+void AplicarParametrosDeDovelas(Proyecto& p, EstadoCalculo& e, const ParametrosDeDovelas& nuevos);
 
 // La rutina completa según DefinicionParametrosInstantaneos, con el aviso de reutilización de
 // los parámetros guardados y, por pantalla, Form18.

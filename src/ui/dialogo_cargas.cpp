@@ -246,7 +246,8 @@ std::vector<FilaCarga> DialogoCargas::FilasDelProyecto() const
 {
     const CargasDelProyecto cargas = Cargas();
     std::vector<FilaCarga> filas;
-    for (int i = 1; i <= *cargas.cantidad; ++i) {
+    const int cantidad = cargas.tablas.empty() ? 0 : cargas.tablas.front()->Tamano();
+    for (int i = 1; i <= cantidad; ++i) {
         FilaCarga fila;
         for (Tabla<double>* t : cargas.tablas)
             if (i <= t->Tamano()) fila.push_back((*t)(i));
@@ -264,7 +265,6 @@ void DialogoCargas::GuardarFilas(const std::vector<FilaCarga>& filas)
     for (int i = 1; i <= n; ++i)
         for (std::size_t k = 0; k < cargas.tablas.size(); ++k)
             (*cargas.tablas[k])(i) = filas[static_cast<std::size_t>(i - 1)][k];
-    *cargas.cantidad = static_cast<Entero16>(n);
     *cargas.introducidas = true;
 }
 

@@ -68,11 +68,10 @@ protected:
     DialogoCargas(Proyecto& proyecto, Interaccion& interaccion, Definicion definicion,
                   QWidget* padre);
 
-    // Lo propio de cada clase de carga: sus tablas en el proyecto, en el orden de las columnas,
-    // su cantidad y la bandera de diálogo aceptado.
+    // Lo propio de cada clase de carga: sus tablas en el proyecto, en el orden de las columnas
+    // (todas del tamaño de su cantidad), y la bandera de diálogo aceptado.
     struct CargasDelProyecto {
         std::vector<Tabla<double>*> tablas;
-        Entero16* cantidad;
         bool* introducidas;
     };
     virtual CargasDelProyecto Cargas() const = 0;

@@ -64,9 +64,8 @@ void EditorCoordenadas::Reiniciar()
 
 namespace {
 
-// Cantidad y tablas del proyecto de un conjunto de puntos simple (talud, falla o nivel freático).
+// Tablas del proyecto de un conjunto de puntos simple (talud, falla o nivel freático).
 struct TablasDeConjunto {
-    Entero16* cantidad;
     Tabla<double>* xs;
     Tabla<double>* ys;
 };
@@ -75,12 +74,12 @@ TablasDeConjunto TablasDelConjunto(Proyecto& p, int conjunto)
 {
     switch (conjunto) {
     case ConjuntoTalud:
-        return {&p.NumeroCoordenadasTalud, &p.AbscisasTalud, &p.OrdenadasTalud};
+        return {&p.AbscisasTalud, &p.OrdenadasTalud};
     case ConjuntoFalla:
-        return {&p.NumeroCoordenadasFalla, &p.AbscisasFalla, &p.OrdenadasFalla};
+        return {&p.AbscisasFalla, &p.OrdenadasFalla};
     default:
         assert(conjunto == ConjuntoFreatico);
-        return {&p.NumeroCoordenadasFreatico, &p.AbscisasFreatico, &p.OrdenadasFreatico};
+        return {&p.AbscisasFreatico, &p.OrdenadasFreatico};
     }
 }
 
@@ -95,12 +94,12 @@ bool EditorCoordenadas::Mostrar(int conjunto, int estrato)
     case ConjuntoFalla:
     case ConjuntoFreatico: {
         const TablasDeConjunto t = TablasDelConjunto(proyecto_, conjunto);
-        for (int i = 1; i <= *t.cantidad && i <= t.xs->Tamano() && i <= t.ys->Tamano(); ++i)
+        for (int i = 1; i <= t.xs->Tamano() && i <= t.ys->Tamano(); ++i)
             copia.push_back({(*t.xs)(i), (*t.ys)(i)});
         break;
     }
     case ConjuntoEstratos: {
-        if (estrato < 1 || estrato > p.NumeroDeEstratos ||
+        if (estrato < 1 || estrato > p.NumeroDeEstratos() ||
             estrato > p.NumeroCoordenadasEstrato.Tamano())
             return false;
         const int n = p.NumeroCoordenadasEstrato(estrato);
@@ -137,9 +136,7 @@ void EditorCoordenadas::Guardar()
     case ConjuntoFalla:
     case ConjuntoFreatico: {
         const TablasDeConjunto t = TablasDelConjunto(p, conjuntoActivo_);
-        *t.cantidad = static_cast<Entero16>(n);
-        t.xs->Redimensionar(n);
-        t.ys->Redimensionar(n);
+        RedimensionarConjunto(*t.xs, *t.ys, n);
         for (int i = 1; i <= n; ++i) {
             (*t.xs)(i) = Abscisa(i);
             (*t.ys)(i) = Ordenada(i);
@@ -148,13 +145,13 @@ void EditorCoordenadas::Guardar()
     }
     case ConjuntoEstratos: {
         const int e = estratoActivo_;
-        assert(e >= 1 && e <= p.NumeroDeEstratos && e <= p.NumeroCoordenadasEstrato.Tamano());
-        if (e < 1 || e > p.NumeroDeEstratos || e > p.NumeroCoordenadasEstrato.Tamano()) return;
+        assert(e >= 1 && e <= p.NumeroDeEstratos() && e <= p.NumeroCoordenadasEstrato.Tamano());
+        if (e < 1 || e > p.NumeroDeEstratos() || e > p.NumeroCoordenadasEstrato.Tamano()) return;
         p.NumeroCoordenadasEstrato(e) = static_cast<Entero16>(n);
         if (n == 0) return;
         const int columnas = MaximoPuntosEstrato(p);
-        p.AbscisasEstratos.RedimensionarConservando(p.NumeroDeEstratos, columnas);
-        p.OrdenadasEstratos.RedimensionarConservando(p.NumeroDeEstratos, columnas);
+        p.AbscisasEstratos.RedimensionarConservando(p.NumeroDeEstratos(), columnas);
+        p.OrdenadasEstratos.RedimensionarConservando(p.NumeroDeEstratos(), columnas);
         for (int k = 1; k <= n; ++k) {
             p.AbscisasEstratos(e, k) = Abscisa(k);
             p.OrdenadasEstratos(e, k) = Ordenada(k);
@@ -205,15 +202,14 @@ void EditorCoordenadas::VaciarCopia()
 void EditorCoordenadas::InsertarEstrato(std::optional<int> posicion)
 {
     Proyecto& p = proyecto_;
-    assert(p.NumeroDeEstratos < MaximoCantidad);
+    assert(p.NumeroDeEstratos() < MaximoCantidad);
     p.EstratosConCaracteristicas = false;
     Guardar();
 
-    const int anterior = p.NumeroDeEstratos;
+    const int anterior = p.NumeroDeEstratos();
     const int n = anterior + 1;
-    p.NumeroDeEstratos = static_cast<Entero16>(n);
+    RedimensionarEstratos(p, n);
     p.EstratoInsertado = true;
-    p.NumeroCoordenadasEstrato.RedimensionarConservando(n);
     p.NumeroCoordenadasEstrato(n) = 0;
     estratoActivo_ = n;
     const bool hayPuntos = MaximoPuntosEstrato(p) > 0;
@@ -250,7 +246,7 @@ void EditorCoordenadas::EliminarEstratoActivo()
 {
     Proyecto& p = proyecto_;
     const int e = estratoActivo_;
-    const int n = p.NumeroDeEstratos;
+    const int n = p.NumeroDeEstratos();
     if (e < 1 || e > n) return;
 
     // Propiedades (columnas de suelo y de roca) y datos de laboratorio del estrato.
@@ -265,22 +261,21 @@ void EditorCoordenadas::EliminarEstratoActivo()
     BorrarEntrada(p.NumeroCoordenadasEstrato, e);
     BorrarFila(p.AbscisasEstratos, e);
     BorrarFila(p.OrdenadasEstratos, e);
-    p.NumeroDeEstratos = static_cast<Entero16>(n - 1);
     if (e <= p.EstratosCaracterizados) --p.EstratosCaracterizados;
-    if (p.NumeroDeEstratos == 0) {
+    if (p.NumeroDeEstratos() == 0) {
         p.NumeroCoordenadasEstrato.Vaciar();
         p.AbscisasEstratos.Vaciar();
         p.OrdenadasEstratos.Vaciar();
         estratoActivo_ = 1;
     } else {
-        p.NumeroCoordenadasEstrato.RedimensionarConservando(p.NumeroDeEstratos);
+        p.NumeroCoordenadasEstrato.RedimensionarConservando(p.NumeroDeEstratos());
         const int columnas = MaximoPuntosEstrato(p);
-        p.AbscisasEstratos.RedimensionarConservando(p.NumeroDeEstratos, columnas);
-        p.OrdenadasEstratos.RedimensionarConservando(p.NumeroDeEstratos, columnas);
-        estratoActivo_ = std::min<int>(estratoActivo_, p.NumeroDeEstratos);
+        p.AbscisasEstratos.RedimensionarConservando(p.NumeroDeEstratos(), columnas);
+        p.OrdenadasEstratos.RedimensionarConservando(p.NumeroDeEstratos(), columnas);
+        estratoActivo_ = std::min<int>(estratoActivo_, p.NumeroDeEstratos());
     }
     p.DatosGuardados = false;
-    if (p.NumeroDeEstratos > 0)
+    if (p.NumeroDeEstratos() > 0)
         Mostrar(ConjuntoEstratos, estratoActivo_);
     else
         Mostrar(ConjuntoTalud, estratoActivo_);
@@ -288,9 +283,7 @@ void EditorCoordenadas::EliminarEstratoActivo()
 
 void EditorCoordenadas::EliminarNivelFreatico()
 {
-    proyecto_.NumeroCoordenadasFreatico = 0;
-    proyecto_.AbscisasFreatico.Vaciar();
-    proyecto_.OrdenadasFreatico.Vaciar();
+    RedimensionarConjunto(proyecto_.AbscisasFreatico, proyecto_.OrdenadasFreatico, 0);
     proyecto_.DatosGuardados = false;
     Mostrar(ConjuntoTalud, estratoActivo_);
 }

@@ -73,7 +73,7 @@ public:
 
     // Elimina el estrato activo: los siguientes bajan un lugar con sus puntos, sus propiedades y
     // sus datos de laboratorio. No guarda la copia de trabajo (es la del estrato eliminado).
-    // Termina mostrando los estratos con el estrato activo dentro de 1..NumeroDeEstratos o, si no
+    // Termina mostrando los estratos con el estrato activo dentro de 1..NumeroDeEstratos() o, si no
     // queda ninguno, el talud con el estrato 1.
     void EliminarEstratoActivo();
 

@@ -3,15 +3,11 @@
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
-#include "methods/bishop.h"
-#include "methods/fellenius.h"
-#include "methods/janbu.h"
-#include "methods/variacional.h"
 #include "model/error.h"
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
-#include "rock/calculo_instantaneo.h"
+#include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
@@ -143,18 +139,19 @@ void Form1::CrearMenus()
     QMenu* calcular = submenu(archivo, "ArchivoCalcular", m::Calcular);
     QMenu* suelos = submenu(calcular, "CálculoEnSuelos", m::CalculoEnSuelos);
     agregar(suelos, "ProcesoIterativoEnSuelos", m::ProcesoIterativoEnSuelos,
-            [this] { ProcesoIterativoEnSuelos(proyecto_, estado_, interaccion_); });
-    agregar(suelos, "MétodoBishop", m::Bishop,
-            [this] { MetodoBishop(proyecto_, estado_, interaccion_); });
+            [this] { EjecutarCalculo(Metodo::Variacional, {}); });
+    agregar(suelos, "MétodoBishop", m::Bishop, [this] { EjecutarCalculo(Metodo::Bishop, {}); });
     agregar(suelos, "MétodoFellenius", m::Fellenius,
-            [this] { MetodoFellenius(proyecto_, estado_, interaccion_); });
-    agregar(suelos, "MétodoJanbu", m::Janbu,
-            [this] { MetodoJanbu(proyecto_, estado_, interaccion_); });
+            [this] { EjecutarCalculo(Metodo::Fellenius, {}); });
+    agregar(suelos, "MétodoJanbu", m::Janbu, [this] { EjecutarCalculo(Metodo::Janbu, {}); });
     QMenu* rocas = submenu(calcular, "CálculoEnRocas", m::CalculoEnRocas);
     agregar(rocas, "ProcesoIterativoEnRocas", m::ProcesoIterativoEnRocas);
     agregar(rocas, "MétodoJanbuEnRocas", m::JanbuEnRocas);
-    agregar(calcular, "CálculoParámetrosInstantáneos", m::ParametrosInstantaneos,
-            [this] { CalculoParametrosInstantaneos(proyecto_, estado_, interaccion_); });
+    agregar(calcular, "CálculoParámetrosInstantáneos", m::ParametrosInstantaneos, [this] {
+        OpcionesCalculo opciones;
+        opciones.ParametrosInstantaneos = true;
+        EjecutarCalculo(proyecto_.MetodoDeCalculo, opciones);
+    });
     archivo->addSeparator();
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
@@ -403,8 +400,10 @@ void Form1::ConectarDialogosDeDatos()
         dialogo.exec();
     });
     ConectarDialogo("CambioParámetrosResistenciaPresiónPoros", CondicionCambioParametros, [this] {
-        Form18 dialogo(proyecto_, estado_, interaccion_, this);
+        Form18 dialogo(ParametrosParaCambiar(proyecto_, estado_), interaccion_, this);
         dialogo.exec();
+        if (dialogo.Resultado())
+            AplicarParametrosDeDovelas(proyecto_, estado_, *dialogo.Resultado());
     });
     ConectarDialogo("PresionesDePorosEquilibrioLímite", CondicionPresionesDePoros, [this] {
         Form19 dialogo(proyecto_, interaccion_, this);
@@ -414,6 +413,11 @@ void Form1::ConectarDialogosDeDatos()
 
 // ---------------------------------------------------------------------------------------------
 // Proyecto nuevo y órdenes de archivo.
+
+void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
+{
+    ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+}
 
 void Form1::NuevoProyecto()
 {
@@ -569,9 +573,9 @@ void Form1::ActualizarVista()
                                           : textos::EtiquetaSinEstratos);
 
     suprimirClicEstrato_ = true;
-    if (listaEstrato_->count() != proyecto_.NumeroDeEstratos) {
+    if (listaEstrato_->count() != proyecto_.NumeroDeEstratos()) {
         listaEstrato_->clear();
-        for (int i = 1; i <= proyecto_.NumeroDeEstratos; ++i)
+        for (int i = 1; i <= proyecto_.NumeroDeEstratos(); ++i)
             listaEstrato_->addItem(QString::number(i));
     }
     if (estratos) listaEstrato_->setCurrentIndex(editor_.EstratoActivo() - 1);
@@ -681,12 +685,12 @@ void Form1::ElegirConjunto(int conjunto)
 
 void Form1::ElegirEstratos()
 {
-    if (proyecto_.NumeroDeEstratos < 1) {
+    if (proyecto_.NumeroDeEstratos() < 1) {
         interaccion_.Mensaje(textos::NoHayEstratos);
     } else if (editor_.ConjuntoActivo() != ConjuntoEstratos) {
         editor_.Guardar();
         Mostrar(ConjuntoEstratos,
-                std::clamp<int>(editor_.EstratoActivo(), 1, proyecto_.NumeroDeEstratos));
+                std::clamp<int>(editor_.EstratoActivo(), 1, proyecto_.NumeroDeEstratos()));
     }
     ActualizarVista();
 }
@@ -702,12 +706,12 @@ void Form1::EstratoElegido(int indice)
 
 void Form1::InsertarEstrato()
 {
-    if (proyecto_.NumeroDeEstratos >= MaximoCantidad) {
+    if (proyecto_.NumeroDeEstratos() >= MaximoCantidad) {
         interaccion_.Mensaje(textos::DemasiadosEstratos);
         return;
     }
     std::optional<int> posicion;
-    if (proyecto_.NumeroDeEstratos > 0) {
+    if (proyecto_.NumeroDeEstratos() > 0) {
         posicion = ElegirPosicionEstrato();
         if (!posicion) return;
     }
@@ -717,13 +721,13 @@ void Form1::InsertarEstrato()
 
 void Form1::EliminarEstrato()
 {
-    if (proyecto_.NumeroDeEstratos < 1) return;
+    if (proyecto_.NumeroDeEstratos() < 1) return;
     if (editor_.ConjuntoActivo() != ConjuntoEstratos) {
         interaccion_.Mensaje(textos::SeleccioneOpcionEstrato);
         return;
     }
     if (!interaccion_.Pregunta(textos::PreguntaEliminarEstrato)) return;
-    if (proyecto_.SueloRoca.empty()) {
+    if (proyecto_.SueloRoca == Material::SinDefinir) {
         interaccion_.Mensaje(textos::IndiqueSueloORoca);
         return;
     }
@@ -734,7 +738,7 @@ void Form1::EliminarEstrato()
 void Form1::EliminarNivelFreatico()
 {
     const bool enPantalla = editor_.ConjuntoActivo() == ConjuntoFreatico;
-    if (proyecto_.NumeroCoordenadasFreatico == 0) {
+    if (proyecto_.NumeroCoordenadasFreatico() == 0) {
         // Sólo hay puntos escritos en el editor, todavía no guardados.
         if (enPantalla && editor_.NumeroPuntosEditor() > 0 &&
             interaccion_.Pregunta(textos::PreguntaVaciarFreaticoSinGuardar)) {

@@ -2,6 +2,7 @@
 // las órdenes de archivo (Nuevo, Abrir, Guardar, Guardar como, Salir, archivo de geometría).
 #pragma once
 
+#include "calculo/calculo.h"
 #include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
 #include "ui/condiciones_menu.h"
@@ -47,6 +48,8 @@ public:
     const EditorCoordenadas& Editor() const { return editor_; }
     // Estado del cálculo (superficie de trabajo, dovelas, banderas de preparación).
     EstadoCalculo& Estado() { return estado_; }
+    // Lo que devolvió el último cálculo pedido desde el menú.
+    const std::optional<ResultadoCalculo>& UltimoCalculo() const { return ultimoCalculo_; }
 
     // Conecta un elemento del menú (por su objectName) con su diálogo y lo habilita: al elegirlo
     // se comprueba la condición (si la hay) y, si falla, se muestra su aviso; si no, se abre.
@@ -103,6 +106,9 @@ private:
     void DescripcionCambiada();
     void CargarDescripcion();
 
+    // Cálculo de un método (o la orden de los parámetros instantáneos) desde su menú.
+    void EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones);
+
     // Ayuda.
     void MostrarAcercaDe();
     void MostrarAyuda();
@@ -113,6 +119,7 @@ private:
     Interaccion& interaccion_;
     EditorCoordenadas editor_;
     EstadoCalculo estado_;
+    std::optional<ResultadoCalculo> ultimoCalculo_;
     bool suprimirClicEstrato_ = false; // la ventana misma elige una entrada de ListaEstrato
     bool actualizandoLista_ = false;   // la ventana misma cambia ListaCoordenadas
     bool cargandoDescripcion_ = false; // la ventana misma escribe en TextoProyecto

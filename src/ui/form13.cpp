@@ -81,10 +81,8 @@ std::optional<Fallo> ComprobarSigmas(MaterialDelChequeo material,
     return std::nullopt;
 }
 
-Form13::Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos,
-               QWidget* padre)
-    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion),
-      esfuerzos_(std::move(esfuerzos))
+Form13::Form13(Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos, QWidget* padre)
+    : DialogoActivable(padre), interaccion_(interaccion), esfuerzos_(std::move(esfuerzos))
 {
     assert(esfuerzos_.Anterior.size() == esfuerzos_.Actual.size() &&
            esfuerzos_.Minimo.size() == esfuerzos_.Actual.size());
@@ -143,7 +141,7 @@ void Form13::showEvent(QShowEvent* evento)
 
 void Form13::Activar()
 {
-    dovela_->setText(QString::number(proyecto_.DovelaSinChequeo));
+    dovela_->setText(QString::number(esfuerzos_.DovelaSinChequeo));
     lista_->clear();
     const int n = static_cast<int>(esfuerzos_.NumeroDovelas());
     for (int k = 0; k < n; ++k) {
@@ -202,18 +200,17 @@ void Form13::AceptarClic()
         }
         return;
     }
-    Proyecto& p = proyecto_;
-    p.SigmasUsuario.Redimensionar(NodoDeSigmaUsuario(esfuerzos_.Material, n));
+    Tabla<double> sigmas(NodoDeSigmaUsuario(esfuerzos_.Material, n));
     for (int i = 1; i <= n; ++i)
-        p.SigmasUsuario(NodoDeSigmaUsuario(esfuerzos_.Material, i)) =
+        sigmas(NodoDeSigmaUsuario(esfuerzos_.Material, i)) =
             Val(actuales[static_cast<std::size_t>(i - 1)]);
-    p.SigmasModificados = true;
+    sigmas_ = std::move(sigmas);
     accept();
 }
 
 void Form13::reject()
 {
-    if (!proyecto_.SigmasModificados && interaccion_.Pregunta(textos::PreguntaUsarSigmasActuales))
+    if (!esfuerzos_.SigmasModificados && interaccion_.Pregunta(textos::PreguntaUsarSigmasActuales))
         return;
     QDialog::reject();
 }

@@ -1,11 +1,11 @@
 // Form13: chequeo de los esfuerzos del método variacional. Cuando una dovela no cumple la ley de
 // resistencia, lista por dovela el esfuerzo del paso anterior, el del actual y su mínimo, y deja
-// que la persona escriba los esfuerzos con que empezará el próximo cálculo (SigmasUsuario,
-// SigmasModificados).
+// que la persona escriba los esfuerzos con que empezará el próximo cálculo; al aceptar quedan en
+// Sigmas(), por nodo o por dovela según NodoDeSigmaUsuario.
 #pragma once
 
-#include "methods/comprobacion_esfuerzos.h"
-#include "model/proyecto.h"
+#include "model/dialogos_calculo.h"
+#include "model/tabla.h"
 #include "ui/controles_dialogo.h"
 #include "ui/dialogo_activable.h"
 
@@ -33,8 +33,10 @@ class Form13 : public DialogoActivable {
     Q_OBJECT
 
 public:
-    Form13(Proyecto& proyecto, Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos,
-           QWidget* padre = nullptr);
+    Form13(Interaccion& interaccion, EsfuerzosDelChequeo esfuerzos, QWidget* padre = nullptr);
+
+    // Los esfuerzos escritos, si la persona aceptó.
+    const std::optional<Tabla<double>>& Sigmas() const { return sigmas_; }
 
     // Llena la lista; los avisos de las dovelas que no chequean se dan con el diálogo visible.
     void Activar() override;
@@ -50,9 +52,9 @@ protected:
 private:
     void FilaClic(QTreeWidgetItem* elemento);
 
-    Proyecto& proyecto_;
     Interaccion& interaccion_;
     EsfuerzosDelChequeo esfuerzos_;
+    std::optional<Tabla<double>> sigmas_;
 
     QLabel* dovela_;
     QTreeWidget* lista_;

@@ -34,8 +34,9 @@ QLineEdit* TextoSoloLectura(const char* nombre, QWidget* padre)
 }
 } // namespace
 
-Form17::Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui, QWidget* padre)
-    : QDialog(padre), p_(p), angulos_(anguloLineaEmpuje), ui_(ui)
+Form17::Form17(const Proyecto& p, const IteracionJanbuMostrada& pasada, Interaccion& ui,
+               QWidget* padre)
+    : QDialog(padre), p_(p), pasada_(pasada), ui_(ui)
 {
     setObjectName("Form17");
     setWindowTitle(textos::TituloForm17);
@@ -82,7 +83,8 @@ void Form17::Llenar()
     lista_->clear();
     const int filas = p_.NumeroPuntosDovelas - 1;
     for (int k = 1; k <= filas; ++k) {
-        const double angulo = k <= angulos_.Tamano() ? angulos_(k) : 0.0;
+        const Tabla<double>& angulos = pasada_.AnguloLineaEmpuje;
+        const double angulo = k <= angulos.Tamano() ? angulos(k) : 0.0;
         const double ht = k <= p_.ValoresDeHt.Tamano() ? p_.ValoresDeHt(k) : 0.0;
         const double nuevo = k <= trabajo_.Tamano() ? trabajo_(k) : 0.0;
         auto* fila = new QTreeWidgetItem(lista_);
@@ -103,12 +105,13 @@ void Form17::Llenar()
 bool Form17::Activar()
 {
     Llenar();
+    decision_ = {};
     if (ui_.Pregunta(textos::PreguntaEsLaSolucion)) {
-        p_.SolucionAceptada = true;
+        decision_.Decision = DecisionIteracion::Aceptar;
         return false;
     }
     if (ui_.Pregunta(textos::PreguntaSalirDelCalculo)) {
-        p_.SalirDelCalculo = true;
+        decision_.Decision = DecisionIteracion::Salir;
         return false;
     }
     nuevoValor_->clear();
@@ -144,21 +147,22 @@ void Form17::Aceptar()
             ui_.Mensaje(textos::HtIncorrectos, textos::TituloValoresDeHt);
             return;
         }
-    p_.ValoresDeHt = trabajo_;
+    decision_.ValoresDeHt = trabajo_;
     accept();
 }
 
 void Form17::Salir()
 {
-    if (!p_.SigmasModificados && ui_.Pregunta(textos::PreguntaUsarNuevosHt)) return;
+    if (!pasada_.SigmasModificados && ui_.Pregunta(textos::PreguntaUsarNuevosHt)) return;
     reject();
 }
 
-void Form17::Mostrar(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
-                     QWidget* padre)
+DecisionJanbu Form17::Mostrar(const Proyecto& p, const IteracionJanbuMostrada& pasada,
+                              Interaccion& ui, QWidget* padre)
 {
-    Form17 dialogo(p, anguloLineaEmpuje, ui, padre);
+    Form17 dialogo(p, pasada, ui, padre);
     if (dialogo.Activar()) dialogo.exec();
+    return dialogo.Decision();
 }
 
 } // namespace vertana

@@ -1,6 +1,6 @@
 // Form17: diálogo de las iteraciones de Janbu. Muestra los factores de seguridad anterior y
 // actual y la altura de la línea de empuje ht en cada borde, y deja aceptar la solución, salir
-// del cálculo o cambiar ht.
+// del cálculo o dar nuevos ht para la pasada siguiente; la elección vuelve como DecisionJanbu.
 #pragma once
 
 #include "model/interaccion.h"
@@ -17,13 +17,15 @@ namespace vertana {
 
 class Form17 : public QDialog {
 public:
-    Form17(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
+    Form17(const Proyecto& p, const IteracionJanbuMostrada& pasada, Interaccion& ui,
            QWidget* padre = nullptr);
 
     // Al activarse: llena la lista y los textos y pregunta "¿Considera que es la solución?"
-    // (Sí: SolucionAceptada) y luego "¿Desea salir del cálculo?" (Sí: SalirDelCalculo).
-    // Devuelve true si el diálogo debe quedar abierto para editar ht.
+    // (Sí: aceptar) y luego "¿Desea salir del cálculo?" (Sí: salir). Devuelve true si el
+    // diálogo debe quedar abierto para editar ht.
     bool Activar();
+    // Lo que eligió la persona; los nuevos ht sólo si los aceptó con el botón Aceptar.
+    const DecisionJanbu& Decision() const { return decision_; }
 
     // Botones.
     void Modificar();
@@ -31,15 +33,16 @@ public:
     void Salir();
 
     // Abre el diálogo como lo hace el cálculo: Activar y, si hace falta, exec.
-    static void Mostrar(Proyecto& p, const Tabla<double>& anguloLineaEmpuje, Interaccion& ui,
-                        QWidget* padre);
+    static DecisionJanbu Mostrar(const Proyecto& p, const IteracionJanbuMostrada& pasada,
+                                 Interaccion& ui, QWidget* padre);
 
 private:
     void Llenar();
 
-    Proyecto& p_;
-    const Tabla<double>& angulos_;
+    const Proyecto& p_;
+    const IteracionJanbuMostrada& pasada_;
     Interaccion& ui_;
+    DecisionJanbu decision_;
     Tabla<double> trabajo_; // valores de ht del diálogo
     QLineEdit* numeroIteracion_;
     QLineEdit* fsAnterior_;

@@ -27,8 +27,6 @@ enum ColumnaParametro {
     ColumnaFriccion = 2,
     ColumnaPresion = 3
 };
-const double Pi = 4.0 * std::atan(1.0);
-constexpr double GradosPorMediaVuelta = 180.0; // grados → radianes: φ·π/180
 
 QString Texto(double valor, const char* patron)
 {
@@ -41,15 +39,10 @@ QString DeLaTabla(const Tabla<double>& tabla, int i)
     return i <= tabla.Tamano() ? Texto(tabla(i), FormatoValor) : QString();
 }
 
-bool ParametrosDefinidos(Entero16 definicion)
-{
-    return definicion >= 1 && definicion <= 3;
-}
-
 } // namespace
 
-Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interaccion, QWidget* padre)
-    : DialogoActivable(padre), proyecto_(proyecto), estado_(estado), interaccion_(interaccion)
+Form18::Form18(ParametrosDeDovelas actuales, Interaccion& interaccion, QWidget* padre)
+    : DialogoActivable(padre), actuales_(std::move(actuales)), interaccion_(interaccion)
 {
     setObjectName("Form18");
     setWindowTitle(textos::TituloForm18);
@@ -94,22 +87,17 @@ Form18::Form18(Proyecto& proyecto, EstadoCalculo& estado, Interaccion& interacci
 
 void Form18::Activar()
 {
-    Proyecto& p = proyecto_;
-    const int dovelas = std::max(p.NumeroPuntosDovelas - 1, 0);
-    if (!p.ParametrosInstantaneosCalculados) {
-        p.CohesionDovela.RedimensionarConservando(dovelas);
-        p.FriccionDovela.RedimensionarConservando(dovelas);
-        estado_.Dovelas.TangenteFriccionDovela.RedimensionarConservando(dovelas);
-    }
+    const ParametrosDeDovelas& p = actuales_;
+    const int dovelas = p.Dovelas();
     modificado_ = false;
     lista_->clear();
-    const bool definidos = ParametrosDefinidos(p.DefinicionParametrosInstantaneos);
+    const bool definidos = p.Definidos;
     for (int i = 1; i <= dovelas; ++i) {
         QStringList fila = {Texto(i, FormatoDovela), {}, {}, {}};
         if (definidos) {
-            fila[ColumnaCohesion] = DeLaTabla(p.CohesionDovela, i);
-            fila[ColumnaFriccion] = DeLaTabla(p.FriccionDovela, i);
-            fila[ColumnaPresion] = DeLaTabla(p.PresionPorosDovela, i);
+            fila[ColumnaCohesion] = DeLaTabla(p.Cohesion, i);
+            fila[ColumnaFriccion] = DeLaTabla(p.Friccion, i);
+            fila[ColumnaPresion] = DeLaTabla(p.Presion, i);
         }
         InsertarFila(lista_, i - 1, fila);
     }
@@ -165,24 +153,20 @@ void Form18::ModificarClic()
 void Form18::AceptarClic()
 {
     if (!interaccion_.Pregunta(textos::PreguntaAceptarCambiosParametros)) return;
-    Proyecto& p = proyecto_;
+    ParametrosDeDovelas nuevos = actuales_;
     const int dovelas = lista_->topLevelItemCount();
-    p.CohesionDovela.RedimensionarConservando(dovelas);
-    p.FriccionDovela.RedimensionarConservando(dovelas);
-    p.PresionPorosDovela.RedimensionarConservando(dovelas);
-    Tabla<double>& tangente = estado_.Dovelas.TangenteFriccionDovela;
-    tangente.RedimensionarConservando(dovelas);
+    for (Tabla<double>* t : {&nuevos.Cohesion, &nuevos.Friccion, &nuevos.Presion})
+        t->RedimensionarConservando(dovelas);
     for (int i = 1; i <= dovelas; ++i) {
         // Una celda vacía (parámetros instantáneos sin definir) deja el valor de la dovela.
         const std::string c = Celda(lista_, i - 1, ColumnaCohesion);
         const std::string phi = Celda(lista_, i - 1, ColumnaFriccion);
         const std::string u = Celda(lista_, i - 1, ColumnaPresion);
-        if (!c.empty()) p.CohesionDovela(i) = Val(c);
-        if (!phi.empty()) p.FriccionDovela(i) = Val(phi);
-        if (!u.empty()) p.PresionPorosDovela(i) = Val(u);
-        tangente(i) = std::tan(Pi * p.FriccionDovela(i) / GradosPorMediaVuelta);
+        if (!c.empty()) nuevos.Cohesion(i) = Val(c);
+        if (!phi.empty()) nuevos.Friccion(i) = Val(phi);
+        if (!u.empty()) nuevos.Presion(i) = Val(u);
     }
-    p.DatosGuardados = false;
+    resultado_ = std::move(nuevos);
     modificado_ = false;
     accept();
 }

@@ -1,6 +1,8 @@
 #include "ui/form2.h"
 
 #include "geometry/centro_circulo.h"
+#include "geometry/grieta.h"
+#include "io/codigos.h"
 #include "io/items.h"
 #include "model/interaccion.h"
 #include "model/numeros.h"
@@ -18,14 +20,8 @@
 namespace vertana {
 namespace {
 
-constexpr int MetodoVariacional = 1;
-constexpr int MetodoBishop = 2;
-constexpr int MetodoFellenius = 3;
-constexpr int MetodoJanbu = 4;
-constexpr int InstantaneosPuntuales = 1; // definición <1> de parámetros instantáneos
-constexpr int InstantaneosGrafica = 3;   // definición <3>
-constexpr double MinimoDovelas = 2.0;    // el número de dovelas debe superar este valor
-constexpr char Blanco[] = " ";           // cuadros de partida de µ1, µ2 y FS
+constexpr double MinimoDovelas = 2.0; // el número de dovelas debe superar este valor
+constexpr char Blanco[] = " ";        // cuadros de partida de µ1, µ2 y FS
 constexpr char FormatoCuerda[] = "#0.00";
 
 std::string TextoNumero(double valor)
@@ -34,15 +30,6 @@ std::string TextoNumero(double valor)
 }
 
 } // namespace
-
-double TerminoAguaGrieta(double ordenadaPrimerPunto, double ordenadaSegundoPunto,
-                         double ordenadaAgua)
-{
-    const bool hayGrieta = ordenadaSegundoPunto < ordenadaPrimerPunto;
-    if (!hayGrieta || !(ordenadaAgua > ordenadaSegundoPunto)) return 0.0;
-    const double altura = ordenadaAgua - ordenadaSegundoPunto;
-    return 0.5 * altura * altura;
-}
 
 ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccion& interaccion)
 {
@@ -54,38 +41,41 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
     };
 
     // 1. Tipo de material.
-    const std::string sueloRoca = Mayusculas(e.SueloRoca);
-    if (sueloRoca != "S" && sueloRoca != "R") return rechazo(textos::DebeIndicarSueloORoca);
-    const bool suelo = sueloRoca == "S";
-    v.SueloRoca = sueloRoca;
+    const std::optional<Material> material = MaterialDeLetra(Mayusculas(e.SueloRoca));
+    if (!material) return rechazo(textos::DebeIndicarSueloORoca);
+    const bool suelo = *material == Material::Suelo;
+    v.SueloRoca = *material;
 
     // 2. Método.
     const std::optional<double> metodoEscrito = NumeroDe(e.MetodoDeCalculo);
     if (!metodoEscrito) return rechazo(textos::MetodoNoNumerico);
-    if (*metodoEscrito != MetodoVariacional && *metodoEscrito != MetodoBishop &&
-        *metodoEscrito != MetodoFellenius && *metodoEscrito != MetodoJanbu)
+    auto esMetodo = [&](Metodo m) { return *metodoEscrito == Codigo(m); };
+    if (!esMetodo(Metodo::Variacional) && !esMetodo(Metodo::Bishop) &&
+        !esMetodo(Metodo::Fellenius) && !esMetodo(Metodo::Janbu))
         return rechazo(textos::MetodoFueraDeRango);
-    const int metodo = static_cast<int>(*metodoEscrito);
-    v.MetodoDeCalculo = static_cast<Entero16>(metodo);
+    const Metodo metodo = static_cast<Metodo>(static_cast<Entero16>(*metodoEscrito));
+    v.MetodoDeCalculo = metodo;
 
     // 3. El método variacional en suelos pide estratos cohesivos y friccionantes.
-    if (metodo == MetodoVariacional && suelo &&
+    if (metodo == Metodo::Variacional && suelo &&
         !interaccion.Pregunta(textos::PreguntaLeshchinskyCohesivos))
         return rechazo(textos::UseJanbuOBishop);
 
     // 4. Parámetros instantáneos: fuera de 1, 2 y 3 no hay.
     const std::optional<double> instantaneos = NumeroDe(e.DefinicionParametrosInstantaneos);
-    int definicion = 0;
-    if (instantaneos && (*instantaneos == 1 || *instantaneos == 2 || *instantaneos == 3))
-        definicion = static_cast<int>(*instantaneos);
-    v.DefinicionParametrosInstantaneos = static_cast<Entero16>(definicion);
-    if (definicion != InstantaneosGrafica && !suelo) {
-        if (metodo == MetodoBishop) return rechazo(textos::BishopNoAplicaEnRoca);
-        if (metodo == MetodoFellenius) return rechazo(textos::FelleniusNoAplicaEnRoca);
+    DefinicionInstantaneos definicion = DefinicionInstantaneos::SinDefinir;
+    for (DefinicionInstantaneos d :
+         {DefinicionInstantaneos::Puntuales, DefinicionInstantaneos::EntrePuntos,
+          DefinicionInstantaneos::PorPantalla})
+        if (instantaneos && *instantaneos == Codigo(d)) definicion = d;
+    v.DefinicionParametrosInstantaneos = definicion;
+    if (definicion != DefinicionInstantaneos::PorPantalla && !suelo) {
+        if (metodo == Metodo::Bishop) return rechazo(textos::BishopNoAplicaEnRoca);
+        if (metodo == Metodo::Fellenius) return rechazo(textos::FelleniusNoAplicaEnRoca);
     }
 
     // 5. Valores de partida de las iteraciones.
-    if (metodo == MetodoVariacional) {
+    if (metodo == Metodo::Variacional) {
         if (!NumeroDe(e.MultiplicadorLagrange1))
             return rechazo(textos::PrimerMultiplicadorNoNumerico);
         if (!NumeroDe(e.MultiplicadorLagrange2))
@@ -95,7 +85,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
         if (!(*fs > 0)) return rechazo(textos::FSNoPositivo);
         if (suelo && !NumeroDe(e.EsfuerzoInicialCresta))
             return rechazo(textos::EsfuerzoInicialNoNumerico);
-    } else if (metodo == MetodoBishop || metodo == MetodoJanbu) {
+    } else if (metodo == Metodo::Bishop || metodo == Metodo::Janbu) {
         if (!(Val(e.FSInicial) > 0)) return rechazo(textos::FSNoPositivo);
     }
     v.MultiplicadorLagrange1 = Val(e.MultiplicadorLagrange1);
@@ -114,7 +104,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
         if (!(Val(e.RadioCirculoFalla) > 0)) return rechazo(textos::RadioNoPositivo);
         const std::optional<double> radio = NumeroDe(e.RadioCirculoFalla);
         if (!radio) return rechazo(textos::RadioNoNumerico);
-        if (p.NumeroCoordenadasFalla < 2 || p.AbscisasFalla.Tamano() < 2 ||
+        if (p.NumeroCoordenadasFalla() < 2 || p.AbscisasFalla.Tamano() < 2 ||
             p.OrdenadasFalla.Tamano() < 2)
             return rechazo(textos::CirculoSinDosPuntos);
         const double x1 = p.AbscisasFalla(1), y1 = p.OrdenadasFalla(1);
@@ -127,10 +117,9 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
         }
         if (!centro.valido) return rechazo(textos::RadioNoNumerico);
         v.Circulo = CirculoForm2{centro.radio, cuerda, centro.xo, centro.yo};
-        if (metodo == MetodoBishop) {
-            const std::string varia = Mayusculas(e.VariaElRadio);
-            if (varia != "S" && varia != "N") return rechazo(textos::VariaElRadioNoSN);
-            v.VariaElRadioSN = varia;
+        if (metodo == Metodo::Bishop) {
+            v.VariaElRadioSN = SiNoDeLetra(Mayusculas(e.VariaElRadio));
+            if (!v.VariaElRadioSN) return rechazo(textos::VariaElRadioNoSN);
         }
     }
 
@@ -184,20 +173,20 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
     v.OrdenadaNivelFreaticoGrieta = *yw;
 
     // 12. Método frente a los parámetros instantáneos.
-    if (!suelo && metodo == MetodoFellenius)
+    if (!suelo && metodo == Metodo::Fellenius)
         return rechazo(textos::FelleniusNoAplicaEnRocas, textos::TituloParaSuelos);
-    if (suelo && metodo == MetodoFellenius && definicion != 0)
+    if (suelo && metodo == Metodo::Fellenius && definicion != DefinicionInstantaneos::SinDefinir)
         return rechazo(textos::FelleniusSinInstantaneos, textos::TituloParametrosInstantaneosForm2);
-    if (metodo == MetodoBishop && definicion == InstantaneosPuntuales)
+    if (metodo == Metodo::Bishop && definicion == DefinicionInstantaneos::Puntuales)
         return rechazo(textos::BishopSinInstantaneosCaso1,
                        textos::TituloParametrosInstantaneosForm2);
-    if (metodo == MetodoJanbu && definicion == InstantaneosPuntuales)
+    if (metodo == Metodo::Janbu && definicion == DefinicionInstantaneos::Puntuales)
         return rechazo(textos::JanbuSinInstantaneosCaso1,
                        textos::TituloParametrosInstantaneosForm2);
 
     // 13. Una grieta con profundidad nace en el primer punto de la superficie de falla.
     if (*yg2 < *yg1) {
-        const bool coincide = p.NumeroCoordenadasFalla >= 1 && p.AbscisasFalla.Tamano() >= 1 &&
+        const bool coincide = p.NumeroCoordenadasFalla() >= 1 && p.AbscisasFalla.Tamano() >= 1 &&
                               p.OrdenadasFalla.Tamano() >= 1 && *xg2 == p.AbscisasFalla(1) &&
                               *yg2 == p.OrdenadasFalla(1);
         if (!coincide) return rechazo(textos::GrietaFueraDeLaFalla, textos::TituloOjoPelao);
@@ -211,7 +200,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
         v.CentroCirculoXGuardado = v.Circulo->CentroCirculoX;
         v.CentroCirculoYGuardado = v.Circulo->CentroCirculoY;
     } else {
-        const int n = p.NumeroCoordenadasTalud;
+        const int n = p.NumeroCoordenadasTalud();
         if (n >= 1 && p.AbscisasTalud.Tamano() >= n && p.OrdenadasTalud.Tamano() >= n) {
             v.CentroCirculoXGuardado = (p.AbscisasTalud(1) - p.AbscisasTalud(n)) / 2.0;
             v.CentroCirculoYGuardado = (p.OrdenadasTalud(1) - p.OrdenadasTalud(n)) / 2.0;
@@ -245,8 +234,8 @@ void AplicarForm2(Proyecto& p, const ValoresForm2& v)
         p.CuerdaCirculo = v.Circulo->CuerdaCirculo;
     }
     if (v.VariaElRadioSN) {
-        p.VariaElRadioSN = *v.VariaElRadioSN;
-        p.VariaElRadio = *v.VariaElRadioSN == "S";
+        p.VariaElRadioSN = v.VariaElRadioSN;
+        p.VariaElRadio = *v.VariaElRadioSN;
     }
     p.CentroCirculoXGuardado = v.CentroCirculoXGuardado;
     p.CentroCirculoYGuardado = v.CentroCirculoYGuardado;
@@ -259,8 +248,8 @@ void AplicarForm2(Proyecto& p, const ValoresForm2& v)
 EntradaForm2 EntradaDesdeProyecto(const Proyecto& p)
 {
     EntradaForm2 e;
-    e.SueloRoca = Mayusculas(p.SueloRoca);
-    e.MetodoDeCalculo = std::to_string(p.MetodoDeCalculo);
+    e.SueloRoca = LetraDeMaterial(p.SueloRoca);
+    e.MetodoDeCalculo = std::to_string(Codigo(p.MetodoDeCalculo));
     e.MultiplicadorLagrange1 = TextoNumero(p.MultiplicadorLagrange1);
     e.MultiplicadorLagrange2 = TextoNumero(p.MultiplicadorLagrange2);
     e.FSInicial = TextoNumero(p.FSInicial);
@@ -268,11 +257,11 @@ EntradaForm2 EntradaDesdeProyecto(const Proyecto& p)
     e.RadioCirculoFalla = TextoNumero(p.RadioCirculoFalla);
     if (EsCirculoUnico(p) && p.CuerdaCirculo > 0)
         e.DeLaCuerda = Formato(p.CuerdaCirculo, FormatoCuerda);
-    e.VariaElRadio = Mayusculas(p.VariaElRadioSN);
+    e.VariaElRadio = p.VariaElRadioSN ? LetraSiNo(*p.VariaElRadioSN) : "";
     e.CoeficienteSismicoHorizontal = TextoNumero(p.CoeficienteSismicoHorizontal);
     e.CoeficienteSismicoVertical = TextoNumero(p.CoeficienteSismicoVertical);
     e.NumeroDovelas = TextoNumero(p.NumeroDovelas);
-    e.DefinicionParametrosInstantaneos = std::to_string(p.DefinicionParametrosInstantaneos);
+    e.DefinicionParametrosInstantaneos = std::to_string(Codigo(p.DefinicionParametrosInstantaneos));
     e.AbscisaPrimerPuntoGrieta = TextoNumero(p.AbscisaPrimerPuntoGrieta);
     e.OrdenadaPrimerPuntoGrieta = TextoNumero(p.OrdenadaPrimerPuntoGrieta);
     e.AbscisaSegundoPuntoGrieta = TextoNumero(p.AbscisaSegundoPuntoGrieta);
@@ -412,7 +401,7 @@ void Form2::Activar()
             interaccion_.Mensaje(textos::RadioMenorQueMediaCuerda);
         }
         Mostrar(e);
-        proyecto_.VariaElRadio = Mayusculas(proyecto_.VariaElRadioSN) == "S";
+        proyecto_.VariaElRadio = proyecto_.VariaElRadioSN.value_or(false);
     } else {
         EntradaForm2 e;
         e.MultiplicadorLagrange1 = e.MultiplicadorLagrange2 = e.FSInicial = Blanco;

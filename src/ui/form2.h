@@ -49,8 +49,8 @@ struct CirculoForm2 {
 
 // Lo que Form2 escribe en el proyecto cuando todas las comprobaciones pasan.
 struct ValoresForm2 {
-    std::string SueloRoca;
-    Entero16 MetodoDeCalculo = 0;
+    Material SueloRoca = Material::SinDefinir;
+    Metodo MetodoDeCalculo = Metodo::SinDefinir;
     double MultiplicadorLagrange1 = 0.0;
     double MultiplicadorLagrange2 = 0.0;
     double FSInicial = 0.0;
@@ -65,10 +65,10 @@ struct ValoresForm2 {
     double AbscisaNivelFreaticoGrieta = 0.0;
     double OrdenadaNivelFreaticoGrieta = 0.0;
     double AlturaAguaGrieta = 0.0;
-    Entero16 DefinicionParametrosInstantaneos = 0;
-    bool RadioACero = false;                   // superficie compuesta con un radio escrito
-    std::optional<CirculoForm2> Circulo;       // superficie de un único círculo
-    std::optional<std::string> VariaElRadioSN; // "S" o "N", sólo con Bishop en un círculo único
+    DefinicionInstantaneos DefinicionParametrosInstantaneos = DefinicionInstantaneos::SinDefinir;
+    bool RadioACero = false;             // superficie compuesta con un radio escrito
+    std::optional<CirculoForm2> Circulo; // superficie de un único círculo
+    std::optional<bool> VariaElRadioSN;  // sólo con Bishop en un círculo único
     // Centro guardado: el del círculo único, o el valor de una superficie compuesta.
     double CentroCirculoXGuardado = 0.0;
     double CentroCirculoYGuardado = 0.0;
@@ -88,11 +88,6 @@ ResultadoForm2 ValidarForm2(const Proyecto& proyecto, const EntradaForm2& entrad
 
 // Guarda los valores aceptados y marca los parámetros como introducidos.
 void AplicarForm2(Proyecto& proyecto, const ValoresForm2& valores);
-
-// Término del agua en la grieta, 0.5·(w − y2)² (m²): sólo cuando hay grieta (su segundo punto
-// está por debajo del primero) y el agua está por encima del fondo de la grieta; 0 en otro caso.
-double TerminoAguaGrieta(double ordenadaPrimerPunto, double ordenadaSegundoPunto,
-                         double ordenadaAgua);
 
 // Textos de los cuadros al activar el diálogo con parámetros ya aceptados.
 EntradaForm2 EntradaDesdeProyecto(const Proyecto& proyecto);

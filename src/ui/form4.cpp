@@ -23,7 +23,7 @@ Form4::Form4(Proyecto& proyecto, QWidget* padre)
     listaEntre_->setToolTip(textos::AyudaListaEntre);
     etiqueta->setBuddy(listaEntre_);
     listaEntre_->addItem(textos::Form4AntesDelPrimero);
-    for (int i = 1; i < proyecto_.NumeroDeEstratos; ++i)
+    for (int i = 1; i < proyecto_.NumeroDeEstratos(); ++i)
         listaEntre_->addItem(QString("%1 %2%3%4")
                                  .arg(textos::Form4Entre)
                                  .arg(i)

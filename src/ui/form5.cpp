@@ -205,7 +205,7 @@ void Form5::Activar()
     cambiado_ = false;
     filaPulsada_ = -1;
     Proyecto& p = proyecto_;
-    const int n = p.NumeroDeEstratos;
+    const int n = p.NumeroDeEstratos();
     const auto tablas = TablasReales(p);
     std::vector<bool> vacia(static_cast<std::size_t>(std::max(n, 0)) + 1, true);
     if (p.RocaCaracterizada) {
@@ -323,7 +323,7 @@ void Form5::AceptarClic()
 
 void Form5::reject()
 {
-    if (proyecto_.EstratosCaracterizados != proyecto_.NumeroDeEstratos)
+    if (proyecto_.EstratosCaracterizados != proyecto_.NumeroDeEstratos())
         proyecto_.CambioNumeroEstratos = true;
     if (cambiado_ && interaccion_.Pregunta(textos::PreguntaArchivarEstratos)) return;
     cambiado_ = false;

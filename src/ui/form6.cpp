@@ -1,5 +1,6 @@
 #include "ui/form6.h"
 
+#include "io/codigos.h"
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
@@ -23,7 +24,7 @@ QStringList TextosFila(const UnionFalla& u)
 {
     return {QString::fromStdString(Formato(u.PuntoInicial, FormatoPunto)),
             QString::fromStdString(Formato(u.PuntoFinal, FormatoPunto)),
-            QString::fromStdString(u.Tipo)};
+            QString::fromUtf8(LetraDeTipoUnion(u.Tipo))};
 }
 
 } // namespace
@@ -45,9 +46,10 @@ ResultadoUnion ComprobarUnion(const std::vector<UnionFalla>& lista, int filaReem
     if (!inicial || !final_) return rechazo(textos::PuntosNoNumericos);
 
     // 2. Tipo de unión.
-    const std::string tipo = Mayusculas(tipoEscrito);
-    if (tipo != "L" && tipo != "C" && tipo != "P") return rechazo(textos::TipoDeUnionInvalido);
-    if (tipo == "C") interaccion.Mensaje(textos::ConsejoCirculos);
+    const std::optional<TipoUnion> leido = TipoUnionDeLetra(Mayusculas(tipoEscrito));
+    if (!leido) return rechazo(textos::TipoDeUnionInvalido);
+    const TipoUnion tipo = *leido;
+    if (tipo == TipoUnion::Circular) interaccion.Mensaje(textos::ConsejoCirculos);
 
     // 3. Dentro de la superficie y en orden.
     if (!(*inicial < puntosFalla)) return rechazo(textos::PuntoInicialDemasiadoGrande);
@@ -60,9 +62,10 @@ ResultadoUnion ComprobarUnion(const std::vector<UnionFalla>& lista, int filaReem
 
     // 5. Rectas y arcos unen puntos consecutivos; un polinomio, más de dos puntos.
     const double tramo = *final_ - *inicial;
-    if (tramo == 1 && tipo == "P") return rechazo(textos::PolinomioEntreConsecutivos);
-    if (tramo >= 2 && tipo == "C") return rechazo(textos::CirculoNoConsecutivo);
-    if (tramo >= 2 && tipo == "L") return rechazo(textos::RectaNoConsecutiva);
+    if (tramo == 1 && tipo == TipoUnion::Polinomica)
+        return rechazo(textos::PolinomioEntreConsecutivos);
+    if (tramo >= 2 && tipo == TipoUnion::Circular) return rechazo(textos::CirculoNoConsecutivo);
+    if (tramo >= 2 && tipo == TipoUnion::Recta) return rechazo(textos::RectaNoConsecutiva);
 
     r.nueva = UnionFalla{*inicial, *final_, tipo};
     // 6. La cadena empieza en el punto 1.
@@ -207,11 +210,11 @@ void Form6::Activar()
             Insertar(
                 UnionFalla{p.PuntoInicialTipoFalla(d), p.PuntoFinalTipoFalla(d), p.TipoDeFalla(d)},
                 static_cast<int>(uniones_.size()));
-        ultimoPuntoFinal_ = p.NumeroCoordenadasFalla;
+        ultimoPuntoFinal_ = p.NumeroCoordenadasFalla();
     }
-    total_->setText(QString::number(p.NumeroCoordenadasFalla));
+    total_->setText(QString::number(p.NumeroCoordenadasFalla()));
     puntos_->clear();
-    for (int k = 1; k <= p.NumeroCoordenadasFalla; ++k)
+    for (int k = 1; k <= p.NumeroCoordenadasFalla(); ++k)
         puntos_->addItem(QString::number(k));
     puntoI_->clear();
     puntoF_->clear();
@@ -242,7 +245,7 @@ void Form6::AgregarClic()
 {
     const ResultadoUnion r =
         ComprobarUnion(uniones_, -1, TextoDe(puntoI_), TextoDe(puntoF_), TextoDe(tipo_),
-                       proyecto_.NumeroCoordenadasFalla, interaccion_);
+                       proyecto_.NumeroCoordenadasFalla(), interaccion_);
     if (r.fallo) {
         MostrarFallo(interaccion_, *r.fallo);
         return;
@@ -258,7 +261,7 @@ void Form6::FilaClic(QTreeWidgetItem* elemento)
     const UnionFalla& u = uniones_[static_cast<std::size_t>(fila)];
     PonerTexto(puntoI_, Formato(u.PuntoInicial, FormatoPunto));
     PonerTexto(puntoF_, Formato(u.PuntoFinal, FormatoPunto));
-    PonerTexto(tipo_, u.Tipo);
+    PonerTexto(tipo_, LetraDeTipoUnion(u.Tipo));
     filaTipoFalla_ = fila;
     filaPulsada_ = true;
 }
@@ -272,7 +275,7 @@ void Form6::ModificarClic()
     sinFila.erase(sinFila.begin() + filaTipoFalla_);
     const ResultadoUnion r =
         ComprobarUnion(sinFila, filaTipoFalla_, TextoDe(puntoI_), TextoDe(puntoF_), TextoDe(tipo_),
-                       proyecto_.NumeroCoordenadasFalla, interaccion_);
+                       proyecto_.NumeroCoordenadasFalla(), interaccion_);
     if (r.fallo) {
         MostrarFallo(interaccion_, *r.fallo);
         return;
@@ -293,7 +296,7 @@ void Form6::BorrarClic()
 void Form6::AceptarClic()
 {
     if (const std::optional<Fallo> fallo =
-            ComprobarCadena(uniones_, ultimoPuntoFinal_, proyecto_.NumeroCoordenadasFalla)) {
+            ComprobarCadena(uniones_, ultimoPuntoFinal_, proyecto_.NumeroCoordenadasFalla())) {
         MostrarFallo(interaccion_, *fallo);
         return;
     }

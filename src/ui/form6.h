@@ -23,7 +23,7 @@ class Interaccion;
 struct UnionFalla {
     double PuntoInicial = 0.0;
     double PuntoFinal = 0.0;
-    std::string Tipo; // "L", "C" o "P"
+    TipoUnion Tipo = TipoUnion::Recta;
     bool operator==(const UnionFalla&) const = default;
 };
 

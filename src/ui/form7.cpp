@@ -2,19 +2,7 @@
 
 #include "model/textos.h"
 
-#include <array>
-
 namespace vertana {
-namespace {
-
-// Tablas del proyecto en el orden de las columnas xo, yo, xf, yf, qx, qy.
-std::array<Tabla<double>*, 6> Tablas(Proyecto& p)
-{
-    return {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf,
-            &p.CargaUniformeYf, &p.CargaUniformeQx, &p.CargaUniformeQy};
-}
-
-} // namespace
 
 Form7::Form7(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     : DialogoCargas(
@@ -41,10 +29,8 @@ Form7::Form7(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
 Form7::CargasDelProyecto Form7::Cargas() const
 {
-    auto tablas = Tablas(proyecto_);
-    return {{tablas.begin(), tablas.end()},
-            &proyecto_.NumeroCargasUniformes,
-            &proyecto_.CargasUniformesIntroducidas};
+    auto tablas = TablasCargasUniformes(proyecto_); // en el orden de las columnas
+    return {{tablas.begin(), tablas.end()}, &proyecto_.CargasUniformesIntroducidas};
 }
 
 } // namespace vertana

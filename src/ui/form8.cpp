@@ -2,18 +2,7 @@
 
 #include "model/textos.h"
 
-#include <array>
-
 namespace vertana {
-namespace {
-
-// Tablas del proyecto en el orden de las columnas xp, yp, Px, Py.
-std::array<Tabla<double>*, 4> Tablas(Proyecto& p)
-{
-    return {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy};
-}
-
-} // namespace
 
 Form8::Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     : DialogoCargas(
@@ -42,10 +31,8 @@ Form8::Form8(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
 Form8::CargasDelProyecto Form8::Cargas() const
 {
-    auto tablas = Tablas(proyecto_);
-    return {{tablas.begin(), tablas.end()},
-            &proyecto_.NumeroCargasPuntuales,
-            &proyecto_.CargasPuntualesIntroducidas};
+    auto tablas = TablasCargasPuntuales(proyecto_); // en el orden de las columnas
+    return {{tablas.begin(), tablas.end()}, &proyecto_.CargasPuntualesIntroducidas};
 }
 
 } // namespace vertana

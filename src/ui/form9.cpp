@@ -36,8 +36,9 @@ QString DeLaHistoria(const Tabla<double>& historia, int k, const char* patron)
 
 } // namespace
 
-Form9::Form9(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QDialog(padre), proyecto_(proyecto), interaccion_(interaccion)
+Form9::Form9(const Proyecto& proyecto, const SumasDeLaIteracion& sumas, Interaccion& interaccion,
+             QWidget* padre)
+    : QDialog(padre), proyecto_(proyecto), sumas_(sumas), interaccion_(interaccion)
 {
     setObjectName("form9");
     setWindowTitle(textos::TituloForm9);
@@ -70,8 +71,7 @@ Form9::Form9(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 void Form9::showEvent(QShowEvent* evento)
 {
     QDialog::showEvent(evento);
-    proyecto_.SolucionAceptada = false;
-    proyecto_.SalirDelCalculo = false;
+    decision_ = DecisionIteracion::Seguir;
     MostrarIteracion();
     // Las preguntas se hacen con el diálogo ya en pantalla, para que se vean los valores.
     QMetaObject::invokeMethod(this, &Form9::Activar, Qt::QueuedConnection);
@@ -85,24 +85,20 @@ void Form9::MostrarIteracion()
     primerMultiplicador_->setText(DeLaHistoria(p.HistoriaMu1Mu2, k, FormatoIteracion));
     segundoMultiplicador_->setText(DeLaHistoria(p.HistoriaInversaMu2, k, FormatoIteracion));
     factorSeguridad_->setText(DeLaHistoria(p.HistoriaFS, k, FormatoFactor));
-    sumaHorizontales_->setText(
-        QString::fromStdString(Formato(p.SumaFuerzasHorizontales, FormatoFuerza)));
-    sumaVerticales_->setText(
-        QString::fromStdString(Formato(p.SumaFuerzasVerticales, FormatoFuerza)));
-    sumaMomentos_->setText(QString::fromStdString(Formato(p.SumaMomentos, FormatoMomento)));
+    sumaHorizontales_->setText(QString::fromStdString(Formato(sumas_.Horizontales, FormatoFuerza)));
+    sumaVerticales_->setText(QString::fromStdString(Formato(sumas_.Verticales, FormatoFuerza)));
+    sumaMomentos_->setText(QString::fromStdString(Formato(sumas_.Momentos, FormatoMomento)));
 }
 
 void Form9::Activar()
 {
     if (!isVisible()) return; // cerrado antes de llegar a preguntar
-    Proyecto& p = proyecto_;
-    p.SolucionAceptada = false;
-    p.SalirDelCalculo = false;
+    decision_ = DecisionIteracion::Seguir;
     MostrarIteracion();
     if (interaccion_.Pregunta(textos::PreguntaEsLaSolucion))
-        p.SolucionAceptada = true;
+        decision_ = DecisionIteracion::Aceptar;
     else if (interaccion_.Pregunta(textos::PreguntaSalirDelCalculo))
-        p.SalirDelCalculo = true;
+        decision_ = DecisionIteracion::Salir;
     accept();
 }
 

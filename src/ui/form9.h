@@ -1,9 +1,10 @@
 // form9 "Resultados de las iteraciones": muestra un paso de Newton del método variacional
 // (iteración, multiplicadores, factor de seguridad y las tres sumas de equilibrio) y pregunta si
-// es la solución o si se sale del cálculo. Deja la elección en SolucionAceptada y
-// SalirDelCalculo y se oculta; el cálculo sigue al volver.
+// es la solución o si se sale del cálculo. Deja la elección en Decision() y se oculta; el
+// cálculo sigue al volver.
 #pragma once
 
+#include "model/dialogos_calculo.h"
 #include "model/proyecto.h"
 
 #include <QDialog>
@@ -18,7 +19,11 @@ class Form9 : public QDialog {
     Q_OBJECT
 
 public:
-    Form9(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
+    Form9(const Proyecto& proyecto, const SumasDeLaIteracion& sumas, Interaccion& interaccion,
+          QWidget* padre = nullptr);
+
+    // Lo que eligió la persona: aceptar la solución, salir del cálculo o seguir.
+    DecisionIteracion Decision() const { return decision_; }
 
     // Llena las etiquetas con la última fila de la historia, hace las preguntas y se oculta.
     void Activar();
@@ -29,8 +34,10 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
-    Proyecto& proyecto_;
+    const Proyecto& proyecto_;
+    SumasDeLaIteracion sumas_;
     Interaccion& interaccion_;
+    DecisionIteracion decision_ = DecisionIteracion::Seguir;
 
     QLabel* iteracion_;
     QLabel* primerMultiplicador_;

@@ -41,33 +41,39 @@ bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void InteraccionQt::ParametrosDeCalculo(Proyecto& p)
+bool InteraccionQt::ParametrosDeCalculo(Proyecto& p)
 {
     Form2 dialogo(p, *this, Padre(padre_));
-    dialogo.exec();
+    return dialogo.exec() == QDialog::Accepted;
 }
 
-void InteraccionQt::IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje)
+DecisionJanbu InteraccionQt::IteracionJanbu(const Proyecto& p, const IteracionJanbuMostrada& pasada)
 {
-    Form17::Mostrar(p, anguloLineaEmpuje, *this, Padre(padre_));
+    return Form17::Mostrar(p, pasada, *this, Padre(padre_));
 }
 
-void InteraccionQt::ResultadosDeLasIteraciones(Proyecto& p)
+DecisionIteracion InteraccionQt::ResultadosDeLasIteraciones(const Proyecto& p,
+                                                            const SumasDeLaIteracion& sumas)
 {
-    Form9 dialogo(p, *this, Padre(padre_));
+    Form9 dialogo(p, sumas, *this, Padre(padre_));
     dialogo.exec();
+    return dialogo.Decision();
 }
 
-void InteraccionQt::ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos)
+std::optional<Tabla<double>> InteraccionQt::ChequeoDeEsfuerzos(const Proyecto&,
+                                                               const EsfuerzosDelChequeo& esfuerzos)
 {
-    Form13 dialogo(p, *this, esfuerzos, Padre(padre_));
+    Form13 dialogo(*this, esfuerzos, Padre(padre_));
     dialogo.exec();
+    return dialogo.Sigmas();
 }
 
-void InteraccionQt::CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado)
+std::optional<ParametrosDeDovelas>
+InteraccionQt::CambioDeParametrosDeResistencia(const Proyecto&, const ParametrosDeDovelas& actuales)
 {
-    Form18 dialogo(p, estado, *this, Padre(padre_));
+    Form18 dialogo(actuales, *this, Padre(padre_));
     dialogo.exec();
+    return dialogo.Resultado();
 }
 
 } // namespace vertana

@@ -1,4 +1,5 @@
-// Interacción de la interfaz gráfica: cuadros de mensaje de Qt, modales, con botones en español.
+// Interacción de la interfaz gráfica: cuadros de mensaje de Qt, modales, con botones en español,
+// y los diálogos que abre un cálculo.
 #pragma once
 
 #include "model/interaccion.h"
@@ -14,13 +15,17 @@ public:
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Abre Form2 para que la persona corrija los parámetros (el radio del círculo).
-    void ParametrosDeCalculo(Proyecto& p) override;
+    bool ParametrosDeCalculo(Proyecto& p) override;
     // Form17 de Janbu, modal.
-    void IteracionJanbu(Proyecto& p, const Tabla<double>& anguloLineaEmpuje) override;
+    DecisionJanbu IteracionJanbu(const Proyecto& p, const IteracionJanbuMostrada& pasada) override;
     // Abren form9, Form13 y Form18, modales; vuelven cuando el diálogo se oculta.
-    void ResultadosDeLasIteraciones(Proyecto& p) override;
-    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override;
-    void CambioDeParametrosDeResistencia(Proyecto& p, EstadoCalculo& estado) override;
+    DecisionIteracion ResultadosDeLasIteraciones(const Proyecto& p,
+                                                 const SumasDeLaIteracion& sumas) override;
+    std::optional<Tabla<double>> ChequeoDeEsfuerzos(const Proyecto& p,
+                                                    const EsfuerzosDelChequeo& esfuerzos) override;
+    std::optional<ParametrosDeDovelas>
+    CambioDeParametrosDeResistencia(const Proyecto& p,
+                                    const ParametrosDeDovelas& actuales) override;
 
 private:
     QWidget* padre_;

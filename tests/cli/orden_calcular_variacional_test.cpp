@@ -1,5 +1,6 @@
 // vertana-cli calcular --metodo variacional: form9 por lotes sigue hasta converger; un chequeo de
 // resistencia fallido termina sin resultados (código 3).
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"

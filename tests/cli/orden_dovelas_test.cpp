@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "cli/orden_dovelas.h"
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"

@@ -1,5 +1,5 @@
 # Falla si algún archivo del núcleo incluye una cabecera de Qt.
-set(carpetas model io geometry methods rock output)
+set(carpetas model io geometry rock methods calculo output)
 set(culpables "")
 foreach(carpeta ${carpetas})
   file(GLOB_RECURSE archivos "${RAIZ}/${carpeta}/*.h" "${RAIZ}/${carpeta}/*.cpp")

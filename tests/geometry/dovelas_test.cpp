@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "geometry/asignar_materiales.h"
 #include "geometry/generar_dovelas.h"
 #include "geometry/geometria_dovelas.h"
@@ -151,7 +152,7 @@ TEST(AsignarMateriales, BaseBajoLaUltimaLineaOCentroFueraDeUnaLineaDetienen)
 TEST(AsignarMateriales, RocaTomaHoekBrownDelEstrato)
 {
     Proyecto p = TaludRecto(4);
-    p.SueloRoca = "R";
+    p.SueloRoca = Material::Roca;
     AgregarEstrato(p, {{20, -5}, {-10, -5}}, 5, 40, 2.6, 2.7);
     for (Tabla<double>* t : {&p.ParametroM, &p.ParametroS, &p.CompresionSimple, &p.IndiceGSI})
         t->Redimensionar(1);

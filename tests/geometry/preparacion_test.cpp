@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "geometry/preparacion.h"
 #include "geometry/talud_de_prueba.h"
 #include "model/textos.h"

@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "geometry/preparacion.h"
 #include "geometry/presiones_de_poros.h"
 #include "geometry/talud_de_prueba.h"

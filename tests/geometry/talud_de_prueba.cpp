@@ -1,4 +1,5 @@
 #include "geometry/talud_de_prueba.h"
+#include "io/codigos.h"
 #include "proyectos_de_prueba.h"
 
 #include <algorithm>
@@ -7,7 +8,7 @@ namespace vertana::prueba {
 
 void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>& uniones)
 {
-    FijarPuntos(p.NumeroCoordenadasFalla, p.AbscisasFalla, p.OrdenadasFalla, puntos);
+    FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, puntos);
     const int nd = static_cast<int>(uniones.size());
     p.NumeroTiposDeFalla = static_cast<Entero16>(nd);
     p.PuntoInicialTipoFalla.Redimensionar(nd);
@@ -16,22 +17,21 @@ void FijarSuperficie(Proyecto& p, const Puntos& puntos, const std::vector<Union>
     for (int d = 1; d <= nd; ++d) {
         p.PuntoInicialTipoFalla(d) = uniones[d - 1].inicial;
         p.PuntoFinalTipoFalla(d) = uniones[d - 1].final;
-        p.TipoDeFalla(d) = uniones[d - 1].tipo;
+        p.TipoDeFalla(d) = *TipoUnionDeLetra(uniones[d - 1].tipo);
     }
     p.TiposDeFallaDefinidos = true;
 }
 
 void FijarFreatico(Proyecto& p, const Puntos& puntos)
 {
-    FijarPuntos(p.NumeroCoordenadasFreatico, p.AbscisasFreatico, p.OrdenadasFreatico, puntos);
+    FijarPuntos(p.AbscisasFreatico, p.OrdenadasFreatico, puntos);
 }
 
 void AgregarEstrato(Proyecto& p, const Puntos& linea, double c, double phi, double gh, double gs,
                     int tipo)
 {
-    const int i = p.NumeroDeEstratos + 1;
+    const int i = p.NumeroDeEstratos() + 1;
     const int puntos = static_cast<int>(linea.size());
-    p.NumeroDeEstratos = static_cast<Entero16>(i);
     p.NumeroCoordenadasEstrato.RedimensionarConservando(i);
     p.NumeroCoordenadasEstrato(i) = static_cast<Entero16>(puntos);
     const int columnas = std::max(p.AbscisasEstratos.Columnas(), puntos);
@@ -58,11 +58,11 @@ Proyecto TaludRecto(double numeroDovelas)
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.SueloRoca = "S";
-    p.MetodoDeCalculo = 3;
+    p.SueloRoca = Material::Suelo;
+    p.MetodoDeCalculo = Metodo::Fellenius;
     p.NumeroDovelas = numeroDovelas;
     p.ParametrosIntroducidos = true;
-    FijarPuntos(p.NumeroCoordenadasTalud, p.AbscisasTalud, p.OrdenadasTalud, {{20, 12}, {-10, 12}});
+    FijarPuntos(p.AbscisasTalud, p.OrdenadasTalud, {{20, 12}, {-10, 12}});
     FijarSuperficie(p, {{10, 10}, {0, 0}}, {{1, 2, "L"}});
     return p;
 }

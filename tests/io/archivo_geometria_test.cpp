@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "io/archivo.h"
 #include "io/archivo_geometria.h"
 #include "model/textos.h"
@@ -31,9 +32,7 @@ protected:
 TEST_F(ArchivoGeometriaTest, CargaTaludNivelFreaticoYEstratosSinTocarLoDemas)
 {
     Proyecto p = prueba::SueloConResultados(3);
-    p.NumeroCoordenadasTalud = 0; // sin talud: sólo se pregunta por la carpeta
-    p.AbscisasTalud.Vaciar();
-    p.OrdenadasTalud.Vaciar();
+    RedimensionarConjunto(p.AbscisasTalud, p.OrdenadasTalud, 0); // sólo se pregunta por la carpeta
     p.DatosGuardados = true;
     const Proyecto antes = p;
     InteraccionGuionada ui;
@@ -42,11 +41,11 @@ TEST_F(ArchivoGeometriaTest, CargaTaludNivelFreaticoYEstratosSinTocarLoDemas)
     ASSERT_TRUE(CargarGeometria(ruta, p, ui));
 
     EXPECT_TRUE(ui.Cumplido());
-    ASSERT_EQ(p.NumeroCoordenadasTalud, 4);
+    ASSERT_EQ(p.NumeroCoordenadasTalud(), 4);
     EXPECT_EQ(p.AbscisasTalud(3), 20);
-    ASSERT_EQ(p.NumeroCoordenadasFreatico, 2);
+    ASSERT_EQ(p.NumeroCoordenadasFreatico(), 2);
     EXPECT_EQ(p.OrdenadasFreatico(2), 9.5);
-    ASSERT_EQ(p.NumeroDeEstratos, 2);
+    ASSERT_EQ(p.NumeroDeEstratos(), 2);
     EXPECT_EQ(p.NumeroCoordenadasEstrato(2), 3);
     EXPECT_EQ(p.AbscisasEstratos.Columnas(), 3);
     EXPECT_EQ(p.OrdenadasEstratos(2, 2), -1.5);

@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "io/archivo.h"
 #include "io/archivo_proyecto.h"
 #include "model/error.h"
@@ -25,8 +26,8 @@ Proyecto ComoQuedaTrasLeer(Proyecto p)
     p.ParametrosIntroducidos = true;
     p.TiposDeFallaDefinidos = true;
     p.RocaCaracterizada = true;
-    p.CargasUniformesIntroducidas = p.NumeroCargasUniformes > 0;
-    p.CargasPuntualesIntroducidas = p.NumeroCargasPuntuales > 0;
+    p.CargasUniformesIntroducidas = p.NumeroCargasUniformes() > 0;
+    p.CargasPuntualesIntroducidas = p.NumeroCargasPuntuales() > 0;
     p.ParametrosInstantaneosCalculados = p.UsaParametrosInstantaneos;
     p.VariaElRadio = false;
     p.CuerdaCirculo = 0;
@@ -102,18 +103,18 @@ TEST(ArchivoProyecto, EjemploDeCirculoUnicoConBishop)
 {
     const Proyecto p = LeerEjemplo("talud_homogeneo_bishop.cod");
     EXPECT_EQ(p.Descripcion.rfind("Talud homogéneo", 0), 0u);
-    EXPECT_EQ(p.SueloRoca, "S");
-    EXPECT_EQ(p.MetodoDeCalculo, 2);
+    EXPECT_EQ(p.SueloRoca, Material::Suelo);
+    EXPECT_EQ(p.MetodoDeCalculo, Metodo::Bishop);
     EXPECT_EQ(p.RadioCirculoFalla, 24.384);
     EXPECT_EQ(p.CentroCirculoX, 18.288);
     EXPECT_EQ(p.CentroCirculoYGuardado, 27.432);
-    EXPECT_EQ(p.VariaElRadioSN, "N");
-    ASSERT_EQ(p.NumeroCoordenadasTalud, 4);
+    EXPECT_EQ(p.VariaElRadioSN, false);
+    ASSERT_EQ(p.NumeroCoordenadasTalud(), 4);
     EXPECT_EQ(p.AbscisasTalud(3), 12.192);
     EXPECT_EQ(p.OrdenadasTalud(4), 6.096);
-    ASSERT_EQ(p.NumeroCoordenadasFalla, 2);
+    ASSERT_EQ(p.NumeroCoordenadasFalla(), 2);
     EXPECT_EQ(p.AbscisasFalla(2), 6.4832);
-    ASSERT_EQ(p.NumeroDeEstratos, 1);
+    ASSERT_EQ(p.NumeroDeEstratos(), 1);
     EXPECT_EQ(p.CohesionMacizo(1), 2.9308);
     EXPECT_EQ(p.FriccionMacizo(1), 20);
     EXPECT_EQ(p.TipoDeEstrato(1), 2);
@@ -125,11 +126,11 @@ TEST(ArchivoProyecto, EjemploCompuestoSinCopiasDelCentroYConCarga)
 {
     const Proyecto p = LeerEjemplo("talud_estratificado_janbu.cod");
     EXPECT_EQ(p.NumeroTiposDeFalla, 3);
-    EXPECT_EQ(p.TipoDeFalla(2), "P");
+    EXPECT_EQ(p.TipoDeFalla(2), TipoUnion::Polinomica);
     EXPECT_EQ(p.PuntoFinalTipoFalla(2), 4);
     EXPECT_EQ(p.CentroCirculoXGuardado, 0);
     EXPECT_EQ(p.CentroCirculoYGuardado, 0);
-    EXPECT_EQ(p.NumeroCoordenadasFreatico, 4);
+    EXPECT_EQ(p.NumeroCoordenadasFreatico(), 4);
     EXPECT_EQ(p.NumeroCoordenadasEstrato(1), 3);
     EXPECT_EQ(p.NumeroCoordenadasEstrato(2), 2);
     EXPECT_EQ(p.AbscisasEstratos.Columnas(), 3);
@@ -142,7 +143,7 @@ TEST(ArchivoProyecto, EjemploCompuestoSinCopiasDelCentroYConCarga)
 TEST(ArchivoProyecto, EjemploDeRocaConSusColumnas)
 {
     const Proyecto p = LeerEjemplo("talud_roca_variacional.cod");
-    EXPECT_EQ(p.SueloRoca, "R");
+    EXPECT_EQ(p.SueloRoca, Material::Roca);
     EXPECT_EQ(p.ParametroS(1), 0.003866);
     EXPECT_EQ(p.CompresionSimple(1), 1000);
     EXPECT_EQ(p.CohesionMacizo(1), 0);
@@ -237,7 +238,7 @@ TEST(ArchivoProyecto, VariaElRadioSoloConUnCirculoUnicoYBishop)
     EXPECT_EQ(conBishop[29], "\"S\"");
 
     Proyecto fellenius = prueba::SueloCirculoUnico();
-    fellenius.MetodoDeCalculo = 3;
+    fellenius.MetodoDeCalculo = Metodo::Fellenius;
     const auto sinBishop = LineasGuardadas(fellenius);
     EXPECT_EQ(sinBishop.size(), conBishop.size() - 1);
     EXPECT_EQ(sinBishop[29], "0"); // sigue el nivel freático
@@ -322,10 +323,10 @@ TEST(ArchivoProyecto, AlGuardarSeDescartaLoQueElArchivoNoLleva)
 TEST(ArchivoProyecto, UnProyectoIncoherenteNoSeEscribe)
 {
     Proyecto p = prueba::SueloCirculoUnico();
-    p.NumeroCoordenadasTalud = 9; // más puntos que la tabla
+    p.AbscisasTalud.Redimensionar(9); // más abscisas que ordenadas
     EXPECT_THROW(AjustarParaGuardar(p), ErrorVertana);
     Proyecto sinMaterial = prueba::SueloCirculoUnico();
-    sinMaterial.SueloRoca = "";
+    sinMaterial.SueloRoca = Material::SinDefinir;
     EXPECT_THROW(ContenidoArchivoProyecto(sinMaterial), ErrorVertana);
 }
 
@@ -335,7 +336,7 @@ TEST(ArchivoProyecto, UnArchivoQueNoExisteDaErrorLeyendoArchivo)
     InteraccionGuionada ui;
     EXPECT_FALSE(LeerProyecto("/no/existe/proyecto.cod", p, ui));
     EXPECT_EQ(ui.Mensajes(), std::vector<std::string>{textos::ErrorLeyendoArchivo});
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0); // reiniciado
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0); // reiniciado
     EXPECT_FALSE(p.InformacionIntroducida);
 }
 
@@ -354,20 +355,33 @@ TEST(ArchivoProyecto, UnaLecturaCortadaConservaLoLeidoAntesDeLaFalla)
     InteraccionGuionada ui;
     EXPECT_FALSE(LeerProyecto(ruta, p, ui));
     EXPECT_EQ(ui.Mensajes(), std::vector<std::string>{textos::ErrorLeyendoArchivo});
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 4);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 4);
     EXPECT_EQ(p.OrdenadasTalud(4), 6.096);
     EXPECT_TRUE(p.ParametrosIntroducidos);
     EXPECT_FALSE(p.TiposDeFallaDefinidos);
     EXPECT_FALSE(p.InformacionIntroducida);
 }
 
-TEST(ArchivoProyecto, TextoDondeSeEsperaUnNumero)
+// Un ítem que no es lo que el archivo debe llevar en su lugar: texto donde va un número, o una
+// letra que no es uno de los códigos (tipo de material, tipo de unión, radio variable).
+TEST(ArchivoProyecto, ItemQueNoEsLoQueSeEspera)
 {
-    std::string contenido = LeerBytes(Ejemplos + "/talud_homogeneo_bishop.cod");
-    contenido.replace(contenido.find("24.384"), 6, "radio!");
-    Proyecto p;
-    ReiniciarProyecto(p);
-    EXPECT_FALSE(LeerContenidoProyecto(contenido, p));
+    const std::string original = LeerBytes(Ejemplos + "/talud_homogeneo_bishop.cod");
+    const std::pair<const char*, const char*> cambios[] = {
+        {"24.384", "radio!"},
+        {"\"S\"\r\n\"N\"", "\"Q\"\r\n\"N\""},
+        {",\"C\"", ",\"X\""},
+        {",\"C\"\r\n\"N\"", ",\"C\"\r\n\"Z\""},
+    };
+    for (const auto& [antes, despues] : cambios) {
+        std::string contenido = original;
+        const std::size_t lugar = contenido.find(antes);
+        ASSERT_NE(lugar, std::string::npos) << antes;
+        contenido.replace(lugar, std::string(antes).size(), despues);
+        Proyecto p;
+        ReiniciarProyecto(p);
+        EXPECT_FALSE(LeerContenidoProyecto(contenido, p)) << despues;
+    }
 }
 
 TEST(EscrituraSegura, ReemplazaSinDejarTemporalesYNoTocaNadaSiFalla)

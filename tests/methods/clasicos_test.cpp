@@ -1,5 +1,7 @@
 // Problemas clásicos publicados (tests/datos/clasicos/FUENTES.md) y dos variantes del caso 1 de
 // Fredlund y Krahn verificadas contra una integración independiente de la masa deslizante.
+#include "calculo/calculo.h"
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "geometry/estado_calculo.h"
 #include "io/archivo_proyecto.h"
@@ -24,18 +26,15 @@ double FactorPorLotes(const std::string& archivo, int metodo, Proyecto* salida =
     ReiniciarProyecto(p);
     InteraccionLote lectura;
     EXPECT_TRUE(LeerProyecto(Clasicos + archivo, p, lectura)) << archivo;
-    p.MetodoDeCalculo = static_cast<Entero16>(metodo);
+    p.MetodoDeCalculo = static_cast<Metodo>(metodo);
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui;
     PrepararRespuestasPorLotes(ui, false);
-    FinCalculo fin = FinCalculo::Detenido;
-    if (metodo == 2) fin = MetodoBishop(p, e, ui);
-    if (metodo == 3) fin = MetodoFellenius(p, e, ui);
-    if (metodo == 4) fin = MetodoJanbu(p, e, ui);
-    EXPECT_EQ(fin, FinCalculo::Resultados) << archivo << ": " << ui.Eventos().back().texto;
+    const ResultadoCalculo r = Calcular(p, e, p.MetodoDeCalculo, {}, ui);
+    EXPECT_TRUE(r.Convergio()) << archivo << ": " << r.Mensaje;
     if (salida) *salida = p;
-    return p.NumeroIteraciones >= 1 ? p.HistoriaFS(p.NumeroIteraciones) : 0.0;
+    return r.FactorSeguridad.value_or(0.0);
 }
 
 constexpr int Bishop = 2, Fellenius = 3, Janbu = 4;

@@ -1,4 +1,6 @@
 // Preguntas, negativas, chequeos y casos límite de Fellenius, Bishop y Janbu.
+#include "apoyo/interaccion_guionada.h"
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
 #include "geometry/preparacion.h"
@@ -28,7 +30,7 @@ Proyecto Caso1Con(int metodo)
     ReiniciarProyecto(p);
     InteraccionLote lectura;
     EXPECT_TRUE(LeerProyecto(Caso1, p, lectura));
-    p.MetodoDeCalculo = static_cast<Entero16>(metodo);
+    p.MetodoDeCalculo = static_cast<Metodo>(metodo);
     return p;
 }
 
@@ -59,7 +61,7 @@ TEST(Fellenius, OtroMetodoElegidoSeNiegaSinResultados)
 TEST(Fellenius, RocaSeNiegaAntesQueElMetodo)
 {
     Calculo c(2, false);
-    c.p.SueloRoca = "R";
+    c.p.SueloRoca = Material::Roca;
     c.ui.EsperarPregunta(textos::PreguntaDesembalseRapido, true);
     EXPECT_EQ(MetodoFellenius(c.p, c.e, c.ui), FinCalculo::Detenido);
     EXPECT_EQ(c.ui.Mensajes().back(), textos::MaterialEsRoca);
@@ -144,7 +146,7 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
 }
 
 // Con F inicial 0.1 el pie del círculo da mα < 0.2 (y N < 0 en la corona, como con cualquier F):
-// No abandona sin resultados; Sí lo suprime para el resto del cálculo.
+// No abandona el cálculo sin resultados; Sí lo suprime para el resto del cálculo.
 TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
 {
     for (bool suprimir : {false, true}) {
@@ -153,7 +155,7 @@ TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
         c.ui.EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true)
             .EsperarPregunta(textos::PreguntaAnguloDovela, suprimir);
         EXPECT_EQ(MetodoBishop(c.p, c.e, c.ui),
-                  suprimir ? FinCalculo::Resultados : FinCalculo::Detenido);
+                  suprimir ? FinCalculo::Resultados : FinCalculo::Abandonado);
         EXPECT_TRUE(c.ui.Cumplido()); // la pregunta se hace una sola vez
         EXPECT_EQ(c.p.HayResultados, suprimir);
         if (suprimir)
@@ -166,7 +168,7 @@ TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
 TEST(Bishop, NegativasEnOrden)
 {
     Calculo instantaneos(2);
-    instantaneos.p.UsaParametrosInstantaneosSN = "S";
+    instantaneos.p.UsaParametrosInstantaneos = true;
     EXPECT_EQ(MetodoBishop(instantaneos.p, instantaneos.e, instantaneos.ui), FinCalculo::Detenido);
     EXPECT_EQ(instantaneos.ui.Mensajes().back(), textos::ProblemaDeInstantaneos);
     EXPECT_EQ(instantaneos.ui.Eventos().back().titulo, textos::TituloNoEsElCamino);
@@ -180,7 +182,7 @@ TEST(Bishop, NegativasEnOrden)
     EXPECT_EQ(grieta.ui.Eventos().back().titulo, textos::TituloOjoPelao);
 
     Calculo roca(2);
-    roca.p.SueloRoca = "R";
+    roca.p.SueloRoca = Material::Roca;
     EXPECT_EQ(MetodoBishop(roca.p, roca.e, roca.ui), FinCalculo::Detenido);
     EXPECT_EQ(roca.ui.Mensajes().back(), textos::MaterialEsRocaSinInstantaneos);
 }
@@ -195,7 +197,7 @@ TEST(Bishop, CentroDeMomentosInservibleNoDaResultados)
     InteraccionLote lectura;
     ASSERT_TRUE(LeerProyecto(
         std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/priest_1993_bloque_grieta.cod", p, lectura));
-    p.MetodoDeCalculo = 2;
+    p.MetodoDeCalculo = Metodo::Bishop;
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui;
@@ -209,7 +211,7 @@ TEST(Bishop, BusquedaDelRadio)
 {
     Calculo c(2);
     c.p.VariaElRadio = true;
-    c.p.VariaElRadioSN = "S";
+    c.p.VariaElRadioSN = true;
     c.ui.EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
     std::vector<EnsayoRadio> ensayos;
     ASSERT_EQ(MetodoBishop(c.p, c.e, c.ui, &ensayos), FinCalculo::Resultados);
@@ -236,10 +238,7 @@ TEST(Cargas, CargaPuntualSobreUnBorde)
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.NumeroCargasPuntuales = 1;
-    for (Tabla<double>* t :
-         {&p.CargaPuntualX, &p.CargaPuntualY, &p.CargaPuntualPx, &p.CargaPuntualPy})
-        t->Redimensionar(1);
+    RedimensionarCargasPuntuales(p, 1);
     p.CargaPuntualX(1) = 8.0;
     EstadoCalculo e;
     e.Dovelas.AbscisaBordeDovela.Redimensionar(3);
@@ -256,11 +255,11 @@ TEST(Janbu, AceptarEnForm17TerminaConResultados)
 {
     Calculo c(4);
     int vistas = 0;
-    c.ui.AlAbrirForm17([&](Proyecto& p, const Tabla<double>& angulos) {
+    c.ui.AlAbrirForm17([&](const Proyecto& p, const IteracionJanbuMostrada& pasada) {
         ++vistas;
-        EXPECT_EQ(angulos.Tamano(), p.NumeroPuntosDovelas - 2);
+        EXPECT_EQ(pasada.AnguloLineaEmpuje.Tamano(), p.NumeroPuntosDovelas - 2);
         EXPECT_GE(p.NumeroIteraciones, 3);
-        p.SolucionAceptada = true;
+        return DecisionJanbu{DecisionIteracion::Aceptar, {}};
     });
     ASSERT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Resultados);
     EXPECT_EQ(vistas, 1);
@@ -279,8 +278,10 @@ TEST(Janbu, AceptarEnForm17TerminaConResultados)
 TEST(Janbu, SalirEnForm17DejaElProyectoSinResultados)
 {
     Calculo c(4);
-    c.ui.AlAbrirForm17([](Proyecto& p, const Tabla<double>&) { p.SalirDelCalculo = true; });
-    EXPECT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Detenido);
+    c.ui.AlAbrirForm17([](const Proyecto&, const IteracionJanbuMostrada&) {
+        return DecisionJanbu{DecisionIteracion::Salir, {}};
+    });
+    EXPECT_EQ(MetodoJanbu(c.p, c.e, c.ui), FinCalculo::Abandonado);
     EXPECT_FALSE(c.p.HayResultados);
     EXPECT_FALSE(c.p.HayValoresDeHt);
     EXPECT_EQ(c.p.NumeroIteraciones, 0);
@@ -351,7 +352,7 @@ TEST(Calcular, JsonGuardarYCodigosDeSalida)
     // Una negativa: código 3 y el último mensaje en la salida de errores.
     std::ostringstream s3, e3;
     Proyecto roca = Caso1Con(3);
-    roca.SueloRoca = "R";
+    roca.SueloRoca = Material::Roca;
     EscribirProyecto(carpeta.Ruta("roca.cod"), roca);
     EXPECT_EQ(EjecutarCli({"calcular", carpeta.Ruta("roca.cod")}, s3, e3), SalidaSinResultados);
     EXPECT_NE(e3.str().rfind(textos::MaterialEsRoca), std::string::npos);

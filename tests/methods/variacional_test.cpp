@@ -1,13 +1,14 @@
 // Método variacional para suelos: inversión de Gauss-Jordan, jacobiano analítico contra
 // diferencias finitas, equilibrio de los esfuerzos devueltos recalculado aparte y problemas
 // clásicos publicados (tests/datos/clasicos/FUENTES.md).
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "geometry/estado_calculo.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
-#include "methods/comprobacion_esfuerzos.h"
 #include "methods/variacional.h"
 #include "methods/variacional_sistema.h"
+#include "model/dialogos_calculo.h"
 #include "model/textos.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ Proyecto LeerClasico(const std::string& archivo, const Iniciales& v)
     ReiniciarProyecto(p);
     InteraccionLote lectura;
     EXPECT_TRUE(LeerProyecto(Clasicos + archivo, p, lectura)) << archivo;
-    p.MetodoDeCalculo = MetodoVariacionalCodigo;
+    p.MetodoDeCalculo = Metodo::Variacional;
     p.MultiplicadorLagrange1 = v.xc;
     p.MultiplicadorLagrange2 = v.yc;
     p.FSInicial = v.FS;
@@ -151,7 +152,7 @@ Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
         r.M += x * b * (m * tau + sigma) - y * b * (tau - m * sigma) - x * (1.0 + kv) * peso +
                (t + y) / 2.0 * kh * peso;
         // Cargas uniformes verticales sobre el talud (qy hacia abajo), en el centro de la dovela.
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
             if (!(p.CargaUniformeXo(j) <= x && x <= p.CargaUniformeXf(j))) continue;
             r.V -= p.CargaUniformeQy(j) * b;
             r.M -= x * p.CargaUniformeQy(j) * b;
@@ -170,7 +171,7 @@ void ComprobarEquilibrio(const Equilibrio& r, const std::string& caso = "")
 }
 
 // Calcula por lotes, sin interrupciones.
-FinCalculo CalcularPorLotes(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
+ResultadoMetodo CalcularPorLotes(Proyecto& p, EstadoCalculo& e, InteraccionLote& ui)
 {
     ReiniciarEstadoCalculo(e);
     PrepararRespuestasPorLotes(ui, false);
@@ -189,7 +190,7 @@ TEST_F(VariacionalFK, EsfuerzosDevueltosEstanEnEquilibrio)
     EXPECT_EQ(ui.Eventos().back().texto, textos::FinVariacional);
     ComprobarEquilibrio(EquilibrioDeResultados(p, e));
     EXPECT_TRUE(p.HayResultados);
-    EXPECT_TRUE(p.HistoriaEsfuerzosNormales.Vacia());
+    EXPECT_TRUE(e.HistoriaEsfuerzosNormales.Vacia());
 }
 
 // Valores publicados por métodos rigurosos (Spencer, Morgenstern-Price) o la solución cerrada
@@ -220,8 +221,8 @@ TEST(Variacional, ProblemasClasicos)
             << c.archivo << ": " << ui.Eventos().back().texto;
         EXPECT_NEAR(Factor(p), c.publicado, TresPorCiento * c.publicado) << c.archivo;
         // Sin cargas ni grieta la masa está en equilibrio con los esfuerzos devueltos.
-        if (p.AlturaAguaGrieta == 0.0 && p.NumeroCargasUniformes == 0 &&
-            p.NumeroCargasPuntuales == 0)
+        if (p.AlturaAguaGrieta == 0.0 && p.NumeroCargasUniformes() == 0 &&
+            p.NumeroCargasPuntuales() == 0)
             ComprobarEquilibrio(EquilibrioDeResultados(p, e), c.archivo);
     }
 }
@@ -230,23 +231,24 @@ TEST(Variacional, ProblemasClasicos)
 class InteraccionVariacional : public InteraccionLote {
 public:
     InteraccionVariacional() { PrepararRespuestasPorLotes(*this, false); }
-    void ResultadosDeLasIteraciones(Proyecto& p) override
+    DecisionIteracion ResultadosDeLasIteraciones(const Proyecto& p,
+                                                 const SumasDeLaIteracion&) override
     {
-        Interaccion::ResultadosDeLasIteraciones(p);
         iteracionesMostradas.push_back(p.NumeroIteraciones);
-        if (aceptarEn == p.NumeroIteraciones) p.SolucionAceptada = true;
-        if (salirEn == p.NumeroIteraciones) p.SalirDelCalculo = true;
+        if (aceptarEn == p.NumeroIteraciones) return DecisionIteracion::Aceptar;
+        if (salirEn == p.NumeroIteraciones) return DecisionIteracion::Salir;
+        return DecisionIteracion::Seguir;
     }
-    void ChequeoDeEsfuerzos(Proyecto& p, const EsfuerzosDelChequeo& esfuerzos) override
+    std::optional<Tabla<double>> ChequeoDeEsfuerzos(const Proyecto& p,
+                                                    const EsfuerzosDelChequeo& esfuerzos) override
     {
         ++vecesForm13;
         dovelasEnElChequeo = esfuerzos.NumeroDovelas();
-        if (sigmasDelUsuario != 0.0) {
-            p.SigmasUsuario.Redimensionar(p.NumeroPuntosDovelas);
-            for (int j = 2; j <= p.NumeroPuntosDovelas; ++j)
-                p.SigmasUsuario(j) = sigmasDelUsuario;
-            p.SigmasModificados = true;
-        }
+        if (sigmasDelUsuario == 0.0) return std::nullopt;
+        Tabla<double> sigmas(p.NumeroPuntosDovelas);
+        for (int j = 2; j <= p.NumeroPuntosDovelas; ++j)
+            sigmas(j) = sigmasDelUsuario;
+        return sigmas;
     }
     std::vector<int> iteracionesMostradas;
     int aceptarEn = 0, salirEn = 0, vecesForm13 = 0;
@@ -274,9 +276,9 @@ TEST(Variacional, ComprobacionesDeEntrada)
         const char* titulo;
     };
     const Caso casos[] = {
-        {[](Proyecto& p) { p.SueloRoca = "R"; }, textos::TituloNoEsSuelo},
-        {[](Proyecto& p) { p.MetodoDeCalculo = 2; }, textos::TituloNoEsMetodo},
-        {[](Proyecto& p) { p.UsaParametrosInstantaneosSN = "S"; }, textos::TituloNoEsElCamino},
+        {[](Proyecto& p) { p.SueloRoca = Material::Roca; }, textos::TituloNoEsSuelo},
+        {[](Proyecto& p) { p.MetodoDeCalculo = Metodo::Bishop; }, textos::TituloNoEsMetodo},
+        {[](Proyecto& p) { p.UsaParametrosInstantaneos = true; }, textos::TituloNoEsElCamino},
         {[](Proyecto& p) { p.NumeroDovelas = 3; }, textos::TituloLimiteCalculo},
     };
     for (const Caso& c : casos) {
@@ -302,7 +304,7 @@ TEST(Variacional, CotaDeCienIteraciones)
     Proyecto p =
         LeerClasico("fredlund_krahn_1977_caso1.cod",
                     {InicialesFK.xc, InicialesFK.yc, InicialesFK.FS, InicialesFK.sigmaO * escala});
-    for (int i = 1; i <= p.NumeroDeEstratos; ++i) {
+    for (int i = 1; i <= p.NumeroDeEstratos(); ++i) {
         p.CohesionMacizo(i) *= escala;
         p.PesoUnitarioHumedo(i) *= escala;
         p.PesoUnitarioSaturado(i) *= escala;
@@ -339,7 +341,7 @@ TEST(Variacional, Form9AceptaOAbandona)
         Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
         InteraccionVariacional ui;
         ui.salirEn = 3;
-        EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Detenido);
+        EXPECT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Abandonado);
         EXPECT_EQ(ui.iteracionesMostradas, (std::vector<int>{2, 3}));
         EXPECT_FALSE(p.HayResultados);
         EXPECT_EQ(p.NumeroIteraciones, 3); // la historia hasta el abandono queda
@@ -359,11 +361,11 @@ TEST(Variacional, Form13YEsfuerzosDelUsuario)
     EXPECT_EQ(ui.dovelasEnElChequeo, static_cast<std::size_t>(p.NumeroPuntosDovelas - 1));
     EXPECT_EQ(ui.Eventos().back().texto, textos::NoChequeaLeyResistencia);
     EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloParametrosInciales);
-    const int j = p.DovelaSinChequeo + 1;
-    ASSERT_GE(p.DovelaSinChequeo, 1);
-    EXPECT_LT(p.HistoriaEsfuerzosNormales(j, p.NumeroIteraciones) -
-                  p.PresionPorosDovela(p.DovelaSinChequeo),
-              p.SigmaMinimoDovela(p.DovelaSinChequeo) - p.PresionPorosDovela(p.DovelaSinChequeo));
+    const int j = e.DovelaSinChequeo + 1;
+    ASSERT_GE(e.DovelaSinChequeo, 1);
+    EXPECT_LT(e.HistoriaEsfuerzosNormales(j, p.NumeroIteraciones) -
+                  p.PresionPorosDovela(e.DovelaSinChequeo),
+              e.SigmaMinimoDovela(e.DovelaSinChequeo) - p.PresionPorosDovela(e.DovelaSinChequeo));
     EXPECT_FALSE(p.HayResultados);
 
     // Siguiente cálculo con valores iniciales buenos: los esfuerzos dados no pasan el chequeo.
@@ -372,7 +374,7 @@ TEST(Variacional, Form13YEsfuerzosDelUsuario)
     EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui2), FinCalculo::Detenido);
     EXPECT_EQ(ui2.Eventos().back().texto, textos::NoChequeaMohrCoulomb);
     EXPECT_EQ(ui2.Eventos().back().titulo, textos::TituloChequeoResistencia);
-    EXPECT_TRUE(p.SigmasModificados);
+    EXPECT_TRUE(e.SigmasModificados);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-#include "model/interaccion.h"
+#include "apoyo/interaccion_guionada.h"
+#include "cli/interaccion_lote.h"
 
 #include <gtest/gtest.h>
 

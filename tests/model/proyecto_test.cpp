@@ -16,8 +16,9 @@ TEST(Proyecto, UnProyectoNuevoEstaVacioConLaInformacionPorOmisionYGuardado)
 
     ReiniciarProyecto(p);
 
-    for (int cantidad : {p.NumeroCoordenadasTalud, p.NumeroCoordenadasFalla,
-                         p.NumeroCoordenadasFreatico, p.NumeroDeEstratos, p.NumeroPuntosDovelas})
+    for (int cantidad :
+         {p.NumeroCoordenadasTalud(), p.NumeroCoordenadasFalla(), p.NumeroCoordenadasFreatico(),
+          p.NumeroDeEstratos(), p.NumeroPuntosDovelas})
         EXPECT_EQ(cantidad, 0);
     EXPECT_TRUE(p.AbscisasTalud.Vacia());
     EXPECT_TRUE(p.AbscisasEstratos.Vacia());
@@ -37,10 +38,9 @@ TEST(Proyecto, UnProyectoNuevoEstaVacioConLaInformacionPorOmisionYGuardado)
           p.CargasUniformesIntroducidas, p.CargasPuntualesIntroducidas, p.CambioNumeroEstratos,
           p.EstratoInsertado, p.HayResultados, p.MsDeLaboratorio, p.InformacionIntroducida,
           p.HayDatosLaboratorio, p.UsaParametrosInstantaneos, p.ParametrosInstantaneosCalculados,
-          p.HayValoresDeHt, p.PresionesDePorosDadas, p.SigmasModificados})
+          p.HayValoresDeHt, p.PresionesDePorosDadas})
         EXPECT_FALSE(bandera);
     EXPECT_TRUE(p.EstratosConCaracteristicas);
-    EXPECT_EQ(p.UsaParametrosInstantaneosSN, "N");
     for (double v : {p.SumaEsfuerzosTangenciales, p.SumaEsfuerzosPrincipalesMenores,
                      p.FactorSeguridadConAnclaje, p.SeparacionAnclajesPasivos,
                      p.AbscisaPrimerPuntoGrieta, p.OrdenadaNivelFreaticoGrieta, p.AlturaAguaGrieta})
@@ -54,8 +54,8 @@ TEST(Proyecto, ElReinicioConservaLosParametrosDeCalculoPeroNoSuAceptacionNiLasCa
 
     ReiniciarProyecto(p);
 
-    EXPECT_EQ(p.SueloRoca, "S");
-    EXPECT_EQ(p.MetodoDeCalculo, 4);
+    EXPECT_EQ(p.SueloRoca, Material::Suelo);
+    EXPECT_EQ(p.MetodoDeCalculo, Metodo::Janbu);
     EXPECT_EQ(p.MultiplicadorLagrange1, antes.MultiplicadorLagrange1);
     EXPECT_EQ(p.FSInicial, antes.FSInicial);
     EXPECT_EQ(p.NumeroDovelas, antes.NumeroDovelas);
@@ -68,8 +68,8 @@ TEST(Proyecto, ElReinicioConservaLosParametrosDeCalculoPeroNoSuAceptacionNiLasCa
     EXPECT_FALSE(p.ParametrosIntroducidos);
     EXPECT_FALSE(p.TiposDeFallaDefinidos);
     // Las cargas del proyecto anterior no pasan al nuevo.
-    EXPECT_EQ(p.NumeroCargasUniformes, 0);
-    EXPECT_EQ(p.NumeroCargasPuntuales, 0);
+    EXPECT_EQ(p.NumeroCargasUniformes(), 0);
+    EXPECT_EQ(p.NumeroCargasPuntuales(), 0);
     EXPECT_TRUE(p.CargaUniformeQy.Vacia());
     EXPECT_TRUE(p.CargaPuntualPy.Vacia());
 }
@@ -89,7 +89,7 @@ TEST(Proyecto, CirculoUnicoEsUnaSolaUnionDeTipoC)
 {
     Proyecto p = prueba::SueloCirculoUnico();
     EXPECT_TRUE(EsCirculoUnico(p));
-    p.TipoDeFalla(1) = "L";
+    p.TipoDeFalla(1) = TipoUnion::Recta;
     EXPECT_FALSE(EsCirculoUnico(p));
     EXPECT_FALSE(EsCirculoUnico(prueba::SueloConResultados(3)));
     Proyecto vacio;

@@ -1,6 +1,7 @@
 // Rutina de los parámetros instantáneos con esfuerzos dados: secantes de un estrato, regresión
 // por tramos de dos o más estratos, el caso puntual de las rocas y la reutilización de los
 // parámetros guardados. Los valores esperados están hechos a mano.
+#include "apoyo/interaccion_guionada.h"
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 
@@ -25,10 +26,10 @@ struct Dovelas {
         ReiniciarProyecto(p);
         ReiniciarEstadoCalculo(e);
         const int nd = static_cast<int>(sigma.size());
-        p.SueloRoca = "S";
-        p.NumeroDeEstratos = static_cast<Entero16>(estratos);
+        p.SueloRoca = Material::Suelo;
+        p.NumeroCoordenadasEstrato.Redimensionar(estratos);
         p.NumeroPuntosDovelas = static_cast<Entero16>(nd + 1);
-        p.DefinicionParametrosInstantaneos = InstantaneosEntrePuntos;
+        p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::EntrePuntos;
         p.CohesionDovela.Redimensionar(nd);
         p.FriccionDovela.Redimensionar(nd);
         e.Dovelas.TangenteFriccionDovela.Redimensionar(nd);
@@ -121,8 +122,8 @@ TEST(ParametrosInstantaneos, TramoConEsfuerzosIgualesConservaLosPropios)
 TEST(ParametrosInstantaneos, PuntualEnRocas)
 {
     Dovelas d(1, {10, 25}, {30, 20});
-    d.p.SueloRoca = "R";
-    d.p.DefinicionParametrosInstantaneos = InstantaneosPuntuales;
+    d.p.SueloRoca = Material::Roca;
+    d.p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::Puntuales;
     d.p.EsfuerzoPrincipalMayorDovela.Redimensionar(2);
     d.p.EsfuerzoPrincipalMenorDovela.Redimensionar(2);
     d.p.ParametroMDovela.Redimensionar(2);
@@ -144,7 +145,7 @@ TEST(ParametrosInstantaneos, PuntualEnRocas)
 
     // Con suelos el caso puntual no cambia nada.
     Dovelas s(1, {10, 25}, {30, 20});
-    s.p.DefinicionParametrosInstantaneos = InstantaneosPuntuales;
+    s.p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::Puntuales;
     CalcularParametrosInstantaneos(s.p, s.e, ui);
     s.Esperar(1, 1.0, 1.0, 45.0);
 }
@@ -166,11 +167,15 @@ TEST(ParametrosInstantaneos, ReutilizacionDeLosGuardados)
         d.Esperar(k, 1.0, 1.0, 45.0);
 
     Dovelas pantalla(1, {10, 12}, {7, 8});
-    pantalla.p.DefinicionParametrosInstantaneos = InstantaneosPorPantalla;
+    pantalla.p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::PorPantalla;
     pantalla.p.ParametrosInstantaneosCalculados = true;
     pantalla.e.ReutilizarParametrosInstantaneos = true;
     InteraccionGuionada ui3;
-    ui3.AlAbrirCambioDeParametros([](Proyecto& p, EstadoCalculo&) { p.CohesionDovela(1) = 7.5; });
+    ui3.AlAbrirCambioDeParametros([](const Proyecto&, const ParametrosDeDovelas& actuales) {
+        ParametrosDeDovelas nuevos = actuales;
+        nuevos.Cohesion(1) = 7.5;
+        return std::optional<ParametrosDeDovelas>(nuevos);
+    });
     CalcularParametrosInstantaneos(pantalla.p, pantalla.e, ui3);
     EXPECT_EQ(ui3.Mensajes().front(), textos::ParametrosPorPantalla);
     EXPECT_EQ(ui3.VecesCambioDeParametros(), 1);

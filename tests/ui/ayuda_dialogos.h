@@ -2,7 +2,7 @@
 // pulsar botones y filas como lo haría una persona.
 #pragma once
 
-#include "model/interaccion.h"
+#include "apoyo/interaccion_guionada.h"
 #include "model/tabla.h"
 
 #include <QLineEdit>

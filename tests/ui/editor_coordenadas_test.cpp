@@ -38,7 +38,7 @@ struct TresEstratos : ::testing::Test {
     void SetUp() override
     {
         ReiniciarProyecto(p);
-        p.SueloRoca = "S";
+        p.SueloRoca = Material::Suelo;
         for (int i = 1; i <= 3; ++i) {
             editor.InsertarEstrato(i == 1 ? std::nullopt : std::optional<int>(i - 1));
             for (int k = 1; k <= i; ++k)
@@ -80,7 +80,7 @@ TEST_F(TresEstratos, InsertarEntreDosEstratosSubeLosSiguientesConSusPuntos)
     editor.InsertarEstrato(1); // entre 1 y 2
     EXPECT_EQ(editor.PosicionNuevoEstrato(), 1);
     EXPECT_EQ(editor.EstratoActivo(), 2);
-    ASSERT_EQ(p.NumeroDeEstratos, 4);
+    ASSERT_EQ(p.NumeroDeEstratos(), 4);
     EXPECT_EQ(Estrato(p, 1), (Puntos{{1, 1}}));
     EXPECT_EQ(Estrato(p, 2), Puntos{});
     EXPECT_EQ(Estrato(p, 3), (Puntos{{2, 2}, {2, 1}}));
@@ -100,7 +100,7 @@ TEST_F(TresEstratos, EliminarElSegundoDejaElPrimeroYElTerceroConSusPropiedades)
     editor.Mostrar(ConjuntoEstratos, 2);
     p.DatosGuardados = true;
     editor.EliminarEstratoActivo();
-    ASSERT_EQ(p.NumeroDeEstratos, 2);
+    ASSERT_EQ(p.NumeroDeEstratos(), 2);
     EXPECT_EQ(Estrato(p, 1), (Puntos{{1, 1}}));
     EXPECT_EQ(Estrato(p, 2), (Puntos{{3, 3}, {3, 2}, {3, 1}}));
     ASSERT_EQ(p.CohesionMacizo.Tamano(), 2);
@@ -116,7 +116,7 @@ TEST_F(TresEstratos, EliminarElSegundoDejaElPrimeroYElTerceroConSusPropiedades)
     EXPECT_EQ(editor.EstratoActivo(), 1);
     EXPECT_EQ(p.AbscisasEstratos.Columnas(), 1); // la mayor cantidad que queda
     editor.EliminarEstratoActivo();
-    EXPECT_EQ(p.NumeroDeEstratos, 0);
+    EXPECT_EQ(p.NumeroDeEstratos(), 0);
     EXPECT_TRUE(p.NumeroCoordenadasEstrato.Vacia());
     EXPECT_TRUE(p.AbscisasEstratos.Vacia());
     EXPECT_TRUE(p.CohesionMacizo.Vacia());
@@ -125,7 +125,7 @@ TEST_F(TresEstratos, EliminarElSegundoDejaElPrimeroYElTerceroConSusPropiedades)
 
 TEST_F(TresEstratos, EliminarUnEstratoDeRocaMueveSusDatosDeLaboratorio)
 {
-    p.SueloRoca = "R";
+    p.SueloRoca = Material::Roca;
     p.NumeroPuntosLab = Tabla<Entero16>(3);
     p.Sigma1Lab.Redimensionar(3, 1);
     for (int i = 1; i <= 3; ++i) {

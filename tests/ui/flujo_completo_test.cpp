@@ -110,20 +110,20 @@ TEST_F(FlujoCompleto, DescribirGuardarEmpezarDeNuevoYReabrir)
     EXPECT_EQ(ventana.windowTitle().toStdString(), "presa.cod - Vertana");
     ui.EsperarPregunta(textos::PreguntaGuardarAntes, false);
     Menu("ArchivoNuevo");
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0);
     EXPECT_EQ(ventana.windowTitle().toStdString(), "[Nuevo proyecto] - Vertana");
     Menu("MenúArchivoAbrir");
 
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(ventana.windowTitle().toStdString(), "presa.cod - Vertana");
     // La geometría vuelve intacta (lo comprueba form1_archivo_test); aquí, lo de los diálogos.
-    ASSERT_EQ(p.NumeroDeEstratos, 2);
+    ASSERT_EQ(p.NumeroDeEstratos(), 2);
     EXPECT_EQ(p.CohesionMacizo(2), 3);
     EXPECT_EQ(p.FriccionMacizo(1), 28);
     EXPECT_EQ(p.PesoUnitarioSaturado(2), 2.1);
-    EXPECT_EQ(p.TipoDeFalla(1), "C");
-    EXPECT_EQ(p.SueloRoca, "S");
-    EXPECT_EQ(p.MetodoDeCalculo, 2);
+    EXPECT_EQ(p.TipoDeFalla(1), TipoUnion::Circular);
+    EXPECT_EQ(p.SueloRoca, Material::Suelo);
+    EXPECT_EQ(p.MetodoDeCalculo, Metodo::Bishop);
     EXPECT_EQ(p.CoeficienteSismicoHorizontal, 0.1);
     EXPECT_EQ(p.NumeroDovelas, 25);
     EXPECT_GE(p.RadioCirculoFalla, 30);
@@ -154,7 +154,7 @@ TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
     // Segundo cálculo con parámetros instantáneos entre puntos: los esfuerzos de Bishop están
     // sobre la recta de Mohr-Coulomb del estrato, así que el factor se repite.
     const double primero = p.HistoriaFS(p.NumeroIteraciones);
-    p.DefinicionParametrosInstantaneos = 2;
+    p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(2);
     ui.EsperarPregunta(textos::PreguntaInstantaneosBishop, true)
         .EsperarPregunta(textos::PreguntaDesembalseRapido, false)
         .EsperarPregunta(textos::PreguntaRecalcular, true)
@@ -164,7 +164,7 @@ TEST_F(FlujoCompleto, CalcularBishopDesdeElMenuSobreElEjemplo)
     Menu("CálculoParámetrosInstantáneos");
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(UltimoMensaje(), textos::FinBishop);
-    EXPECT_EQ(p.UsaParametrosInstantaneosSN, "S");
+    EXPECT_TRUE(p.UsaParametrosInstantaneos);
     EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), primero, 2e-3);
 
     // Otra vez: ya hay resultados; No deja los anteriores.
@@ -204,13 +204,16 @@ TEST_F(FlujoCompleto, CalcularVariacionalDesdeElMenuMuestraForm9)
         return std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
     };
     Menu("MenúArchivoAbrir");
-    p.MetodoDeCalculo = 1;
+    p.MetodoDeCalculo = Metodo::Variacional;
     p.MultiplicadorLagrange1 = 24;
     p.MultiplicadorLagrange2 = 30;
     p.FSInicial = 1.5;
     p.EsfuerzoInicialCresta = -1;
     int pasos = 0;
-    ui.AlAbrirResultadosDeLasIteraciones([&](Proyecto&) { ++pasos; });
+    ui.AlAbrirResultadosDeLasIteraciones([&](const Proyecto&, const SumasDeLaIteracion&) {
+        ++pasos;
+        return DecisionIteracion::Seguir;
+    });
     ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
     Menu("ProcesoIterativoEnSuelos");
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());

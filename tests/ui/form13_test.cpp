@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form13.h"
@@ -14,17 +15,9 @@ using namespace prueba;
 constexpr char Lista[] = "ListaValoresDeSigma3";
 
 // Tres dovelas; la 2 quedó por debajo de su mínimo u − c/T en el paso actual.
-EsfuerzosDelChequeo TresDovelas(MaterialDelChequeo material)
+EsfuerzosDelChequeo TresDovelas(MaterialDelChequeo material, bool sigmasModificados = false)
 {
-    return {material, {10.0, 8.0, 6.0}, {9.5, 1.004, 5.0}, {2.0, 1.5, 2.0}};
-}
-
-Proyecto ProyectoConChequeo()
-{
-    Proyecto p;
-    ReiniciarProyecto(p);
-    p.DovelaSinChequeo = 2;
-    return p;
+    return {material, {10.0, 8.0, 6.0}, {9.5, 1.004, 5.0}, {2.0, 1.5, 2.0}, 2, sigmasModificados};
 }
 
 TEST(Form13, ListaYAvisosSegunElMaterial)
@@ -42,9 +35,8 @@ TEST(Form13, ListaYAvisosSegunElMaterial)
                textos::ChequeoNormalesRocaInstantaneos, textos::TituloChequeoNormales},
           Caso{MaterialDelChequeo::Roca, textos::TituloForm13Sigma3, textos::ChequeoSigma3Roca,
                textos::TituloChequeoSigma3}}) {
-        Proyecto p = ProyectoConChequeo();
         InteraccionGuionada ui;
-        Form13 dialogo(p, ui, TresDovelas(c.material));
+        Form13 dialogo(ui, TresDovelas(c.material));
         Mostrar(dialogo);
         QCoreApplication::processEvents(); // los avisos llegan con el diálogo visible
         EXPECT_EQ(dialogo.windowTitle().toStdString(), c.titulo);
@@ -59,9 +51,8 @@ TEST(Form13, ListaYAvisosSegunElMaterial)
 
 TEST(Form13, ModificarYAceptarCopianLaColumnaActual)
 {
-    Proyecto p = ProyectoConChequeo();
     InteraccionGuionada ui;
-    Form13 dialogo(p, ui, TresDovelas(MaterialDelChequeo::Suelo));
+    Form13 dialogo(ui, TresDovelas(MaterialDelChequeo::Suelo));
     Mostrar(dialogo);
     QCoreApplication::processEvents();
 
@@ -71,7 +62,7 @@ TEST(Form13, ModificarYAceptarCopianLaColumnaActual)
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_EQ(UltimoMensaje(ui).texto, textos::SigmaBajoMinimoSuelo);
     EXPECT_EQ(UltimoMensaje(ui).titulo, textos::TituloChequeoNormales);
-    EXPECT_FALSE(p.SigmasModificados);
+    EXPECT_FALSE(dialogo.Sigmas());
     EXPECT_TRUE(dialogo.isVisible());
 
     Escribir(dialogo, "TextoSigma3Actual", "abc");
@@ -86,10 +77,10 @@ TEST(Form13, ModificarYAceptarCopianLaColumnaActual)
 
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_TRUE(p.SigmasModificados);
     // En suelos el método los toma por nodo: la dovela i es el nodo i + 1, la cresta queda en 0.
     // 3.46: con el redondeo de la lista.
-    EXPECT_EQ(p.SigmasUsuario, TablaDe({0.0, 9.5, 3.46, 5.0}));
+    ASSERT_TRUE(dialogo.Sigmas());
+    EXPECT_EQ(*dialogo.Sigmas(), TablaDe({0.0, 9.5, 3.46, 5.0}));
     EXPECT_TRUE(ui.Cumplido());
 }
 
@@ -109,19 +100,18 @@ TEST(Form13, ComprobarSigmasEnRocaYPorDovela)
     EXPECT_FALSE(ComprobarSigmas(MaterialDelChequeo::Roca, {"0.50"}, {"0.50"}));
 
     // En rocas con Hoek-Brown los sigma3 se guardan por dovela.
-    Proyecto p = ProyectoConChequeo();
     InteraccionGuionada ui;
-    Form13 dialogo(p, ui, {MaterialDelChequeo::Roca, {4.0, 3.0}, {2.0, 1.0}, {0.5, 0.5}});
+    Form13 dialogo(ui, {MaterialDelChequeo::Roca, {4.0, 3.0}, {2.0, 1.0}, {0.5, 0.5}, 1, false});
     Mostrar(dialogo);
     Pulsar(dialogo, "BotónAceptar");
-    EXPECT_EQ(p.SigmasUsuario, TablaDe({2.0, 1.0}));
+    ASSERT_TRUE(dialogo.Sigmas());
+    EXPECT_EQ(*dialogo.Sigmas(), TablaDe({2.0, 1.0}));
 }
 
 TEST(Form13, SalirPreguntaSiNoHaySigmasEscritos)
 {
-    Proyecto p = ProyectoConChequeo();
     InteraccionGuionada ui;
-    Form13 dialogo(p, ui, TresDovelas(MaterialDelChequeo::Suelo));
+    Form13 dialogo(ui, TresDovelas(MaterialDelChequeo::Suelo));
     Mostrar(dialogo);
     ui.EsperarPregunta(textos::PreguntaUsarSigmasActuales, true);
     Pulsar(dialogo, "BotónSalir");
@@ -129,13 +119,13 @@ TEST(Form13, SalirPreguntaSiNoHaySigmasEscritos)
     ui.EsperarPregunta(textos::PreguntaUsarSigmasActuales, false);
     Pulsar(dialogo, "BotónSalir");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_FALSE(p.SigmasModificados);
+    EXPECT_FALSE(dialogo.Sigmas());
 
     // Con sigmas ya escritos se cierra sin preguntar.
-    p.SigmasModificados = true;
-    Mostrar(dialogo);
-    Pulsar(dialogo, "BotónSalir");
-    EXPECT_FALSE(dialogo.isVisible());
+    Form13 otro(ui, TresDovelas(MaterialDelChequeo::Suelo, true));
+    Mostrar(otro);
+    Pulsar(otro, "BotónSalir");
+    EXPECT_FALSE(otro.isVisible());
     EXPECT_TRUE(ui.Cumplido());
 }
 

@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form15.h"

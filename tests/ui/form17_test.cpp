@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ui/form17.h"
 
 #include "ayuda_dialogos.h"
@@ -15,7 +16,8 @@ namespace {
 // Cuatro bordes (tres dovelas), dos bordes interiores, dos pasadas en la historia.
 struct Datos {
     Proyecto p;
-    Tabla<double> angulos{2};
+    IteracionJanbuMostrada pasada{Tabla<double>(2), false};
+    Tabla<double>& angulos = pasada.AnguloLineaEmpuje;
     InteraccionGuionada ui;
     Datos()
     {
@@ -35,9 +37,10 @@ TEST(Form17, SiEsLaSolucionSeAceptaSinEditar)
 {
     Datos d;
     d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, true);
-    Form17 f(d.p, d.angulos, d.ui);
+    Form17 f(d.p, d.pasada, d.ui);
     EXPECT_FALSE(f.Activar());
-    EXPECT_TRUE(d.p.SolucionAceptada);
+    EXPECT_EQ(f.Decision().Decision, DecisionIteracion::Aceptar);
+    EXPECT_FALSE(f.Decision().ValoresDeHt);
     EXPECT_EQ(f.findChild<QLineEdit*>("TextoNúmeroIteración")->text(), "3.00");
     EXPECT_EQ(f.findChild<QLineEdit*>("TextoFsAnterior")->text(), "1.2346");
     EXPECT_EQ(f.findChild<QLineEdit*>("TextoFsActual")->text(), "1.3000");
@@ -55,10 +58,9 @@ TEST(Form17, SalirDelCalculo)
     Datos d;
     d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
         .EsperarPregunta(textos::PreguntaSalirDelCalculo, true);
-    Form17 f(d.p, d.angulos, d.ui);
+    Form17 f(d.p, d.pasada, d.ui);
     EXPECT_FALSE(f.Activar());
-    EXPECT_TRUE(d.p.SalirDelCalculo);
-    EXPECT_FALSE(d.p.SolucionAceptada);
+    EXPECT_EQ(f.Decision().Decision, DecisionIteracion::Salir);
 }
 
 TEST(Form17, EditarHtYAceptar)
@@ -66,7 +68,7 @@ TEST(Form17, EditarHtYAceptar)
     Datos d;
     d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
         .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
-    Form17 f(d.p, d.angulos, d.ui);
+    Form17 f(d.p, d.pasada, d.ui);
     ASSERT_TRUE(f.Activar());
     auto* lista = f.findChild<QTreeWidget*>("ListaValoresDEht");
     auto* nuevo = f.findChild<QLineEdit*>("TextoNuevoValorDeht");
@@ -85,15 +87,17 @@ TEST(Form17, EditarHtYAceptar)
     f.findChild<QPushButton*>("BotónAceptar")->click();
     EXPECT_EQ(d.ui.Mensajes().back(), textos::HtIncorrectos);
     EXPECT_EQ(d.ui.Eventos().back().titulo, textos::TituloValoresDeHt);
-    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 2.0);
+    EXPECT_FALSE(f.Decision().ValoresDeHt);
 
     nuevo->setText("1.456");
     modificar->click();
     EXPECT_EQ(lista->topLevelItem(1)->text(3), "1.46");
     f.findChild<QPushButton*>("BotónAceptar")->click();
     EXPECT_EQ(f.result(), QDialog::Accepted);
-    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 1.46);
-    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(1), 0.33); // los valores de la lista, redondeados
+    EXPECT_EQ(f.Decision().Decision, DecisionIteracion::Seguir);
+    ASSERT_TRUE(f.Decision().ValoresDeHt);
+    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(2), 1.46);
+    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(1), 0.33); // los de la lista, redondeados
 }
 
 TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
@@ -103,7 +107,7 @@ TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
         .EsperarPregunta(textos::PreguntaSalirDelCalculo, false)
         .EsperarPregunta(textos::PreguntaUsarNuevosHt, true)
         .EsperarPregunta(textos::PreguntaUsarNuevosHt, false);
-    Form17 f(d.p, d.angulos, d.ui);
+    Form17 f(d.p, d.pasada, d.ui);
     ASSERT_TRUE(f.Activar());
     f.open();
     f.findChild<QPushButton*>("BotónSalir")->click(); // Sí: sigue abierto
@@ -111,7 +115,7 @@ TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
     f.findChild<QPushButton*>("BotónSalir")->click(); // No: se cierra sin cambiar ht
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.result(), QDialog::Rejected);
-    EXPECT_DOUBLE_EQ(d.p.ValoresDeHt(2), 2.0);
+    EXPECT_FALSE(f.Decision().ValoresDeHt);
     EXPECT_TRUE(d.ui.Cumplido());
 }
 

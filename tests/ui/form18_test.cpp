@@ -1,5 +1,8 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
+#include "geometry/estado_calculo.h"
 #include "model/textos.h"
+#include "rock/parametros_instantaneos.h"
 #include "ui/form18.h"
 
 #include <QCoreApplication>
@@ -19,19 +22,21 @@ Proyecto ProyectoDeTresDovelas()
     Proyecto p;
     ReiniciarProyecto(p);
     p.NumeroPuntosDovelas = 4;
-    p.DefinicionParametrosInstantaneos = 3;
+    p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(3);
     p.CohesionDovela = TablaDe({1.0, 2.0, 3.0});
     p.FriccionDovela = TablaDe({30.0, 30.0, 30.0});
     p.PresionPorosDovela = TablaDe({0.5, 1.0, 1.5});
     return p;
 }
 
+// El diálogo muestra lo que da ParametrosParaCambiar y devuelve lo aceptado; quien lo abre lo
+// aplica con AplicarParametrosDeDovelas, como la orden del menú.
 TEST(Form18, ListaModificarYAceptarReescribenLasDovelas)
 {
     Proyecto p = ProyectoDeTresDovelas();
     EstadoCalculo estado;
     InteraccionGuionada ui;
-    Form18 dialogo(p, estado, ui);
+    Form18 dialogo(ParametrosParaCambiar(p, estado), ui);
     Mostrar(dialogo);
     EXPECT_EQ(dialogo.windowTitle().toStdString(), textos::TituloForm18);
     EXPECT_EQ(Filas(dialogo, Lista), 3);
@@ -66,11 +71,13 @@ TEST(Form18, ListaModificarYAceptarReescribenLasDovelas)
     ui.EsperarPregunta(textos::PreguntaAceptarCambiosParametros, false);
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_TRUE(dialogo.isVisible());
-    EXPECT_DOUBLE_EQ(p.CohesionDovela(2), 2.0);
+    EXPECT_FALSE(dialogo.Resultado());
 
     ui.EsperarPregunta(textos::PreguntaAceptarCambiosParametros, true);
     Pulsar(dialogo, "BotónAceptar");
     EXPECT_FALSE(dialogo.isVisible());
+    ASSERT_TRUE(dialogo.Resultado());
+    AplicarParametrosDeDovelas(p, estado, *dialogo.Resultado());
     EXPECT_EQ(p.CohesionDovela, TablaDe({1.0, 4.5, 3.0}));
     EXPECT_EQ(p.FriccionDovela, TablaDe({30.0, 45.0, 30.0}));
     EXPECT_EQ(p.PresionPorosDovela, TablaDe({0.5, 2.13, 1.5})); // 2.125 con dos decimales
@@ -85,10 +92,10 @@ TEST(Form18, ListaModificarYAceptarReescribenLasDovelas)
 TEST(Form18, CancelarYParametrosSinDefinir)
 {
     Proyecto p = ProyectoDeTresDovelas();
-    p.DefinicionParametrosInstantaneos = 0;
+    p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(0);
     EstadoCalculo estado;
     InteraccionGuionada ui;
-    Form18 dialogo(p, estado, ui);
+    Form18 dialogo(ParametrosParaCambiar(p, estado), ui);
     Mostrar(dialogo);
     QCoreApplication::processEvents();
     EXPECT_EQ(UltimoMensaje(ui).texto, textos::SeleccioneParametrosInstantaneos);
@@ -102,7 +109,7 @@ TEST(Form18, CancelarYParametrosSinDefinir)
     Pulsar(dialogo, "BotónCancelar");
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_TRUE(ui.Cumplido());
-    EXPECT_DOUBLE_EQ(p.CohesionDovela(1), 1.0);
+    EXPECT_FALSE(dialogo.Resultado());
 }
 
 } // namespace

@@ -38,26 +38,26 @@ struct ArchivoDesdeVentana : prueba::VentanaDePrueba {
     void AceptarDialogos()
     {
         p.InformacionIntroducida = true;
-        p.SueloRoca = "S";
-        p.MetodoDeCalculo = 3;
+        p.SueloRoca = Material::Suelo;
+        p.MetodoDeCalculo = Metodo::Fellenius;
         p.ParametrosIntroducidos = true;
         p.NumeroTiposDeFalla = 1;
         p.PuntoInicialTipoFalla = prueba::TablaDe<double>({1});
         p.PuntoFinalTipoFalla = prueba::TablaDe<double>({2});
-        p.TipoDeFalla = prueba::TablaDe<std::string>({"L"});
+        p.TipoDeFalla = prueba::TablaDe<TipoUnion>({TipoUnion::Recta});
         p.TiposDeFallaDefinidos = true;
         for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
                                  &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
                                  &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion}) {
-            *t = Tabla<double>(p.NumeroDeEstratos);
-            for (int i = 1; i <= p.NumeroDeEstratos; ++i)
+            *t = Tabla<double>(p.NumeroDeEstratos());
+            for (int i = 1; i <= p.NumeroDeEstratos(); ++i)
                 (*t)(i) = 1.5 + i;
         }
-        p.TipoDeEstrato = Tabla<Entero16>(p.NumeroDeEstratos);
-        for (int i = 1; i <= p.NumeroDeEstratos; ++i)
+        p.TipoDeEstrato = Tabla<Entero16>(p.NumeroDeEstratos());
+        for (int i = 1; i <= p.NumeroDeEstratos(); ++i)
             p.TipoDeEstrato(i) = 2;
         p.RocaCaracterizada = true;
-        p.EstratosCaracterizados = p.NumeroDeEstratos;
+        p.EstratosCaracterizados = p.NumeroDeEstratos();
     }
 
     // Talud, superficie de falla, nivel freático y dos estratos escritos en el editor.
@@ -191,7 +191,7 @@ TEST_F(ArchivoDesdeVentana, EscribirGuardarNuevoYAbrirDevuelveLaSeccionIntacta)
     ui.EsperarPregunta("No ha guardado los datos actuales, ¿desea guardarlos?", false);
     Menu("ArchivoNuevo");
     EXPECT_EQ(ventana.windowTitle(), "[Nuevo proyecto] - Vertana");
-    EXPECT_EQ(p.NumeroDeEstratos, 0);
+    EXPECT_EQ(p.NumeroDeEstratos(), 0);
     EXPECT_TRUE(Hijo<QPlainTextEdit>("TextoProyecto")->toPlainText().isEmpty());
     EXPECT_TRUE(Filas().empty());
 
@@ -294,16 +294,16 @@ TEST_F(ArchivoDesdeVentana, LaGeometriaDeArchivoLlenaTaludFreaticoYEstratos)
     Agregar(40, 20); // superficie de falla escrita: no se pierde
     ui.EsperarPregunta(textos::PreguntaCarpetaGeometria, false);
     Menu("MenúCoordenadasTalud_Estratos_Nivelfreático_DeArchivo");
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0);
 
     p.DatosGuardados = true;
     ui.EsperarPregunta(textos::PreguntaCarpetaGeometria, true);
     Menu("MenúCoordenadasTalud_Estratos_Nivelfreático_DeArchivo");
     EXPECT_EQ(Etiqueta(), "Coordenadas del talud");
     EXPECT_EQ(Filas(), (Vistas{"50.00|20.00", "0.00|10.00"}));
-    EXPECT_EQ(p.NumeroCoordenadasFreatico, 1);
+    EXPECT_EQ(p.NumeroCoordenadasFreatico(), 1);
     EXPECT_EQ(p.EstratosCaracterizados, 2);
-    EXPECT_EQ(p.NumeroCoordenadasFalla, 1);
+    EXPECT_EQ(p.NumeroCoordenadasFalla(), 1);
     EXPECT_TRUE(p.DatosGuardados); // la carga no cuenta como cambio
     EXPECT_EQ(ListaEstrato()->count(), 2);
     Menu("MenúCoordenadasEstratos");

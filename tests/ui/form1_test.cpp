@@ -1,4 +1,5 @@
 // Ventana principal: menús, editor de coordenadas, estratos, ayuda.
+#include "apoyo/interaccion_guionada.h"
 #include "model/textos.h"
 #include "ui/condiciones_menu.h"
 #include "ui/form4.h"
@@ -22,13 +23,13 @@ using Vistas = std::vector<std::string>;
 TEST(Form1, ArrancaConUnProyectoNuevo)
 {
     Proyecto p;
-    p.NumeroCoordenadasTalud = 3; // restos que el arranque debe borrar
-    p.AbscisasTalud.Redimensionar(3);
+    RedimensionarConjunto(p.AbscisasTalud, p.OrdenadasTalud,
+                          3); // restos que el arranque debe borrar
     p.DatosGuardados = false;
     InteraccionGuionada ui;
     Form1 ventana(p, ui);
     EXPECT_EQ(ventana.windowTitle().toStdString(), "[Nuevo proyecto] - Vertana");
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0);
     EXPECT_TRUE(ProyectoGuardado(p));
     EXPECT_EQ(p.ProgresivaInicial, textos::ProgresivaInicialNueva);
     EXPECT_EQ(ventana.findChild<QLabel*>("EtiquetaCoordenadas")->text(), "Coordenadas del talud");
@@ -89,7 +90,7 @@ TEST_F(VentanaDePrueba, AgregarOrdenaDeMayorAMenorConDosDecimalesYConservaLosCua
     EXPECT_TRUE(ui.Mensajes().empty());
     EXPECT_FALSE(ProyectoGuardado(p));
     // El proyecto sólo tiene los puntos cuando el conjunto se guarda.
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 0);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0);
 }
 
 TEST_F(VentanaDePrueba, UnaEntradaQueNoEsNumeroSeRechazaConSuMensaje)
@@ -152,7 +153,7 @@ TEST_F(VentanaDePrueba, CambiarDeConjuntoGuardaElAnteriorYMuestraElNuevo)
     Agregar(20, 10);
     Agregar(0, 0);
     Menu("MenúCoordenadasFalla");
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 2);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 2);
     EXPECT_EQ(p.AbscisasTalud(1), 20);
     EXPECT_EQ(Etiqueta(), "Coordenadas de la superficie de falla");
     EXPECT_EQ(Marcas(), "0100");
@@ -168,9 +169,9 @@ TEST_F(VentanaDePrueba, CambiarDeConjuntoGuardaElAnteriorYMuestraElNuevo)
 
     Menu("MenúCoordenadasFalla"); // ya en pantalla: no cambia nada y la marca sigue
     EXPECT_EQ(Marcas(), "0100");
-    EXPECT_EQ(p.NumeroCoordenadasFalla, 0);
+    EXPECT_EQ(p.NumeroCoordenadasFalla(), 0);
     Menu("MenúCoordenadasFreático");
-    EXPECT_EQ(p.NumeroCoordenadasFalla, 2);
+    EXPECT_EQ(p.NumeroCoordenadasFalla(), 2);
     EXPECT_FALSE(CondicionGeometriaFalla(p).has_value());
     EXPECT_EQ(Etiqueta(), "Coordenadas del nivel freático");
     Menu("MenúCoordenadasTalud");
@@ -200,7 +201,7 @@ TEST_F(VentanaDePrueba, InsertarYEliminarEstratosMueveLosPuntosConSuEstrato)
     Agregar(9, 9); // talud, se guarda al insertar
     Menu("MenúInsertarEstrato");
     EXPECT_EQ(vecesForm4, 0); // el primero no pregunta dónde
-    EXPECT_EQ(p.NumeroCoordenadasTalud, 1);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 1);
     EXPECT_EQ(Etiqueta(), "Coordenadas del estrato");
     EXPECT_EQ(Hijo<QLabel>("EtiquetaDeEstratos")->text(), "Seleccione el estrato");
     EXPECT_FALSE(ListaEstrato()->isHidden());
@@ -209,10 +210,10 @@ TEST_F(VentanaDePrueba, InsertarYEliminarEstratosMueveLosPuntosConSuEstrato)
     Agregar(0, -1);
 
     Menu("MenúInsertarEstrato"); // cancelado en Form4
-    EXPECT_EQ(p.NumeroDeEstratos, 1);
+    EXPECT_EQ(p.NumeroDeEstratos(), 1);
     posicion = 0; // antes del primero
     Menu("MenúInsertarEstrato");
-    ASSERT_EQ(p.NumeroDeEstratos, 2);
+    ASSERT_EQ(p.NumeroDeEstratos(), 2);
     EXPECT_EQ(ventana.PosicionNuevoEstrato(), 0);
     EXPECT_EQ(ListaEstrato()->count(), 2);
     EXPECT_EQ(ListaEstrato()->currentIndex(), 0);
@@ -235,16 +236,16 @@ TEST_F(VentanaDePrueba, InsertarYEliminarEstratosMueveLosPuntosConSuEstrato)
     ui.EsperarPregunta("Desea eleminar el estrato que se muestra en pantalla?", true);
     Menu("MenúEliminarEstrato");
     EXPECT_EQ(UltimoMensaje(), textos::IndiqueSueloORoca);
-    EXPECT_EQ(p.NumeroDeEstratos, 2);
-    p.SueloRoca = "S";
+    EXPECT_EQ(p.NumeroDeEstratos(), 2);
+    p.SueloRoca = Material::Suelo;
     ui.EsperarPregunta("Desea eleminar el estrato que se muestra en pantalla?", true);
     Menu("MenúEliminarEstrato");
-    ASSERT_EQ(p.NumeroDeEstratos, 1);
+    ASSERT_EQ(p.NumeroDeEstratos(), 1);
     EXPECT_EQ(ListaEstrato()->count(), 1);
     EXPECT_EQ(Filas(), (Vistas{"10.00|-0.50"}));
     ui.EsperarPregunta("Desea eleminar el estrato que se muestra en pantalla?", true);
     Menu("MenúEliminarEstrato");
-    EXPECT_EQ(p.NumeroDeEstratos, 0);
+    EXPECT_EQ(p.NumeroDeEstratos(), 0);
     EXPECT_EQ(Etiqueta(), "Coordenadas del talud");
     EXPECT_TRUE(ListaEstrato()->isHidden());
     EXPECT_EQ(Filas(), (Vistas{"9.00|9.00"}));
@@ -264,7 +265,7 @@ TEST_F(VentanaDePrueba, EliminarNivelFreatico)
     Agregar(5, 5);
     Agregar(1, 4);
     Menu("MenúCoordenadasTalud");
-    ASSERT_EQ(p.NumeroCoordenadasFreatico, 2);
+    ASSERT_EQ(p.NumeroCoordenadasFreatico(), 2);
     Menu("MenúEliminarNivelFreático");
     EXPECT_EQ(UltimoMensaje(), "Seleccione la opción coordenadas nivel freático");
 
@@ -273,7 +274,7 @@ TEST_F(VentanaDePrueba, EliminarNivelFreatico)
     Agregar(3, 3);
     ui.EsperarPregunta("Desea eleminar las coordenadas del nivel freático?", true);
     Menu("MenúEliminarNivelFreático");
-    EXPECT_EQ(p.NumeroCoordenadasFreatico, 0);
+    EXPECT_EQ(p.NumeroCoordenadasFreatico(), 0);
     EXPECT_TRUE(p.AbscisasFreatico.Vacia());
     EXPECT_EQ(Etiqueta(), "Coordenadas del talud");
     Menu("MenúCoordenadasFreático");
@@ -328,7 +329,7 @@ TEST_F(VentanaDePrueba, LeerMuestraAcercaDeConLaVersionDelPrograma)
 TEST(Form4, OfreceLosLugaresEntreEstratosYAnotaElElegido)
 {
     Proyecto p;
-    p.NumeroDeEstratos = 3;
+    p.NumeroCoordenadasEstrato.Redimensionar(3);
     Form4 dialogo(p);
     auto* lista = dialogo.findChild<QListWidget*>("ListaEntre");
     QStringList lugares;
@@ -355,9 +356,7 @@ TEST_F(VentanaDePrueba, LosDialogosDeDatosCompruebanSuCondicionAntesDeAbrirse)
     EXPECT_EQ(UltimoTitulo(), "Coordenadas superficie de falla");
 
     // Con un punto de falla se abre Form6; se cierra en cuanto aparece.
-    p.NumeroCoordenadasFalla = 1;
-    p.AbscisasFalla.Redimensionar(1);
-    p.OrdenadasFalla.Redimensionar(1);
+    RedimensionarConjunto(p.AbscisasFalla, p.OrdenadasFalla, 1);
     QString titulo;
     QTimer::singleShot(0, [&] {
         auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -373,21 +372,21 @@ TEST(CondicionesMenu, AvisosDeLosDialogos)
 {
     Proyecto p;
     EXPECT_EQ(CondicionParametrosIniciales(p)->texto, textos::AvisoFallaYUniones);
-    p.NumeroCoordenadasFalla = 2;
+    RedimensionarConjunto(p.AbscisasFalla, p.OrdenadasFalla, 2);
     EXPECT_TRUE(CondicionParametrosIniciales(p).has_value()); // faltan las uniones
     p.TiposDeFallaDefinidos = true;
     EXPECT_FALSE(CondicionParametrosIniciales(p).has_value());
 
     EXPECT_EQ(CondicionCambioParametros(p)->titulo, "PARAMETROS INSTANTANEOS");
-    p.DefinicionParametrosInstantaneos = 3;
+    p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(3);
     EXPECT_FALSE(CondicionCambioParametros(p).has_value());
-    p.DefinicionParametrosInstantaneos = 4;
+    p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(4);
     EXPECT_TRUE(CondicionCambioParametros(p).has_value());
 
-    p.SueloRoca = "R"; // la roca se avisa antes que lo que falta
+    p.SueloRoca = Material::Roca; // la roca se avisa antes que lo que falta
     EXPECT_EQ(CondicionCaracteristicasSuelos(p)->titulo, "Esta opción es para SUELOS:");
-    p.SueloRoca = "S";
-    p.NumeroDeEstratos = 1;
+    p.SueloRoca = Material::Suelo;
+    p.NumeroCoordenadasEstrato.Redimensionar(1);
     EXPECT_EQ(CondicionCaracteristicasSuelos(p)->titulo, "Características de estratos");
     p.ParametrosIntroducidos = true;
     EXPECT_FALSE(CondicionCaracteristicasSuelos(p).has_value());

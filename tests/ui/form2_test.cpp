@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form2.h"
@@ -16,16 +17,14 @@ Proyecto ProyectoConCirculo(double x1, double y1, double x2, double y2)
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.NumeroCoordenadasTalud = 4;
     p.AbscisasTalud = TablaDe<double>({60, 40, 20, 0});
     p.OrdenadasTalud = TablaDe<double>({20, 20, 10, 10});
-    p.NumeroCoordenadasFalla = 2;
     p.AbscisasFalla = TablaDe({x1, x2});
     p.OrdenadasFalla = TablaDe({y1, y2});
     p.NumeroTiposDeFalla = 1;
     p.PuntoInicialTipoFalla = TablaDe<double>({1});
     p.PuntoFinalTipoFalla = TablaDe<double>({2});
-    p.TipoDeFalla = TablaDe<std::string>({"C"});
+    p.TipoDeFalla = TablaDe<TipoUnion>({TipoUnion::Circular});
     p.TiposDeFallaDefinidos = true;
     return p;
 }
@@ -34,7 +33,7 @@ Proyecto ProyectoConCirculo(double x1, double y1, double x2, double y2)
 Proyecto ProyectoCompuesto()
 {
     Proyecto p = ProyectoConCirculo(45, 20, 15, 10);
-    p.TipoDeFalla(1) = "L";
+    p.TipoDeFalla(1) = TipoUnion::Recta;
     return p;
 }
 
@@ -120,13 +119,13 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
     EXPECT_EQ(ui.Mensajes().size(), mensajes); // sin más mensajes
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_EQ(dialogo.result(), QDialog::Accepted);
-    EXPECT_EQ(p.SueloRoca, "S");
-    EXPECT_EQ(p.MetodoDeCalculo, 2);
+    EXPECT_EQ(p.SueloRoca, Material::Suelo);
+    EXPECT_EQ(p.MetodoDeCalculo, Metodo::Bishop);
     EXPECT_DOUBLE_EQ(p.FSInicial, 1.2);
     EXPECT_DOUBLE_EQ(p.CoeficienteSismicoHorizontal, 0.1);
     EXPECT_DOUBLE_EQ(p.CoeficienteSismicoVertical, -0.05);
     EXPECT_DOUBLE_EQ(p.NumeroDovelas, 12);
-    EXPECT_EQ(p.VariaElRadioSN, "S");
+    EXPECT_EQ(p.VariaElRadioSN, true);
     EXPECT_TRUE(p.VariaElRadio);
     EXPECT_TRUE(p.ParametrosIntroducidos);
     EXPECT_FALSE(p.DatosGuardados);
@@ -153,7 +152,8 @@ TEST(Form2, MetodoFrenteAlMaterialYALosParametrosInstantaneos)
               (Fallo{textos::FelleniusSinInstantaneos, textos::TituloParametrosInstantaneosForm2}));
     e.DefinicionParametrosInstantaneos = "7"; // fuera de 1..3: sin parámetros instantáneos
     EXPECT_EQ(Rechazo(p, e, ui).texto, "(aceptado)");
-    EXPECT_EQ(ValidarForm2(p, e, ui).valores.DefinicionParametrosInstantaneos, 0);
+    EXPECT_EQ(ValidarForm2(p, e, ui).valores.DefinicionParametrosInstantaneos,
+              DefinicionInstantaneos::SinDefinir);
 
     e.DefinicionParametrosInstantaneos = "1";
     e.MetodoDeCalculo = "2";
@@ -197,7 +197,7 @@ TEST(Form2, CirculoUnicoConSOXEnVariaElRadio)
     EXPECT_NEAR(p.CentroCirculoY, 17.0 + d * 15.0 / c, 1e-9);
     EXPECT_EQ(p.CentroCirculoXGuardado, p.CentroCirculoX);
     EXPECT_EQ(p.CentroCirculoYGuardado, p.CentroCirculoY);
-    EXPECT_EQ(p.VariaElRadioSN, "S");
+    EXPECT_EQ(p.VariaElRadioSN, true);
     EXPECT_TRUE(p.VariaElRadio);
 }
 
@@ -233,7 +233,7 @@ TEST(Form2, ElRadioCreceHastaQueElCentroNoQuedeBajoLaCoronaYSeMuestra)
     EXPECT_NEAR(std::hypot(0 - p.CentroCirculoX, 0 - p.CentroCirculoY), 10.1, 1e-9);
     EXPECT_EQ(Leer(dialogo, "TextoRadioCírculoFalla"), "10.1");
     EXPECT_EQ(Leer(dialogo, "TextoDeLaCuerda"), "14.14");
-    EXPECT_EQ(p.VariaElRadioSN, ""); // sólo Bishop pregunta si el radio varía
+    EXPECT_FALSE(p.VariaElRadioSN.has_value()); // sólo Bishop pregunta si el radio varía
 }
 
 TEST(Form2, RadioMenorQueLaMitadDeLaCuerdaMuestraLaCuerda)
@@ -330,25 +330,17 @@ TEST(Form2, ComparacionesDeLaGrieta)
     EXPECT_EQ(ValidarForm2(p, e, ui).valores.AlturaAguaGrieta, 0.0);
 }
 
-TEST(Form2, TerminoDelAguaEnLaGrieta)
-{
-    EXPECT_DOUBLE_EQ(TerminoAguaGrieta(23, 20, 22), 2.0); // 0.5 · 2²
-    EXPECT_EQ(TerminoAguaGrieta(23, 20, 20), 0.0);        // agua en el fondo
-    EXPECT_EQ(TerminoAguaGrieta(23, 20, 0), 0.0);         // sin agua
-    EXPECT_EQ(TerminoAguaGrieta(0, 0, 5), 0.0);           // sin grieta
-}
-
 TEST(Form2, LaActivacionCargaLosValoresAceptadosYAvisa)
 {
     Proyecto p = ProyectoConCirculo(45, 20, 15, 10);
     p.ParametrosIntroducidos = true;
-    p.SueloRoca = "s";
-    p.MetodoDeCalculo = 2;
+    p.SueloRoca = Material::Suelo;
+    p.MetodoDeCalculo = Metodo::Bishop;
     p.FSInicial = 1.25;
     p.NumeroDovelas = 25;
     p.RadioCirculoFalla = 12.0;
     p.CuerdaCirculo = std::sqrt(1000.0); // mitad 15.81 > 12
-    p.VariaElRadioSN = "s";
+    p.VariaElRadioSN = true;
     p.CoeficienteSismicoVertical = -0.075;
     p.TiposDeFallaDefinidos = false;
     InteraccionGuionada ui;

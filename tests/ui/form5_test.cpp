@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form5.h"
@@ -16,9 +17,8 @@ Proyecto ProyectoDeEstratos(int n)
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.SueloRoca = "S";
+    p.SueloRoca = Material::Suelo;
     p.ParametrosIntroducidos = true;
-    p.NumeroDeEstratos = static_cast<Entero16>(n);
     p.NumeroCoordenadasEstrato.Redimensionar(n);
     return p;
 }

@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form6.h"
@@ -16,9 +17,7 @@ Proyecto ProyectoDeSeisPuntos()
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.NumeroCoordenadasFalla = 6;
-    p.AbscisasFalla.Redimensionar(6);
-    p.OrdenadasFalla.Redimensionar(6);
+    RedimensionarConjunto(p.AbscisasFalla, p.OrdenadasFalla, 6);
     for (int i = 1; i <= 6; ++i) {
         p.AbscisasFalla(i) = 60 - 10 * i;
         p.OrdenadasFalla(i) = 20 - 2 * i;
@@ -38,7 +37,7 @@ void Union(Form6& dialogo, const char* inicial, const char* final_, const char* 
 TEST(Form6, ComprobacionesDeAgregarEnSuOrden)
 {
     const std::vector<UnionFalla> vacia;
-    const std::vector<UnionFalla> primera = {{1, 2, "L"}};
+    const std::vector<UnionFalla> primera = {{1, 2, TipoUnion::Recta}};
     InteraccionGuionada ui;
     auto rechazo = [&ui](const std::vector<UnionFalla>& lista, const char* i, const char* f,
                          const char* t) {
@@ -109,9 +108,9 @@ TEST(Form6, CadenaDeUnionesEnSeisPuntos)
     ASSERT_EQ(p.NumeroTiposDeFalla, 3);
     EXPECT_EQ(p.PuntoInicialTipoFalla(2), 2);
     EXPECT_EQ(p.PuntoFinalTipoFalla(2), 5);
-    EXPECT_EQ(p.TipoDeFalla(1), "L");
-    EXPECT_EQ(p.TipoDeFalla(2), "P");
-    EXPECT_EQ(p.TipoDeFalla(3), "C");
+    EXPECT_EQ(p.TipoDeFalla(1), TipoUnion::Recta);
+    EXPECT_EQ(p.TipoDeFalla(2), TipoUnion::Polinomica);
+    EXPECT_EQ(p.TipoDeFalla(3), TipoUnion::Circular);
     EXPECT_TRUE(p.TiposDeFallaDefinidos);
     EXPECT_FALSE(p.DatosGuardados);
     EXPECT_TRUE(ui.Cumplido());
@@ -123,7 +122,7 @@ TEST(Form6, ModificarReemplazaLaFilaPulsadaYUnRechazoLaConserva)
     p.NumeroTiposDeFalla = 3;
     p.PuntoInicialTipoFalla = TablaDe<double>({1, 2, 5});
     p.PuntoFinalTipoFalla = TablaDe<double>({2, 5, 6});
-    p.TipoDeFalla = TablaDe<std::string>({"L", "P", "L"});
+    p.TipoDeFalla = TablaDe<TipoUnion>({TipoUnion::Recta, TipoUnion::Polinomica, TipoUnion::Recta});
     p.TiposDeFallaDefinidos = true;
     InteraccionGuionada ui;
     Form6 dialogo(p, ui);
@@ -148,7 +147,7 @@ TEST(Form6, ModificarReemplazaLaFilaPulsadaYUnRechazoLaConserva)
     ui.EsperarPregunta(textos::PreguntaArchivarUniones, false);
     Pulsar(dialogo, "Cancelar");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_EQ(p.TipoDeFalla(3), "L");
+    EXPECT_EQ(p.TipoDeFalla(3), TipoUnion::Recta);
     EXPECT_TRUE(ui.Cumplido());
 }
 

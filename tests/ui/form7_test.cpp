@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form7.h"
@@ -81,7 +82,7 @@ TEST(Form7, ListaEnOrdenDecrecienteYAceptarSoloConCambios)
 
     Pulsar(dialogo, "Aceptar");
     EXPECT_FALSE(dialogo.isVisible());
-    ASSERT_EQ(p.NumeroCargasUniformes, 3);
+    ASSERT_EQ(p.NumeroCargasUniformes(), 3);
     EXPECT_EQ(p.CargaUniformeXo(1), 40.0);
     EXPECT_EQ(p.CargaUniformeXf(3), 8.0);
     EXPECT_DOUBLE_EQ(p.CargaUniformeQy(3), 0.67); // valor de la celda
@@ -93,7 +94,6 @@ TEST(Form7, BorrarSalirYFavorLeer)
 {
     Proyecto p;
     ReiniciarProyecto(p);
-    p.NumeroCargasUniformes = 1;
     for (auto* t : {&p.CargaUniformeXo, &p.CargaUniformeYo, &p.CargaUniformeXf, &p.CargaUniformeYf,
                     &p.CargaUniformeQx, &p.CargaUniformeQy}) {
         t->Redimensionar(1);
@@ -118,7 +118,7 @@ TEST(Form7, BorrarSalirYFavorLeer)
     ui.EsperarPregunta(textos::PreguntaArchivarCargas, false);
     Pulsar(dialogo, "Cancelar");
     EXPECT_FALSE(dialogo.isVisible());
-    EXPECT_EQ(p.NumeroCargasUniformes, 1);
+    EXPECT_EQ(p.NumeroCargasUniformes(), 1);
     EXPECT_TRUE(ui.Cumplido());
 }
 

@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form8.h"
@@ -43,7 +44,7 @@ TEST(Form8, CargasLinealesEnOrdenDecrecienteDeX)
 
     Pulsar(dialogo, "Aceptar");
     EXPECT_FALSE(dialogo.isVisible());
-    ASSERT_EQ(p.NumeroCargasPuntuales, 2);
+    ASSERT_EQ(p.NumeroCargasPuntuales(), 2);
     EXPECT_EQ(p.CargaPuntualX(1), 30.0);
     EXPECT_EQ(p.CargaPuntualPx(2), -3.5);
     EXPECT_DOUBLE_EQ(p.CargaPuntualPy(1), 4.13);

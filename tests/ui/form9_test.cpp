@@ -1,3 +1,4 @@
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
 #include "ui/form9.h"
@@ -19,13 +20,11 @@ Proyecto ProyectoConDosIteraciones()
     p.HistoriaMu1Mu2 = TablaDe({0.0, 12.345});     // se muestra 12.35 (mitad hacia arriba)
     p.HistoriaInversaMu2 = TablaDe({0.0, -3.004}); // -3.00
     p.HistoriaFS = TablaDe({0.0, 1.23456789049});  // nueve decimales: 1.234567890
-    p.SumaFuerzasHorizontales = 0.125;
-    p.SumaFuerzasVerticales = -7.5;
-    p.SumaMomentos = 1234.567;
-    p.SolucionAceptada = true; // de un paso anterior: el diálogo lo repone
-    p.SalirDelCalculo = true;
     return p;
 }
+
+// Las tres sumas del paso.
+const SumasDeLaIteracion Sumas{0.125, -7.5, 1234.567};
 
 std::string Etiqueta(Form9& d, const char* nombre)
 {
@@ -38,7 +37,7 @@ TEST(Form9, MuestraLaIteracionConSusFormatos)
     Proyecto p = ProyectoConDosIteraciones();
     InteraccionGuionada ui;
     ui.EsperarPregunta(textos::PreguntaEsLaSolucion, true);
-    Form9 dialogo(p, ui);
+    Form9 dialogo(p, Sumas, ui);
     dialogo.exec(); // las preguntas llegan con el diálogo visible y lo ocultan
     EXPECT_FALSE(dialogo.isVisible());
     EXPECT_EQ(dialogo.windowTitle().toStdString(), textos::TituloForm9);
@@ -51,26 +50,26 @@ TEST(Form9, MuestraLaIteracionConSusFormatos)
     EXPECT_EQ(Etiqueta(dialogo, "TextoDeLaSumaDeMomentos"), "1234.57 ton.m");
 }
 
-TEST(Form9, LasDosPreguntasYSusBanderas)
+TEST(Form9, LasDosPreguntasYLaDecision)
 {
     struct Caso {
         bool esSolucion, salir;
-        bool aceptada, sale;
+        DecisionIteracion decision;
         std::size_t preguntas;
     };
     // Sí a la primera nunca hace la segunda; No y No sigue la iteración.
-    for (const Caso c : {Caso{true, false, true, false, 1}, Caso{false, false, false, false, 2},
-                         Caso{false, true, false, true, 2}}) {
+    for (const Caso c : {Caso{true, false, DecisionIteracion::Aceptar, 1},
+                         Caso{false, false, DecisionIteracion::Seguir, 2},
+                         Caso{false, true, DecisionIteracion::Salir, 2}}) {
         Proyecto p = ProyectoConDosIteraciones();
         InteraccionGuionada ui;
         ui.EsperarPregunta(textos::PreguntaEsLaSolucion, c.esSolucion);
         if (!c.esSolucion) ui.EsperarPregunta(textos::PreguntaSalirDelCalculo, c.salir);
-        Form9 dialogo(p, ui);
+        Form9 dialogo(p, Sumas, ui);
         dialogo.exec();
         EXPECT_TRUE(ui.Cumplido());
         EXPECT_EQ(ui.Preguntas().size(), c.preguntas);
-        EXPECT_EQ(p.SolucionAceptada, c.aceptada);
-        EXPECT_EQ(p.SalirDelCalculo, c.sale);
+        EXPECT_EQ(dialogo.Decision(), c.decision);
         EXPECT_FALSE(dialogo.isVisible());
     }
 }

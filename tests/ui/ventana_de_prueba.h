@@ -1,8 +1,8 @@
 // La ventana principal real, sin pantalla, con una interacción guionada y accesos a sus widgets.
 #pragma once
 
+#include "apoyo/interaccion_guionada.h"
 #include "ayuda_dialogos.h"
-#include "model/interaccion.h"
 #include "model/proyecto.h"
 #include "ui/form1.h"
 

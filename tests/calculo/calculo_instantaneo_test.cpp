@@ -3,6 +3,10 @@
 // modo que las secantes y las regresiones devuelven los parámetros del estrato y el segundo
 // cálculo repite el factor de seguridad del primero. Multiplicar c y tan φ de todas las dovelas
 // por λ multiplica por λ el factor de Bishop (mα depende de tan φ/F).
+#include "apoyo/interaccion_guionada.h"
+#include "calculo/calculo.h"
+#include "calculo/calculo_instantaneo.h"
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"
@@ -11,7 +15,6 @@
 #include "methods/variacional.h"
 #include "model/textos.h"
 #include "proyectos_de_prueba.h"
-#include "rock/calculo_instantaneo.h"
 #include "rock/parametros_instantaneos.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +28,14 @@ namespace {
 const std::string Clasicos = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/";
 const std::string Estratificado = std::string(VERTANA_EJEMPLOS) + "/talud_estratificado_janbu.cod";
 
-Proyecto Leer(const std::string& ruta, int metodo, int definicion)
+Proyecto Leer(const std::string& ruta, Metodo metodo, DefinicionInstantaneos definicion)
 {
     Proyecto p;
     ReiniciarProyecto(p);
     InteraccionLote lectura;
     EXPECT_TRUE(LeerProyecto(ruta, p, lectura)) << ruta;
-    p.MetodoDeCalculo = static_cast<Entero16>(metodo);
-    p.DefinicionParametrosInstantaneos = static_cast<Entero16>(definicion);
+    p.MetodoDeCalculo = metodo;
+    p.DefinicionParametrosInstantaneos = definicion;
     // Valores iniciales del método variacional para el caso 1 de Fredlund y Krahn.
     p.MultiplicadorLagrange1 = 24.0;
     p.MultiplicadorLagrange2 = 30.0;
@@ -56,6 +59,17 @@ void DuplicarResistencia(Proyecto& p)
     }
 }
 
+// Lo mismo sobre los valores que muestra Form18.
+ParametrosDeDovelas DuplicarResistencia(ParametrosDeDovelas d)
+{
+    const double grado = std::atan(1.0) / 45.0;
+    for (int k = 1; k <= d.Dovelas(); ++k) {
+        d.Cohesion(k) *= 2.0;
+        d.Friccion(k) = std::atan(2.0 * std::tan(d.Friccion(k) * grado)) / grado;
+    }
+    return d;
+}
+
 // Respuestas por lotes de los dos cálculos.
 InteraccionLote Lote(const Proyecto& p)
 {
@@ -71,19 +85,14 @@ struct DosCalculos {
     EstadoCalculo e;
     double primero = 0.0;
 
-    DosCalculos(const std::string& ruta, int metodo, int definicion)
+    DosCalculos(const std::string& ruta, Metodo metodo, DefinicionInstantaneos definicion)
         : p(Leer(ruta, metodo, definicion))
     {
         ReiniciarEstadoCalculo(e);
         InteraccionLote ui = Lote(p);
-        FinCalculo fin = FinCalculo::Detenido;
-        if (metodo == MetodoBishopCodigo) fin = MetodoBishop(p, e, ui);
-        if (metodo == MetodoJanbuCodigo) fin = MetodoJanbu(p, e, ui);
-        if (metodo == MetodoVariacionalCodigo) fin = ProcesoIterativoEnSuelos(p, e, ui);
-        EXPECT_EQ(fin, FinCalculo::Resultados)
-            << ruta << " " << metodo << ": "
-            << (ui.Eventos().empty() ? "" : ui.Eventos().back().texto);
-        primero = Factor(p);
+        const ResultadoCalculo r = Calcular(p, e, metodo, {}, ui);
+        EXPECT_TRUE(r.Convergio()) << ruta << " " << Codigo(metodo) << ": " << r.Mensaje;
+        primero = r.FactorSeguridad.value_or(0.0);
     }
 };
 
@@ -93,21 +102,21 @@ TEST(CalculoInstantaneo, EntrePuntosDevuelveLosParametrosDelEstrato)
 {
     struct Caso {
         std::string ruta;
-        int metodo;
+        Metodo metodo;
     };
     const Caso casos[] = {
-        {Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoBishopCodigo},
-        {Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoVariacionalCodigo},
-        {Estratificado, MetodoJanbuCodigo},
+        {Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Bishop},
+        {Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Variacional},
+        {Estratificado, Metodo::Janbu},
     };
     for (const Caso& caso : casos) {
-        DosCalculos c(caso.ruta, caso.metodo, InstantaneosEntrePuntos);
+        DosCalculos c(caso.ruta, caso.metodo, DefinicionInstantaneos::EntrePuntos);
         const Proyecto antes = c.p;
         InteraccionLote ui = Lote(c.p);
         ASSERT_EQ(CalculoParametrosInstantaneos(c.p, c.e, ui), FinCalculo::Resultados)
-            << caso.ruta << " " << caso.metodo;
-        EXPECT_NEAR(Factor(c.p), c.primero, 2e-3) << caso.ruta << " " << caso.metodo;
-        EXPECT_EQ(c.p.UsaParametrosInstantaneosSN, "S");
+            << caso.ruta << " " << Codigo(caso.metodo);
+        EXPECT_NEAR(Factor(c.p), c.primero, 2e-3) << caso.ruta << " " << Codigo(caso.metodo);
+        EXPECT_TRUE(c.p.UsaParametrosInstantaneos);
         EXPECT_TRUE(c.p.UsaParametrosInstantaneos);
         for (int k = 1; k < c.p.NumeroPuntosDovelas; ++k) {
             const int estrato = c.e.Dovelas.EstratoBaseDovela(k);
@@ -122,13 +131,14 @@ TEST(CalculoInstantaneo, EntrePuntosDevuelveLosParametrosDelEstrato)
 // Janbu con los parámetros que dejan los esfuerzos de Bishop da el factor de Janbu del estrato.
 TEST(CalculoInstantaneo, JanbuTrasBishop)
 {
-    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoBishopCodigo,
-                  InstantaneosEntrePuntos);
-    c.p.MetodoDeCalculo = MetodoJanbuCodigo;
+    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Bishop,
+                  DefinicionInstantaneos::EntrePuntos);
+    c.p.MetodoDeCalculo = Metodo::Janbu;
     InteraccionLote ui = Lote(c.p);
     ASSERT_EQ(CalculoParametrosInstantaneos(c.p, c.e, ui), FinCalculo::Resultados);
 
-    Proyecto solo = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoJanbuCodigo, 0);
+    Proyecto solo = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Janbu,
+                         DefinicionInstantaneos::SinDefinir);
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote uiSolo = Lote(solo);
@@ -140,8 +150,8 @@ TEST(CalculoInstantaneo, JanbuTrasBishop)
 // Bishop se duplica. Avisos antes y después del diálogo, en orden.
 TEST(CalculoInstantaneo, PorPantallaConBishop)
 {
-    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoBishopCodigo,
-                  InstantaneosPorPantalla);
+    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Bishop,
+                  DefinicionInstantaneos::PorPantalla);
     InteraccionGuionada ui;
     ui.EsperarPregunta(textos::PreguntaInstantaneosBishop, true)
         .EsperarPregunta(textos::PreguntaDesembalseRapido, false)
@@ -150,7 +160,9 @@ TEST(CalculoInstantaneo, PorPantallaConBishop)
         // La dovela de la corona queda sin esfuerzo efectivo en la primera pasada (también sin
         // parámetros instantáneos).
         .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
-    ui.AlAbrirCambioDeParametros([](Proyecto& p, EstadoCalculo&) { DuplicarResistencia(p); });
+    ui.AlAbrirCambioDeParametros([](const Proyecto&, const ParametrosDeDovelas& actuales) {
+        return std::optional<ParametrosDeDovelas>(DuplicarResistencia(actuales));
+    });
     ASSERT_EQ(CalculoParametrosInstantaneos(c.p, c.e, ui), FinCalculo::Resultados)
         << ui.Eventos().back().texto;
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
@@ -171,13 +183,19 @@ TEST(CalculoInstantaneo, NegativasDeLaOrden)
     };
     const Caso casos[] = {
         {[](Proyecto& p) { p.HayResultados = false; }, textos::HagaElCalculo},
-        {[](Proyecto& p) { p.DefinicionParametrosInstantaneos = 0; }, textos::DefinaLaForma},
-        {[](Proyecto& p) { p.DefinicionParametrosInstantaneos = 1; }, textos::PuntualesEnSuelos},
-        {[](Proyecto& p) { p.MetodoDeCalculo = MetodoFelleniusCodigo; },
+        {[](Proyecto& p) {
+             p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(0);
+         },
+         textos::DefinaLaForma},
+        {[](Proyecto& p) {
+             p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(1);
+         },
+         textos::PuntualesEnSuelos},
+        {[](Proyecto& p) { p.MetodoDeCalculo = Metodo::Fellenius; },
          textos::FelleniusNoSeCalculaInstantaneo},
     };
-    const DosCalculos base(Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoBishopCodigo,
-                           InstantaneosEntrePuntos);
+    const DosCalculos base(Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Bishop,
+                           DefinicionInstantaneos::EntrePuntos);
     for (const Caso& caso : casos) {
         Proyecto p = base.p;
         EstadoCalculo e = base.e;
@@ -205,8 +223,8 @@ TEST(CalculoInstantaneo, NegativasDeLaOrden)
 // desde los últimos esfuerzos (el factor se repite).
 TEST(CalculoInstantaneo, ReutilizaLosParametrosGuardados)
 {
-    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", MetodoBishopCodigo,
-                  InstantaneosEntrePuntos);
+    DosCalculos c(Clasicos + "fredlund_krahn_1977_caso1.cod", Metodo::Bishop,
+                  DefinicionInstantaneos::EntrePuntos);
     InteraccionLote ui = Lote(c.p);
     ASSERT_EQ(CalculoParametrosInstantaneos(c.p, c.e, ui), FinCalculo::Resultados);
     {

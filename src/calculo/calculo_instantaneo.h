@@ -13,7 +13,7 @@ namespace vertana {
 // material, pregunta si se reutilizan los parámetros guardados con el proyecto y si se calcula
 // por el método elegido (no por Fellenius), marca el proyecto y la ejecución como
 // instantáneos y corre el método: variacional para suelos, Bishop o Janbu. Una negativa no
-// cambia nada del proyecto.
-FinCalculo CalculoParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
+// cambia nada del proyecto. Se llega aquí por Calcular (calculo/calculo.h).
+ResultadoMetodo CalculoParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
 } // namespace vertana

@@ -1,8 +1,6 @@
-#include "rock/calculo_instantaneo.h"
+#include "calculo/calculo_instantaneo.h"
 
-#include "methods/bishop.h"
-#include "methods/janbu.h"
-#include "methods/variacional.h"
+#include "calculo/calculo.h"
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 
@@ -28,71 +26,64 @@ private:
 
 } // namespace
 
-FinCalculo CalculoParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
+ResultadoMetodo CalculoParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
     e.ReutilizarParametrosInstantaneos = false;
-    const int definicion = p.DefinicionParametrosInstantaneos;
-    const bool entreOPuntual =
-        definicion == InstantaneosPuntuales || definicion == InstantaneosEntrePuntos;
+    const DefinicionInstantaneos definicion = p.DefinicionParametrosInstantaneos;
+    const bool entreOPuntual = definicion == DefinicionInstantaneos::Puntuales ||
+                               definicion == DefinicionInstantaneos::EntrePuntos;
     if (!p.HayResultados) {
         ui.Mensaje(textos::HagaElCalculo, textos::TituloHagaElCalculo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (definicion < InstantaneosPuntuales || definicion > InstantaneosPorPantalla) {
+    if (!entreOPuntual && definicion != DefinicionInstantaneos::PorPantalla) {
         ui.Mensaje(textos::DefinaLaForma, textos::TituloDefinaLaForma);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (p.SueloRoca == "S" && definicion == InstantaneosPuntuales) {
+    if (p.SueloRoca == Material::Suelo && definicion == DefinicionInstantaneos::Puntuales) {
         ui.Mensaje(textos::PuntualesEnSuelos);
-        return FinCalculo::Detenido;
+        return detenido;
     }
 
     bool reutilizar = false;
-    if (p.UsaParametrosInstantaneosSN == "S" && p.ParametrosInstantaneosCalculados) {
-        if (!ui.Pregunta(textos::PreguntaRecalculoInstantaneo)) return FinCalculo::Detenido;
+    if (p.UsaParametrosInstantaneos && p.ParametrosInstantaneosCalculados) {
+        if (!ui.Pregunta(textos::PreguntaRecalculoInstantaneo)) return detenido;
         if (ui.Pregunta(textos::PreguntaUsarParametrosQueSeTienen)) {
             reutilizar = true;
         } else if (entreOPuntual) {
             ui.Mensaje(textos::NuevosParametrosInstantaneos, textos::TituloOjo);
         } else {
             ui.Mensaje(textos::Opcion3SinRecalculo);
-            return FinCalculo::Detenido;
+            return detenido;
         }
     }
 
     const char* pregunta = nullptr;
     switch (p.MetodoDeCalculo) {
-    case MetodoFelleniusCodigo:
+    case Metodo::Fellenius:
         ui.Mensaje(textos::FelleniusNoSeCalculaInstantaneo, textos::TituloNoSeHaceElCalculo);
-        return FinCalculo::Detenido;
-    case MetodoVariacionalCodigo:
+        return detenido;
+    case Metodo::Variacional:
         pregunta = textos::PreguntaInstantaneosVariacional;
         break;
-    case MetodoBishopCodigo:
+    case Metodo::Bishop:
         pregunta = textos::PreguntaInstantaneosBishop;
         break;
-    case MetodoJanbuCodigo:
+    case Metodo::Janbu:
         pregunta = textos::PreguntaInstantaneosJanbu;
         break;
     default:
         ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return FinCalculo::Detenido;
+        return detenido;
     }
-    if (!ui.Pregunta(pregunta)) return FinCalculo::Detenido;
+    if (!ui.Pregunta(pregunta)) return detenido;
     if (entreOPuntual && !reutilizar) ui.Mensaje(textos::EstimaraParametros);
 
     p.UsaParametrosInstantaneos = true;
-    p.UsaParametrosInstantaneosSN = "S";
     EjecucionMarcada marca(e);
     e.ReutilizarParametrosInstantaneos = reutilizar;
-    switch (p.MetodoDeCalculo) {
-    case MetodoVariacionalCodigo:
-        return ProcesoIterativoEnSuelos(p, e, ui);
-    case MetodoBishopCodigo:
-        return MetodoBishop(p, e, ui);
-    default:
-        return MetodoJanbu(p, e, ui);
-    }
+    return CorrerMetodo(p, e, p.MetodoDeCalculo, ui);
 }
 
 } // namespace vertana

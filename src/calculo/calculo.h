@@ -1,0 +1,60 @@
+// El cálculo del factor de seguridad: única entrada para las órdenes de la ventana, la línea de
+// órdenes y la orden de los parámetros instantáneos. Corre el método pedido con sus
+// comprobaciones, preguntas y diálogos, y devuelve cómo terminó, el factor de seguridad, la
+// historia y el último mensaje que se mostró. Los resultados por dovela quedan en el proyecto.
+#pragma once
+
+#include "geometry/estado_calculo.h"
+#include "methods/datos_metodo.h"
+#include "model/interaccion.h"
+#include "model/proyecto.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vertana {
+
+// Cómo terminó un cálculo.
+enum class EstadoDelCalculo {
+    Convergido, // hay factor de seguridad y resultados escritos en el proyecto
+    Rechazado,  // una comprobación, una negativa o la preparación lo detuvo antes de iterar
+    Abandonado, // la persona salió de la iteración
+    Limite,     // se alcanzó una cota o el factor de seguridad no quedó definido
+};
+
+struct OpcionesCalculo {
+    // La orden de los parámetros instantáneos: sus comprobaciones y preguntas y, después, el
+    // método de MetodoDeCalculo con la cohesión y la fricción de cada dovela.
+    bool ParametrosInstantaneos = false;
+};
+
+struct ResultadoCalculo {
+    Metodo MetodoCalculado = Metodo::SinDefinir;
+    bool ConParametrosInstantaneos = false;
+    EstadoDelCalculo Estado = EstadoDelCalculo::Rechazado;
+    // Sólo cuando la iteración convergió: finito y positivo.
+    std::optional<double> FactorSeguridad;
+    int Iteraciones = 0;
+    std::vector<double> Historia; // HistoriaFS(1..NumeroIteraciones) al terminar
+    // El último mensaje que el cálculo mostró (la razón, cuando no hay resultados).
+    std::string Mensaje;
+    std::string TituloMensaje;
+
+    bool Convergio() const { return Estado == EstadoDelCalculo::Convergido; }
+};
+
+// Corre el método `metodo` (el manejador de su menú, que comprueba que sea el elegido en
+// MetodoDeCalculo) o, con opciones.ParametrosInstantaneos, la orden de los parámetros
+// instantáneos sobre el método del proyecto.
+ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
+                          const OpcionesCalculo& opciones, Interaccion& ui);
+
+// El manejador de un método, sin más: la única elección del método por su código. Un método
+// que ninguna orden calcula se rechaza con un mensaje.
+ResultadoMetodo CorrerMetodo(Proyecto& p, EstadoCalculo& e, Metodo metodo, Interaccion& ui);
+
+// Nombre de un método para mostrarlo en los resultados.
+const char* NombreDeMetodo(Metodo metodo);
+
+} // namespace vertana
