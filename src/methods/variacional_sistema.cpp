@@ -302,4 +302,40 @@ Matriz JacobianoVariacional(const DatosVariacional& datos, const std::vector<dou
     return J;
 }
 
+FilaJacobianoDovela FilaJacobianoDeDovela(const DatosVariacional& datos, double xc, double yc,
+                                          double F, const std::vector<double>& sigma, int i)
+{
+    const DovelaVariacional& d = datos(i);
+    const Derivada der = DerivadaEn(datos, i);
+    const double derivada = ValorDerivada(datos, der, sigma);
+    const double Li = L(d, xc, yc, F);
+    const double kh = datos.kh, kv = datos.kv;
+    FilaJacobianoDovela fila;
+    fila.globales[0] = -((1.0 + kv) * d.gammaMedio * F + d.g * d.T) + d.T * derivada;
+    fila.globales[1] = kh * F * d.gammaMedio + F * derivada;
+    fila.globales[2] = (1.0 + kv) * d.gammaMedio * (d.x - xc) - kh * d.gammaMedio * (d.y - yc) -
+                       (d.y - yc) * derivada;
+    for (int a = 0; a < der.cuantos; ++a) {
+        if (der.nodos[a] == 0) continue; // σo es un dato
+        fila.columnas[fila.cuantos] = der.nodos[a];
+        fila.valores[fila.cuantos] = -Li * der.coef[a];
+        if (der.nodos[a] == i) fila.valores[fila.cuantos] -= 2.0 * d.T;
+        ++fila.cuantos;
+    }
+    return fila;
+}
+
+SumasEquilibrio DerivadasSumasRespectoDeF(const DatosVariacional& datos,
+                                          const std::vector<double>& sigma)
+{
+    return SumasPorPartes(datos, sigma).coeficienteF;
+}
+
+SumasEquilibrio DerivadasSumasRespectoDeSigma(const DatosVariacional& datos, double F, int j)
+{
+    const DovelaVariacional& d = datos(j);
+    return {(d.T - F * d.m) * d.b, (d.m * d.T + F) * d.b,
+            ((d.y - d.m * d.x) * d.T - (d.m * d.y + d.x) * F) * d.b};
+}
+
 } // namespace vertana

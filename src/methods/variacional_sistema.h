@@ -90,4 +90,22 @@ std::vector<double> ResiduosVariacionales(const DatosVariacional& datos,
 // Jacobiano analítico ∂G/∂z, (nd + 3) × (nd + 3), 1-basado.
 Matriz JacobianoVariacional(const DatosVariacional& datos, const std::vector<double>& z);
 
+// Las mismas derivadas que JacobianoVariacional, por piezas y sólo las no nulas, para armar el
+// jacobiano sin la matriz densa. sigma: σ1..σnd en sigma[0..nd−1].
+// Fila de la dovela i (1..nd): ∂G_i/∂(xc, yc, F) y ∂G_i/∂σ_j en las columnas σ de la derivada
+// discreta (i − 1..i + 1; nd − 3..nd en la última; la cresta no es incógnita).
+struct FilaJacobianoDovela {
+    double globales[3] = {0.0, 0.0, 0.0};
+    int columnas[4] = {0, 0, 0, 0}; // j de σ_j
+    double valores[4] = {0.0, 0.0, 0.0, 0.0};
+    int cuantos = 0;
+};
+FilaJacobianoDovela FilaJacobianoDeDovela(const DatosVariacional& datos, double xc, double yc,
+                                          double F, const std::vector<double>& sigma, int i);
+// ∂(ΣH, ΣV, ΣM)/∂F (las sumas no dependen de xc ni de yc).
+SumasEquilibrio DerivadasSumasRespectoDeF(const DatosVariacional& datos,
+                                          const std::vector<double>& sigma);
+// ∂(ΣH, ΣV, ΣM)/∂σ_j, j = 1..nd.
+SumasEquilibrio DerivadasSumasRespectoDeSigma(const DatosVariacional& datos, double F, int j);
+
 } // namespace vertana
