@@ -2,6 +2,7 @@
 // solución) sobre el círculo del caso 1 de Fredlund y Krahn dividido en 100, 1000 y 3000
 // dovelas, y el mismo paso con la matriz densa y Gauss-Jordan para comparar.
 // Metas del paso por la banda: 100 dovelas < 0.3 ms, 1000 < 5 ms, 3000 < 20 ms.
+#include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/variacional.h"
@@ -31,7 +32,7 @@ Partida PartidaCaso1(int dovelas)
     InteraccionLote ui(true);
     LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod", p,
                  ui);
-    p.MetodoDeCalculo = MetodoVariacionalCodigo;
+    p.MetodoDeCalculo = Metodo::Variacional;
     p.NumeroDovelas = static_cast<double>(dovelas);
     p.EsfuerzoInicialCresta = -1.0;
     EstadoCalculo e;

@@ -2,6 +2,7 @@
 // Fredlund y Krahn con 50 y con 200 dovelas; el problema se arma una vez, fuera de la medida.
 // Meta: menos de 0.5 ms por solución con 200 dovelas, para que la búsqueda de la superficie
 // crítica pueda probar miles de superficies.
+#include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/dovelas_rigurosas.h"

@@ -35,12 +35,12 @@ ProblemaRiguroso ProblemaRigurosoDesdeDovelas(const Proyecto& p, const EstadoCal
         d.OrdenadaTalud = p.OrdenadaTaludDovela(s);
         d.OrdenadaSismo = Mitad * (d.OrdenadaTalud + d.OrdenadaBase);
         const double tanBeta = e.Dovelas.PendienteTaludDovela(s);
-        for (int j = 1; j <= p.NumeroCargasUniformes; ++j) {
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
             if (!CargaUniformeCubre(p, j, d.AbscisaBase)) continue;
             d.Cargas.push_back({p.CargaUniformeQx(j) * d.Ancho * tanBeta,
                                 p.CargaUniformeQy(j) * d.Ancho, d.AbscisaBase, d.OrdenadaTalud});
         }
-        for (int j = 1; j <= p.NumeroCargasPuntuales; ++j) {
+        for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j) {
             if (!CargaPuntualEnDovela(p, e, j, s)) continue;
             d.Cargas.push_back(
                 {p.CargaPuntualPx(j), p.CargaPuntualPy(j), p.CargaPuntualX(j), p.CargaPuntualY(j)});

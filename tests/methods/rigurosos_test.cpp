@@ -1,6 +1,7 @@
 // Spencer y Morgenstern-Price: soluciones cerradas sobre un plano, valores publicados de los
 // problemas clásicos (tests/datos/clasicos/FUENTES.md) y equilibrio de fuerzas y momentos
 // recalculado aquí con las fuerzas entre dovelas que devuelve el método.
+#include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/bishop.h"

@@ -1,6 +1,7 @@
 // Paso de Newton del método variacional por la banda con borde: un sistema pequeño resuelto a
 // mano, sistemas singulares, y en los problemas clásicos (tests/datos/clasicos/FUENTES.md) el
 // jacobiano y el paso contra la matriz densa invertida por Gauss-Jordan.
+#include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "geometry/estado_calculo.h"
 #include "geometry/preparacion.h"
@@ -129,7 +130,7 @@ DatosVariacional DatosDelClasico(const Clasico& c)
     EXPECT_TRUE(
         LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/" + c.archivo, p, lectura))
         << c.archivo;
-    p.MetodoDeCalculo = MetodoVariacionalCodigo;
+    p.MetodoDeCalculo = Metodo::Variacional;
     p.EsfuerzoInicialCresta = c.sigmaO;
     if (c.dovelas > 0) p.NumeroDovelas = c.dovelas;
     EstadoCalculo e;
