@@ -3,6 +3,7 @@
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
+#include "cli/orden_informe.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/error.h"
@@ -177,6 +178,14 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
                      "pantalla; sin ella, los del proyecto")
         ->check(CLI::Range(1, 3));
 
+    std::string archivoInforme, salidaInforme;
+    auto* informe = app.add_subcommand(
+        "informe", "Escribe el informe impreso del proyecto en un archivo .txt o .pdf");
+    informe->add_option("archivo", archivoInforme, "Proyecto .cod")->required();
+    informe->add_option("--salida", salidaInforme,
+                        "Archivo .txt (páginas separadas por saltos de página) o .pdf; sin él, "
+                        "el texto va a la salida");
+
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
         app.parse(std::move(invertidos));
@@ -193,6 +202,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         if (definicion) calculo.definicion = static_cast<DefinicionInstantaneos>(*definicion);
         try {
             return OrdenCalcular(calculo, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*informe) {
+        try {
+            return OrdenInforme(archivoInforme, salidaInforme, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

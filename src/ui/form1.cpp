@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "dibujo/informe_pdf.h"
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
@@ -7,6 +8,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "output/informe.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form15.h"
@@ -19,6 +21,7 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/frm_about.h"
+#include "ui/impresion_informe.h"
 #include "ui/ventana_ayuda.h"
 
 #include <QApplication>
@@ -36,6 +39,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -75,6 +79,9 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     setObjectName("Form1");
     ElegirArchivoAbrir = [this] { return ElegirArchivoConDialogo(false); };
     ElegirArchivoGuardar = [this] { return ElegirArchivoConDialogo(true); };
+    ElegirImpresora = [this](QPrinter& impresora) {
+        return ElegirImpresoraConDialogo(impresora, this);
+    };
     ElegirPosicionEstrato = [this]() -> std::optional<int> {
         Form4 dialogo(proyecto_, this);
         if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
@@ -156,7 +163,7 @@ void Form1::CrearMenus()
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
     agregar(presentacion, "ResultadosCálculoSuelos", m::ResultadosSuelos);
-    agregar(archivo, "MenúArchivoImprimir", m::Imprimir);
+    agregar(archivo, "MenúArchivoImprimir", m::Imprimir, [this] { Imprimir(); });
     archivo->addSeparator();
     QAction* salir = archivo->addAction(m::Salir);
     salir->setObjectName("MenúArchivoSalir");
@@ -409,6 +416,24 @@ void Form1::ConectarDialogosDeDatos()
         Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Impresión del informe. Se cancela o falla sin mensaje.
+
+void Form1::Imprimir()
+{
+    GuardarEdicion();
+    const Informe informe = GenerarInforme(proyecto_);
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageOrientation(OrientacionDelInforme(informe, impresora));
+    // El nombre del documento (y del PDF que propone el diálogo): el del proyecto.
+    impresora.setDocName(
+        proyecto_.ArchivoActual.empty()
+            ? QString::fromUtf8(textos::NombrePrograma)
+            : QFileInfo(RutaComoQString(proyecto_.ArchivoActual)).completeBaseName());
+    if (!ElegirImpresora(impresora)) return;
+    ImprimirInforme(impresora, informe, this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -61,6 +62,8 @@ public:
     // coordenadas (este último elegido); las pruebas los sustituyen.
     std::function<std::string()> ElegirArchivoAbrir;
     std::function<std::string()> ElegirArchivoGuardar;
+    // Impresora para Imprimir: por omisión el diálogo de impresión; true si la persona aceptó.
+    std::function<bool(QPrinter&)> ElegirImpresora;
     // Elección del lugar de un nuevo estrato cuando ya hay estratos: por omisión Form4.
     std::function<std::optional<int>()> ElegirPosicionEstrato;
 
@@ -108,6 +111,9 @@ private:
 
     // Cálculo de un método (o la orden de los parámetros instantáneos) desde su menú.
     void EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones);
+
+    // El informe del proyecto en la impresora.
+    void Imprimir();
 
     // Ayuda.
     void MostrarAcercaDe();

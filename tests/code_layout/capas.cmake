@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 # Falla si un archivo incluye una cabecera de una capa que no está debajo de la suya:
 #   model <- io
-#   model <- geometry <- rock <- methods <- calculo <- output
+#   model <- geometry <- rock <- methods <- calculo <- output (output lee también io)
+# El dibujo con Qt (dibujo) está encima del núcleo.
 # La línea de órdenes (cli) y la interfaz gráfica (ui) están encima del núcleo y no se incluyen
 # entre sí.
 set(permitidas_model model)
@@ -10,10 +11,11 @@ set(permitidas_geometry model geometry)
 set(permitidas_rock model geometry rock)
 set(permitidas_methods model geometry rock methods)
 set(permitidas_calculo model geometry rock methods calculo)
-set(permitidas_output model geometry rock methods calculo output)
-set(permitidas_cli model io geometry rock methods calculo output cli)
-set(permitidas_ui model io geometry rock methods calculo output ui)
-set(capas model io geometry rock methods calculo output cli ui)
+set(permitidas_output model io geometry rock methods calculo output)
+set(permitidas_dibujo model io geometry rock methods calculo output dibujo)
+set(permitidas_cli model io geometry rock methods calculo output dibujo cli)
+set(permitidas_ui model io geometry rock methods calculo output dibujo ui)
+set(capas model io geometry rock methods calculo output dibujo cli ui)
 
 set(culpables "")
 foreach(capa ${capas})
