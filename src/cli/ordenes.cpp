@@ -3,6 +3,7 @@
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
+#include "cli/orden_roca.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/error.h"
@@ -156,6 +157,14 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     dovelas->add_flag("--desembalse-rapido", desembalse,
                       "Analiza desembalse rápido: el agua sobre el talud no es carga vertical");
 
+    std::string archivoRoca;
+    bool rocaJson = false;
+    auto* roca = app.add_subcommand(
+        "roca", "Muestra m, s, a, la cohesión y la fricción equivalentes de cada estrato de roca y "
+                "el ajuste de m y s a los datos de laboratorio");
+    roca->add_option("archivo", archivoRoca, "Proyecto .cod")->required();
+    roca->add_flag("--json", rocaJson, "Resultado en JSON");
+
     OpcionesCalcular calculo;
     std::string nombreMetodo;
     std::optional<int> definicion;
@@ -193,6 +202,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         if (definicion) calculo.definicion = static_cast<DefinicionInstantaneos>(*definicion);
         try {
             return OrdenCalcular(calculo, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*roca) {
+        try {
+            return OrdenRoca(archivoRoca, rocaJson, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;
