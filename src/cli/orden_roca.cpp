@@ -26,23 +26,6 @@ constexpr char FormatoR2[] = "#0.0000";
 constexpr char AvisoNoEsRoca[] =
     "El proyecto no es de macizos rocosos (su material no es 'R'): no tiene estratos de roca.";
 
-std::string TextoDelAjuste(EstadoAjusteLaboratorio estado, int estrato)
-{
-    switch (estado) {
-    case EstadoAjusteLaboratorio::PuntosInsuficientes:
-        return textos::PuntosLaboratorioInsuficientes(estrato);
-    case EstadoAjusteLaboratorio::CompresionSimpleNula:
-        return textos::AjusteSinCompresionSimple(estrato);
-    case EstadoAjusteLaboratorio::Sigma3SinDispersion:
-        return textos::AjusteSigma3Iguales(estrato);
-    case EstadoAjusteLaboratorio::SumaSigma3Nula:
-        return textos::AjusteSumaSigma3Nula(estrato);
-    case EstadoAjusteLaboratorio::Ajustado:
-        break;
-    }
-    return {};
-}
-
 // m y s del estrato son los de este ajuste, con el redondeo con que el diálogo los guarda.
 bool CoincideConElEstrato(const Proyecto& p, int i, const AjusteLaboratorio& a)
 {

@@ -1,5 +1,6 @@
 #include "rock/ajuste_laboratorio.h"
 
+#include "model/textos.h"
 #include "model/unidades.h"
 
 #include <algorithm>
@@ -18,8 +19,26 @@ AjusteLaboratorio AjustarEstratoDeLaboratorio(const Proyecto& p, int estrato, bo
             sigma1.push_back(p.Sigma1Lab(estrato, k));
             sigma3.push_back(p.Sigma3Lab(estrato, k));
         }
-    return AjustarMsDeLaboratorio(sigma1, sigma3, KgCm2ATonM2(p.CompresionSimple(estrato)),
-                                  rocaIntacta);
+    const double sigmaCi =
+        estrato <= p.CompresionSimple.Tamano() ? KgCm2ATonM2(p.CompresionSimple(estrato)) : 0.0;
+    return AjustarMsDeLaboratorio(sigma1, sigma3, sigmaCi, rocaIntacta);
+}
+
+std::string TextoDelAjuste(EstadoAjusteLaboratorio estado, int estrato)
+{
+    switch (estado) {
+    case EstadoAjusteLaboratorio::PuntosInsuficientes:
+        return textos::PuntosLaboratorioInsuficientes(estrato);
+    case EstadoAjusteLaboratorio::CompresionSimpleNula:
+        return textos::AjusteSinCompresionSimple(estrato);
+    case EstadoAjusteLaboratorio::Sigma3SinDispersion:
+        return textos::AjusteSigma3Iguales(estrato);
+    case EstadoAjusteLaboratorio::SumaSigma3Nula:
+        return textos::AjusteSumaSigma3Nula(estrato);
+    case EstadoAjusteLaboratorio::Ajustado:
+        break;
+    }
+    return {};
 }
 
 } // namespace vertana

@@ -19,6 +19,7 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/frm_about.h"
+#include "ui/menu_roca.h"
 #include "ui/ventana_ayuda.h"
 
 #include <QApplication>
@@ -387,6 +388,7 @@ void Form1::ConectarDialogosDeDatos()
         Form5 dialogo(proyecto_, interaccion_, PosicionNuevoEstrato(), this);
         dialogo.exec();
     });
+    ConectarCaracterizacionRoca(*this, proyecto_, interaccion_);
     ConectarDialogo("MenúInformación", nullptr, [this] {
         Form15 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
