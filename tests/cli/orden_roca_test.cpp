@@ -46,7 +46,7 @@ TEST(CliRoca, EjemploConLaboratorioEnJson)
     EXPECT_NEAR(a1["r2"].get<double>(), 0.999145, 1e-6);
     EXPECT_TRUE(a1["es_el_del_estrato"].get<bool>());
     EXPECT_EQ(e[0]["laboratorio"]["pares"].size(), 5u);
-    EXPECT_EQ(e[0]["laboratorio"]["pares"][0]["sigma1"].get<double>(), 905);
+    EXPECT_EQ(e[0]["laboratorio"]["pares"][0]["sigma1"].get<double>(), 2610);
     // Los mismos ensayos tomados como roca intacta (s = 1) no se parecen a la recta.
     EXPECT_LT(e[0]["laboratorio"]["ajuste_roca_intacta"]["r2"].get<double>(), 0.0);
 

@@ -163,8 +163,8 @@ TEST(ArchivoProyecto, EjemploDeRocaConDatosDeLaboratorio)
     EXPECT_TRUE(p.HayDatosLaboratorio);
     EXPECT_EQ(p.NumeroPuntosLab(1), 5);
     EXPECT_EQ(p.NumeroPuntosLab(2), 5);
-    EXPECT_EQ(p.Sigma1Lab(1, 1), 905);
-    EXPECT_EQ(p.Sigma3Lab(2, 5), 2000);
+    EXPECT_EQ(p.Sigma1Lab(1, 1), 2610); // de mayor a menor σ1, como los deja Form16
+    EXPECT_EQ(p.Sigma3Lab(2, 5), 0);
     EXPECT_EQ(p.ParametroM(1), 1.985);
     EXPECT_EQ(p.ParametroS(2), 1);
     EXPECT_EQ(p.CompresionSimple(2), 900);

@@ -8,8 +8,10 @@
 #include "model/textos.h"
 #include "ui/form10.h"
 #include "ui/menu_roca.h"
+#include "ui/ventana_ayuda.h"
 #include "ventana_de_prueba.h"
 
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace vertana {
@@ -417,6 +419,12 @@ TEST_F(VentanaDePrueba, LasOrdenesDeRocaEstanHabilitadasYLasDeCalculoEnRocaNo)
     p.SueloRoca = Material::Roca;
     Menu("ParámetrosDeCaracterizaciónRocaConLaboratorio");
     EXPECT_EQ(UltimoTitulo(), "Es necesario la resistencia a la compresión simple:");
+
+    // El manual (F1) explica los dos diálogos.
+    const QString manual = VentanaAyuda().Navegador()->toPlainText();
+    for (const char* texto : {"Estratos en macizos rocosos", "Sin datos de pruebas de laboratorio",
+                              "Con datos de pruebas de laboratorio", "kg/cm2"})
+        EXPECT_TRUE(manual.contains(QString::fromUtf8(texto))) << texto;
 }
 
 } // namespace
