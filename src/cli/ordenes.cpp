@@ -4,6 +4,7 @@
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "cli/orden_informe.h"
+#include "cli/orden_roca.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/error.h"
@@ -157,6 +158,14 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     dovelas->add_flag("--desembalse-rapido", desembalse,
                       "Analiza desembalse rápido: el agua sobre el talud no es carga vertical");
 
+    std::string archivoRoca;
+    bool rocaJson = false;
+    auto* roca = app.add_subcommand(
+        "roca", "Muestra m, s, a, la cohesión y la fricción equivalentes de cada estrato de roca y "
+                "el ajuste de m y s a los datos de laboratorio");
+    roca->add_option("archivo", archivoRoca, "Proyecto .cod")->required();
+    roca->add_flag("--json", rocaJson, "Resultado en JSON");
+
     OpcionesCalcular calculo;
     std::string nombreMetodo;
     std::optional<int> definicion;
@@ -211,6 +220,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     if (*informe) {
         try {
             return OrdenInforme(archivoInforme, salidaInforme, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*roca) {
+        try {
+            return OrdenRoca(archivoRoca, rocaJson, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

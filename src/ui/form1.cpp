@@ -22,6 +22,7 @@
 #include "ui/form8.h"
 #include "ui/frm_about.h"
 #include "ui/impresion_informe.h"
+#include "ui/menu_roca.h"
 #include "ui/ventana_ayuda.h"
 
 #include <QApplication>
@@ -394,6 +395,7 @@ void Form1::ConectarDialogosDeDatos()
         Form5 dialogo(proyecto_, interaccion_, PosicionNuevoEstrato(), this);
         dialogo.exec();
     });
+    ConectarCaracterizacionRoca(*this, proyecto_, interaccion_);
     ConectarDialogo("MenúInformación", nullptr, [this] {
         Form15 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
