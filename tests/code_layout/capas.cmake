@@ -2,7 +2,8 @@ cmake_minimum_required(VERSION 3.25)
 # Falla si un archivo incluye una cabecera de una capa que no está debajo de la suya:
 #   model <- io
 #   model <- geometry <- rock <- methods <- calculo <- output
-# La línea de órdenes (cli) y la interfaz gráfica (ui) están encima del núcleo y no se incluyen
+# La pintura de escenas (dibujo, Qt sin widgets) está encima del núcleo, que no la incluye. La
+# línea de órdenes (cli) y la interfaz gráfica (ui) están encima de las dos y no se incluyen
 # entre sí.
 set(permitidas_model model)
 set(permitidas_io model io)
@@ -11,9 +12,10 @@ set(permitidas_rock model geometry rock)
 set(permitidas_methods model geometry rock methods)
 set(permitidas_calculo model geometry rock methods calculo)
 set(permitidas_output model geometry rock methods calculo output)
-set(permitidas_cli model io geometry rock methods calculo output cli)
-set(permitidas_ui model io geometry rock methods calculo output ui)
-set(capas model io geometry rock methods calculo output cli ui)
+set(permitidas_dibujo model io geometry rock methods calculo output dibujo)
+set(permitidas_cli model io geometry rock methods calculo output dibujo cli)
+set(permitidas_ui model io geometry rock methods calculo output dibujo ui)
+set(capas model io geometry rock methods calculo output dibujo cli ui)
 
 set(culpables "")
 foreach(capa ${capas})
