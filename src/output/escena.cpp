@@ -188,6 +188,26 @@ std::vector<Texto> ColocarTextos(const std::vector<std::vector<Texto>>& candidat
     return colocados;
 }
 
+std::vector<Rectangulo> CajasDeLinea(const std::vector<PuntoPx>& linea, double paso, double radio)
+{
+    std::vector<Rectangulo> cajas;
+    auto caja = [&](double x, double y) {
+        cajas.push_back({x - radio, y - radio, x + radio, y + radio});
+    };
+    for (std::size_t k = 0; k < linea.size(); ++k) {
+        caja(linea[k].x, linea[k].y);
+        if (k == 0) continue;
+        const PuntoPx& a = linea[k - 1];
+        const PuntoPx& b = linea[k];
+        const int pasos = static_cast<int>(std::hypot(b.x - a.x, b.y - a.y) / paso);
+        for (int i = 1; i <= pasos; ++i) {
+            const double f = static_cast<double>(i) / (pasos + 1);
+            caja(a.x + f * (b.x - a.x), a.y + f * (b.y - a.y));
+        }
+    }
+    return cajas;
+}
+
 Margenes MargenesDeEjes(const Rectangulo& mundo, const OpcionesEjes& o)
 {
     const double renglon = o.tamanoLetra * AltoDeLinea;

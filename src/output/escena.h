@@ -137,6 +137,10 @@ std::string TextoValor(double valor, int decimales);
 std::vector<Texto> ColocarTextos(const std::vector<std::vector<Texto>>& candidatos,
                                  const Rectangulo& limites, std::vector<Rectangulo>& ocupado);
 
+// Cajas pequeñas (de `radio` píxeles a cada lado) cada `paso` píxeles a lo largo de una línea: lo
+// que ocupa la línea para ColocarTextos.
+std::vector<Rectangulo> CajasDeLinea(const std::vector<PuntoPx>& linea, double paso, double radio);
+
 // Colores de la paleta de 16 colores que usan los gráficos de esfuerzos.
 namespace colores {
 inline constexpr Color Negro{0, 0, 0};

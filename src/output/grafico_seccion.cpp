@@ -26,6 +26,11 @@ constexpr double RadioPunto = 2.5;         // píxeles de un punto de la superfi
 constexpr double RadioPuntoEditado = 3.0;  // píxeles de un punto del conjunto en edición
 constexpr double RadioElegido = 7.0;       // píxeles del anillo del punto elegido
 constexpr double RadioNivel = 6.0;         // píxeles del símbolo del nivel freático
+constexpr double PasoObstaculo = 4.0;      // píxeles entre las cajas de una línea que no se tapa
+constexpr double RadioObstaculo = 2.0;     // píxeles a cada lado de esas cajas
+// Lo que se ve alrededor de una sección sin extensión (vacía o de un solo punto), en m.
+constexpr double MedioAnchoSinExtension = 10.0;
+constexpr double MedioAltoSinExtension = 5.0;
 
 // El dibujo no pregunta ni avisa: una construcción que pediría algo a la persona falla.
 class InteraccionMuda : public Interaccion {
@@ -423,6 +428,10 @@ Escena EscenaSeccion(const Proyecto& proyecto, const OpcionesSeccion& o)
     Rectangulo mundo;
     if (o.ventana) {
         mundo = *o.ventana;
+    } else if (g.extension.Ancho() <= 0.0 && g.extension.Alto() <= 0.0) {
+        const double x = g.extension.x0, y = g.extension.y0;
+        mundo = {x - MedioAnchoSinExtension, y - MedioAltoSinExtension, x + MedioAnchoSinExtension,
+                 y + MedioAltoSinExtension};
     } else {
         mundo = g.extension;
         const double mx = std::max(MargenMinimo, MargenExtension * mundo.Ancho());
@@ -517,7 +526,11 @@ Escena EscenaSeccion(const Proyecto& proyecto, const OpcionesSeccion& o)
 
     // Textos dentro del dibujo: primero el factor de seguridad, después los números de los
     // estratos donde quepan.
+    // Los números no tapan la superficie de falla ni el nivel freático.
     std::vector<Rectangulo> ocupado;
+    for (const auto* linea : {&g.superficie, &g.freatico})
+        for (const Rectangulo& r : CajasDeLinea(APixeles(t, *linea), PasoObstaculo, RadioObstaculo))
+            ocupado.push_back(r);
     std::vector<std::vector<Texto>> candidatos;
     if (o.factorSeguridad && g.superficie.size() >= 2) {
         const std::string texto =
