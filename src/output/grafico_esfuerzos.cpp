@@ -158,7 +158,8 @@ DatosGrafico DatosDelGrafico(const Proyecto& p, TipoDeGrafico tipo)
         }
         for (std::size_t i = 0; i < g.lineasEstratos.size(); ++i)
             d.series.push_back({textos::LeyendaEstrato(static_cast<int>(i) + 1),
-                                colores::LineaEstrato, Recortar(g.lineasEstratos[i], x0, x1)});
+                                ColorLineaDeEstrato(static_cast<int>(i) + 1),
+                                Recortar(g.lineasEstratos[i], x0, x1)});
         d.series.push_back({textos::LeyendaTalud, colores::Talud, Recortar(g.talud, x0, x1)});
         d.series.push_back({textos::LeyendaFalla, colores::Falla, g.superficie});
         break;
@@ -236,7 +237,9 @@ Escena EscenaEsfuerzos(const Proyecto& p, TipoDeGrafico tipo, const OpcionesGraf
             tipo != TipoDeGrafico::GeometriaEscalaEsfuerzos)
             for (const PuntoPx& q : l.puntos)
                 escena.marcas.push_back({q, RadioMarca, FormaMarca::Circulo, s.color});
-        if (l.puntos.size() >= 2) escena.lineas.push_back(std::move(l));
+        // La resistencia de cada dovela es un punto: las dovelas de estratos distintos no
+        // forman una curva.
+        if (l.puntos.size() >= 2 && !conMarcas) escena.lineas.push_back(std::move(l));
     }
 
     if (o.titulo) {

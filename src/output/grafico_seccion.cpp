@@ -232,6 +232,14 @@ Color ColorDeEstrato(int estrato)
     return Paleta[static_cast<std::size_t>(i)];
 }
 
+Color ColorLineaDeEstrato(int estrato)
+{
+    constexpr double Oscurecer = 0.55; // de cada componente del relleno
+    const Color c = ColorDeEstrato(estrato);
+    auto oscuro = [](std::uint8_t v) { return static_cast<std::uint8_t>(v * Oscurecer); };
+    return {oscuro(c.r), oscuro(c.g), oscuro(c.b)};
+}
+
 CurvaDeFalla CurvaSuperficieFalla(const Proyecto& p)
 {
     CurvaDeFalla curva;

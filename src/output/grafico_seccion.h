@@ -88,7 +88,8 @@ GeometriaSeccion CalcularGeometriaSeccion(const Proyecto& p, const OpcionesSecci
 Escena EscenaSeccion(const Proyecto& p, const OpcionesSeccion& o);
 
 // Colores.
-Color ColorDeEstrato(int estrato); // relleno del estrato (1, 2, ...), repetidos cada 8
+Color ColorDeEstrato(int estrato);      // relleno del estrato (1, 2, ...), repetidos cada 8
+Color ColorLineaDeEstrato(int estrato); // el mismo tono, oscuro, para dibujar sólo su línea
 namespace colores {
 inline constexpr Color Talud{0, 0, 0};
 inline constexpr Color LineaEstrato{110, 80, 50};

@@ -84,6 +84,7 @@ std::array<unsigned, 2> TamanoPng(const std::string& bytes)
     return {entero(16), entero(20)};
 }
 
+// Lo que una orden escribe, con cada tramo de blancos reducido a uno.
 std::string Salida(const std::string& orden)
 {
     std::string texto;
@@ -93,7 +94,10 @@ std::string Salida(const std::string& orden)
     while (fgets(bloque.data(), static_cast<int>(bloque.size()), tubo))
         texto += bloque.data();
     pclose(tubo);
-    return texto;
+    std::string reducido;
+    for (char c : texto)
+        if (c != ' ' || reducido.empty() || reducido.back() != ' ') reducido += c;
+    return reducido;
 }
 
 TEST(Pintor, LaLineaDeOrdenesEscribePngSvgYPdf)
@@ -122,8 +126,8 @@ TEST(Pintor, LaLineaDeOrdenesEscribePngSvgYPdf)
     EXPECT_EQ(prueba::LeerBytes(carpeta.Ruta("g.pdf")).rfind("%PDF-", 0), 0u);
     // 1200 × 800 píxeles a 96 por pulgada son 900 × 600 puntos.
     const std::string info = Salida("pdfinfo " + carpeta.Ruta("g.pdf") + " 2>&1");
-    EXPECT_NE(info.find("Pages:          1"), std::string::npos) << info;
-    EXPECT_NE(info.find("Page size:      900 x 600 pts"), std::string::npos) << info;
+    EXPECT_NE(info.find("Pages: 1"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size: 900 x 600 pts"), std::string::npos) << info;
     const std::string texto = Salida("pdftotext " + carpeta.Ruta("g.pdf") + " - 2>&1");
     EXPECT_NE(texto.find("Esf. normal efectivo"), std::string::npos) << texto;
 
@@ -137,6 +141,13 @@ TEST(Pintor, LaLineaDeOrdenesEscribePngSvgYPdf)
 
 } // namespace
 } // namespace vertana
+
+// Con sanitizadores, las cachés de letras de Qt y fontconfig siguen vivas al salir: sin búsqueda
+// de fugas en este programa (también al listar sus pruebas). Sin sanitizadores no se llama.
+extern "C" const char* __asan_default_options()
+{
+    return "detect_leaks=0";
+}
 
 int main(int argc, char** argv)
 {
