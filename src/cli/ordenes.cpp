@@ -5,6 +5,7 @@
 #include "cli/orden_dovelas.h"
 #include "cli/orden_informe.h"
 #include "cli/orden_roca.h"
+#include "cli/orden_grafico.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/error.h"
@@ -194,6 +195,25 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     informe->add_option("--salida", salidaInforme,
                         "Archivo .txt (páginas separadas por saltos de página) o .pdf; sin él, "
                         "el texto va a la salida");
+    OpcionesGraficoCli grafico;
+    std::string metodoGrafico;
+    auto* graficoCli = app.add_subcommand(
+        "grafico", "Dibuja la sección o un gráfico de esfuerzos en un archivo PNG, SVG o PDF");
+    graficoCli->add_option("archivo", grafico.archivo, "Proyecto .cod")->required();
+    graficoCli
+        ->add_option("--tipo", grafico.tipo,
+                     "seccion; sige, sig, sig1, sig3, tau, resistencia, esfuerzos (sig, sige y "
+                     "tau), principales (sig1 y sig3) o estratos")
+        ->required()
+        ->check(CLI::IsMember(std::vector<std::string>(
+            NombresDeGraficos(), NombresDeGraficos() + CantidadNombresDeGraficos)));
+    graficoCli->add_option("--salida", grafico.salida, "Archivo .png, .svg o .pdf")->required();
+    graficoCli->add_option("--ancho", grafico.ancho, "Ancho en píxeles")
+        ->check(CLI::Range(200, 10000));
+    graficoCli->add_option("--alto", grafico.alto, "Alto en píxeles")
+        ->check(CLI::Range(150, 10000));
+    graficoCli->add_option("--metodo", metodoGrafico, "Calcula antes de dibujar")
+        ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
@@ -229,6 +249,16 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     if (*roca) {
         try {
             return OrdenRoca(archivoRoca, rocaJson, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*graficoCli) {
+        if (!metodoGrafico.empty()) grafico.metodo = CodigoDeMetodo(metodoGrafico);
+        try {
+            return OrdenGrafico(grafico, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

@@ -23,7 +23,9 @@
 #include "ui/frm_about.h"
 #include "ui/impresion_informe.h"
 #include "ui/menu_roca.h"
+#include "ui/menu_graficos.h"
 #include "ui/ventana_ayuda.h"
+#include "ui/vista_seccion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,8 +93,9 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     CrearMenus();
     CrearEditor();
     ConectarDialogosDeDatos();
-    constexpr int Ancho = 720; // píxeles
-    constexpr int Alto = 600;
+    ConectarGraficos(*this, proyecto_, interaccion_);
+    constexpr int Ancho = 1180; // píxeles: el editor y la vista de la sección
+    constexpr int Alto = 680;
     resize(Ancho, Alto);
     // F1 abre la ayuda desde cualquier ventana del programa.
     qApp->installEventFilter(this);
@@ -344,7 +347,8 @@ void Form1::CrearEditor()
     editor->addWidget(listaCoordenadas_);
     editor->addSpacing(fontMetrics().averageCharWidth() * 2);
     editor->addLayout(controles);
-    editor->addStretch(1);
+    vista_ = new VistaSeccion(proyecto_, editor_, estado_, ultimoCalculo_, interaccion_, central);
+    editor->addWidget(vista_, 1);
 
     auto* linea = new QFrame(central);
     linea->setFrameShape(QFrame::HLine);
@@ -378,6 +382,7 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
             }
         }
         abrir();
+        vista_->Actualizar();
     });
 }
 
@@ -444,6 +449,7 @@ void Form1::Imprimir()
 void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+    vista_->Actualizar();
 }
 
 void Form1::NuevoProyecto()
@@ -608,6 +614,7 @@ void Form1::ActualizarVista()
     if (estratos) listaEstrato_->setCurrentIndex(editor_.EstratoActivo() - 1);
     listaEstrato_->setVisible(estratos);
     suprimirClicEstrato_ = false;
+    vista_->Actualizar();
 }
 
 void Form1::RellenarLista()
@@ -617,6 +624,7 @@ void Form1::RellenarLista()
     for (int i = 1; i <= editor_.NumeroPuntosEditor(); ++i)
         InsertarFilaLista(i);
     actualizandoLista_ = false;
+    vista_->Actualizar();
 }
 
 void Form1::InsertarFilaLista(int fila)
@@ -630,6 +638,7 @@ void Form1::InsertarFilaLista(int fila)
     actualizandoLista_ = true;
     listaCoordenadas_->insertTopLevelItem(fila - 1, item);
     actualizandoLista_ = antes;
+    vista_->Actualizar();
 }
 
 bool Form1::LeerPunto(double& x, double& y)
@@ -688,6 +697,7 @@ void Form1::Borrar()
     listaCoordenadas_->clearSelection();
     actualizandoLista_ = false;
     editor_.Borrar(fila);
+    vista_->Actualizar();
 }
 
 void Form1::FilaElegida(QTreeWidgetItem* item)
@@ -699,6 +709,7 @@ void Form1::FilaElegida(QTreeWidgetItem* item)
     // Los valores guardados, completos (no los redondeados de la lista).
     textoX_->setText(Q(RealParaArchivo(editor_.Abscisa(fila))));
     textoY_->setText(Q(RealParaArchivo(editor_.Ordenada(fila))));
+    vista_->Actualizar();
 }
 
 void Form1::ElegirConjunto(int conjunto)

@@ -28,6 +28,7 @@ namespace vertana {
 
 class Interaccion;
 class VentanaAyuda;
+class VistaSeccion;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -137,6 +138,7 @@ private:
     QLineEdit* textoY_ = nullptr;
     QTreeWidget* listaCoordenadas_ = nullptr;
     QPlainTextEdit* textoProyecto_ = nullptr;
+    VistaSeccion* vista_ = nullptr; // la sección, junto al editor
     QPointer<VentanaAyuda> ayuda_;
 };
 

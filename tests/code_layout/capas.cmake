@@ -2,8 +2,8 @@ cmake_minimum_required(VERSION 3.25)
 # Falla si un archivo incluye una cabecera de una capa que no está debajo de la suya:
 #   model <- io
 #   model <- geometry <- rock <- methods <- calculo <- output (output lee también io)
-# El dibujo con Qt (dibujo) está encima del núcleo.
-# La línea de órdenes (cli) y la interfaz gráfica (ui) están encima del núcleo y no se incluyen
+# La pintura de escenas y del informe (dibujo, Qt sin widgets) está encima del núcleo, que no la
+# incluye. La línea de órdenes (cli) y la interfaz gráfica (ui) están encima de las dos y no se incluyen
 # entre sí.
 set(permitidas_model model)
 set(permitidas_io model io)
