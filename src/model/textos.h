@@ -80,8 +80,8 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 } // namespace vertana::textos
 
 #include "model/textos_dialogos.h"
-#include "model/textos_informe.h"
 #include "model/textos_graficos.h"
+#include "model/textos_informe.h"
 #include "model/textos_instantaneos.h"
 #include "model/textos_iteraciones.h"
 #include "model/textos_metodos.h"

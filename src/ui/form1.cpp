@@ -22,8 +22,8 @@
 #include "ui/form8.h"
 #include "ui/frm_about.h"
 #include "ui/impresion_informe.h"
-#include "ui/menu_roca.h"
 #include "ui/menu_graficos.h"
+#include "ui/menu_roca.h"
 #include "ui/ventana_ayuda.h"
 #include "ui/vista_seccion.h"
 

@@ -141,4 +141,3 @@ TEST(Pintor, LaLineaDeOrdenesEscribePngSvgYPdf)
 
 } // namespace
 } // namespace vertana
-

@@ -63,13 +63,26 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
 
     for (const char* nombre : {"ResultadosCálculoSuelos"})
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
-    for (const char* nombre :
-         {"ArchivoNuevo", "MenúArchivoAbrir", "MenúArchivoGuardar", "MenúArchivoSalir",
-          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido", "MenúInformación",
-          "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
-          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales", "MétodoBishop",
-          "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos",
-          "CálculoParámetrosInstantáneos", "MenúArchivoImprimir", "GráficoGeometría"})
+    for (const char* nombre : {"ArchivoNuevo",
+                               "MenúArchivoAbrir",
+                               "MenúArchivoGuardar",
+                               "MenúArchivoSalir",
+                               "MenúCoordenadasEstratos",
+                               "MenúEliminarEstrato",
+                               "MenúAyudaContenido",
+                               "MenúInformación",
+                               "MenúArchivoConstantes",
+                               "MénuGeometríaEntrePuntosSuperficieFalla",
+                               "CaracterísticasGeomecánicasSuelos",
+                               "CargasUniformes",
+                               "CargasPuntuales",
+                               "MétodoBishop",
+                               "MétodoFellenius",
+                               "MétodoJanbu",
+                               "ProcesoIterativoEnSuelos",
+                               "CálculoParámetrosInstantáneos",
+                               "MenúArchivoImprimir",
+                               "GráficoGeometría"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");
