@@ -9,6 +9,7 @@
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/form14.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
@@ -19,6 +20,7 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/frm_about.h"
+#include "ui/panel_ultimo_calculo.h"
 #include "ui/ventana_ayuda.h"
 
 #include <QApplication>
@@ -37,6 +39,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,7 +85,10 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     };
     CrearMenus();
     CrearEditor();
+    ultimoResultado_ = new PanelUltimoCalculo(this);
+    statusBar()->addPermanentWidget(ultimoResultado_, 1);
     ConectarDialogosDeDatos();
+    SeguirCambiosDelUltimoCalculo();
     constexpr int Ancho = 720; // píxeles
     constexpr int Alto = 600;
     resize(Ancho, Alto);
@@ -409,6 +415,20 @@ void Form1::ConectarDialogosDeDatos()
         Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
+    ConectarDialogo("ResultadosCálculoSuelos", CondicionResultadosSuelos, [this] {
+        Form14 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+}
+
+void Form1::SeguirCambiosDelUltimoCalculo()
+{
+    auto revisar = [this] { ultimoResultado_->Revisar(proyecto_, editor_); };
+    for (QAction* accion : findChildren<QAction*>())
+        connect(accion, &QAction::triggered, this, revisar);
+    for (QPushButton* boton : centralWidget()->findChildren<QPushButton*>())
+        connect(boton, &QPushButton::clicked, this, revisar);
+    connect(textoY_, &QLineEdit::returnPressed, this, revisar);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -417,6 +437,7 @@ void Form1::ConectarDialogosDeDatos()
 void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+    ultimoResultado_->Calculado(*ultimoCalculo_, proyecto_, editor_);
 }
 
 void Form1::NuevoProyecto()
@@ -425,6 +446,7 @@ void Form1::NuevoProyecto()
     ReiniciarProyecto(proyecto_);
     ReiniciarEstadoCalculo(estado_);
     ReiniciarVentana();
+    ultimoResultado_->Limpiar();
 }
 
 void Form1::ReiniciarVentana()

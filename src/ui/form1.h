@@ -26,6 +26,7 @@ class QTreeWidgetItem;
 namespace vertana {
 
 class Interaccion;
+class PanelUltimoCalculo;
 class VentanaAyuda;
 
 class Form1 : public QMainWindow {
@@ -71,6 +72,8 @@ protected:
 private:
     // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
     void ConectarDialogosDeDatos();
+    // La línea del último cálculo se revisa tras cada orden del menú y del editor.
+    void SeguirCambiosDelUltimoCalculo();
     void CrearMenus();
     void CrearEditor();
     QAction* Accion(const char* nombre) const;
@@ -132,6 +135,7 @@ private:
     QTreeWidget* listaCoordenadas_ = nullptr;
     QPlainTextEdit* textoProyecto_ = nullptr;
     QPointer<VentanaAyuda> ayuda_;
+    PanelUltimoCalculo* ultimoResultado_ = nullptr; // en la barra de estado
 };
 
 } // namespace vertana
