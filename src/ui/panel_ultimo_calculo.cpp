@@ -12,6 +12,9 @@ PanelUltimoCalculo::PanelUltimoCalculo(QWidget* padre) : QLabel(padre)
 {
     setObjectName("EtiquetaÚltimoCálculo");
     setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Con el aviso de datos cambiados la línea puede no caber en una ventana estrecha: pasa a
+    // dos líneas en lugar de cortarse.
+    setWordWrap(true);
     Limpiar();
 }
 
@@ -21,6 +24,7 @@ void PanelUltimoCalculo::Limpiar()
     alCalcular_.reset();
     editorAlCalcular_ = {};
     datosCambiaron_ = false;
+    setStyleSheet(QString());
     setText(textos::UltimoCalculoNinguno);
 }
 
@@ -62,6 +66,8 @@ void PanelUltimoCalculo::Revisar(const Proyecto& p, const EditorCoordenadas& edi
 void PanelUltimoCalculo::Mostrar()
 {
     if (!calculo_) return;
+    // Un resultado que ya no corresponde a los datos se distingue también por el color.
+    setStyleSheet(datosCambiaron_ ? QStringLiteral("color: #a01010;") : QString());
     setText(QString::fromStdString(
         TextoUltimoCalculo(*calculo_, dovelas_, fechaHora_.toStdString(), datosCambiaron_)));
 }
