@@ -1,6 +1,7 @@
 #include "cli/ordenes.h"
 
 #include "cli/interaccion_lote.h"
+#include "cli/orden_anclajes.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "cli/orden_grafico.h"
@@ -214,6 +215,8 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         ->check(CLI::Range(150, 10000));
     graficoCli->add_option("--metodo", metodoGrafico, "Calcula antes de dibujar")
         ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
+    OpcionesAnclajes anclajes;
+    auto* ordenAnclajes = AgregarOrdenAnclajes(app, anclajes);
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
@@ -259,6 +262,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         if (!metodoGrafico.empty()) grafico.metodo = CodigoDeMetodo(metodoGrafico);
         try {
             return OrdenGrafico(grafico, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*ordenAnclajes) {
+        try {
+            return OrdenAnclajes(anclajes, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

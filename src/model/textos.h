@@ -86,5 +86,6 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 #include "model/textos_iteraciones.h"
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
+#include "model/textos_resultados.h"
 #include "model/textos_roca.h"
 #include "model/textos_ventana.h"

@@ -11,6 +11,7 @@
 #include "output/informe.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/form14.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
@@ -24,6 +25,7 @@
 #include "ui/impresion_informe.h"
 #include "ui/menu_graficos.h"
 #include "ui/menu_roca.h"
+#include "ui/panel_ultimo_calculo.h"
 #include "ui/ventana_ayuda.h"
 #include "ui/vista_seccion.h"
 
@@ -44,6 +46,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -92,10 +95,13 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     };
     CrearMenus();
     CrearEditor();
+    ultimoResultado_ = new PanelUltimoCalculo(this);
+    statusBar()->addPermanentWidget(ultimoResultado_, 1);
     ConectarDialogosDeDatos();
     ConectarGraficos(*this, proyecto_, interaccion_);
     constexpr int Ancho = 1180; // píxeles: el editor y la vista de la sección
     constexpr int Alto = 680;
+    SeguirCambiosDelUltimoCalculo();
     resize(Ancho, Alto);
     // F1 abre la ayuda desde cualquier ventana del programa.
     qApp->installEventFilter(this);
@@ -423,6 +429,20 @@ void Form1::ConectarDialogosDeDatos()
         Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
+    ConectarDialogo("ResultadosCálculoSuelos", CondicionResultadosSuelos, [this] {
+        Form14 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+}
+
+void Form1::SeguirCambiosDelUltimoCalculo()
+{
+    auto revisar = [this] { ultimoResultado_->Revisar(proyecto_, editor_); };
+    for (QAction* accion : findChildren<QAction*>())
+        connect(accion, &QAction::triggered, this, revisar);
+    for (QPushButton* boton : centralWidget()->findChildren<QPushButton*>())
+        connect(boton, &QPushButton::clicked, this, revisar);
+    connect(textoY_, &QLineEdit::returnPressed, this, revisar);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -450,6 +470,7 @@ void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
     vista_->Actualizar();
+    ultimoResultado_->Calculado(*ultimoCalculo_, proyecto_, editor_);
 }
 
 void Form1::NuevoProyecto()
@@ -458,6 +479,7 @@ void Form1::NuevoProyecto()
     ReiniciarProyecto(proyecto_);
     ReiniciarEstadoCalculo(estado_);
     ReiniciarVentana();
+    ultimoResultado_->Limpiar();
 }
 
 void Form1::ReiniciarVentana()

@@ -27,6 +27,7 @@ class QTreeWidgetItem;
 namespace vertana {
 
 class Interaccion;
+class PanelUltimoCalculo;
 class VentanaAyuda;
 class VistaSeccion;
 
@@ -75,6 +76,8 @@ protected:
 private:
     // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
     void ConectarDialogosDeDatos();
+    // La línea del último cálculo se revisa tras cada orden del menú y del editor.
+    void SeguirCambiosDelUltimoCalculo();
     void CrearMenus();
     void CrearEditor();
     QAction* Accion(const char* nombre) const;
@@ -140,6 +143,7 @@ private:
     QPlainTextEdit* textoProyecto_ = nullptr;
     VistaSeccion* vista_ = nullptr; // la sección, junto al editor
     QPointer<VentanaAyuda> ayuda_;
+    PanelUltimoCalculo* ultimoResultado_ = nullptr; // en la barra de estado
 };
 
 } // namespace vertana

@@ -61,7 +61,7 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
     for (const auto& [nombre, texto] : textos)
         EXPECT_EQ(Hijo<QAction>(nombre)->text().toStdString(), texto) << nombre;
 
-    for (const char* nombre : {"ResultadosCálculoSuelos"})
+    for (const char* nombre : {"ResultadosCálculoRocas"})
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     for (const char* nombre : {"ArchivoNuevo",
                                "MenúArchivoAbrir",
@@ -82,7 +82,8 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
                                "ProcesoIterativoEnSuelos",
                                "CálculoParámetrosInstantáneos",
                                "MenúArchivoImprimir",
-                               "GráficoGeometría"})
+                               "GráficoGeometría",
+                               "ResultadosCálculoSuelos"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");
