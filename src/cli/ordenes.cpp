@@ -1,6 +1,7 @@
 #include "cli/ordenes.h"
 
 #include "cli/interaccion_lote.h"
+#include "cli/orden_buscar.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "io/archivo_proyecto.h"
@@ -177,6 +178,9 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
                      "pantalla; sin ella, los del proyecto")
         ->check(CLI::Range(1, 3));
 
+    OpcionesBuscar busqueda;
+    auto* buscar = RegistrarOrdenBuscar(app, busqueda);
+
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
         app.parse(std::move(invertidos));
@@ -193,6 +197,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         if (definicion) calculo.definicion = static_cast<DefinicionInstantaneos>(*definicion);
         try {
             return OrdenCalcular(calculo, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*buscar) {
+        try {
+            return OrdenBuscar(busqueda, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;
