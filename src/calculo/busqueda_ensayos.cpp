@@ -7,6 +7,7 @@
 #include "geometry/preparacion.h"
 #include "geometry/presiones_de_poros.h"
 #include "methods/bishop.h"
+#include "methods/datos_metodo.h"
 #include "methods/dovelas_rigurosas.h"
 #include "methods/fellenius.h"
 #include "methods/rigurosos.h"
@@ -176,32 +177,14 @@ namespace {
 struct DovelasPlanas {
     std::vector<double> bordes, yBordes, tBordes;      // abscisa, superficie y talud por borde
     std::vector<double> xc, dx, yb, yt, tb;            // centro, ancho, base, talud, tan β
-    std::vector<double> u, c, tf, W, h, sa, ca, alfa;  // h: altura para el sismo de Bishop
+    std::vector<double> u, c, tf, W, h, sa, ca;        // h: altura para el sismo de Bishop
     std::vector<double> cargaV, cargaH, momentoCargas; // cargas sobre la dovela
     std::vector<double> zonas;
     std::vector<double> lineas; // ordenada de cada línea de estrato en el centro
     void Vaciar()
     {
-        for (auto* v : {&bordes,
-                        &yBordes,
-                        &tBordes,
-                        &xc,
-                        &dx,
-                        &yb,
-                        &yt,
-                        &tb,
-                        &u,
-                        &c,
-                        &tf,
-                        &W,
-                        &h,
-                        &sa,
-                        &ca,
-                        &alfa,
-                        &cargaV,
-                        &cargaH,
-                        &momentoCargas,
-                        &zonas})
+        for (auto* v : {&bordes, &yBordes, &tBordes, &xc, &dx, &yb, &yt, &tb, &u, &c, &tf, &W, &h,
+                        &sa, &ca, &cargaV, &cargaH, &momentoCargas, &zonas})
             v->clear();
     }
 };
@@ -380,7 +363,7 @@ private:
         const std::size_t ne = s_.Estratos.size();
         double profundidad = 0.0, area = 0.0;
         for (auto* v : {&d_.dx, &d_.yb, &d_.yt, &d_.tb, &d_.u, &d_.c, &d_.tf, &d_.W, &d_.h, &d_.sa,
-                        &d_.ca, &d_.alfa, &d_.cargaV, &d_.cargaH, &d_.momentoCargas})
+                        &d_.ca, &d_.cargaV, &d_.cargaH, &d_.momentoCargas})
             v->resize(nd);
         for (std::size_t s = 0; s < nd; ++s) {
             const double xc = d_.xc[s];
@@ -397,18 +380,22 @@ private:
             profundidad = std::max(profundidad, yt - yb);
             area += (yt - yb) * dx;
 
-            // Base: ángulo (fórmula del círculo en un círculo).
-            double a = 0.0;
+            // Base: α = atan(q/√(1 − q²)), q = (xc − xo)/R, en un círculo (sin α = q,
+            // cos α = √(1 − q²)); α = atan(m), m la pendiente entre los bordes, en una poligonal.
+            // Sin funciones trigonométricas: son la mayor parte del costo de un ensayo.
+            double sa = 0.0, ca = 1.0;
             if (sup.Circular) {
-                const double q = (xc - sup.XCentro) / sup.Radio;
-                a = std::atan(q / std::sqrt(1.0 - q * q));
+                sa = (xc - sup.XCentro) / sup.Radio;
+                ca = std::sqrt(1.0 - sa * sa);
             } else {
-                a = std::atan((d_.yBordes[s] - d_.yBordes[s + 1]) / dx);
+                const double m = (d_.yBordes[s] - d_.yBordes[s + 1]) / dx;
+                ca = 1.0 / std::sqrt(1.0 + m * m);
+                sa = m * ca;
             }
-            if (valorAbsoluto) a = std::fabs(a);
-            d_.alfa[s] = a;
-            d_.sa[s] = std::sin(a);
-            d_.ca[s] = std::cos(a);
+            if (valorAbsoluto) sa = std::fabs(sa);
+            if (!(ca > 0.0)) return false;
+            d_.sa[s] = sa;
+            d_.ca[s] = ca;
 
             // Estrato de la base.
             for (std::size_t i = 0; i < ne; ++i) {
@@ -599,7 +586,7 @@ private:
         for (std::size_t s = 0; s < nd; ++s) {
             DovelaRigurosa& d = problema_.Dovelas[s];
             d.Ancho = d_.dx[s];
-            d.Alfa = d_.alfa[s];
+            d.Alfa = std::atan2(d_.sa[s], d_.ca[s]);
             d.Peso = d_.W[s];
             d.PresionPoros = d_.u[s];
             d.Cohesion = d_.c[s];
@@ -678,6 +665,14 @@ public:
             const ResultadoCalculo c = Calcular(p_, e_, Metodo::Janbu, {}, ui);
             if (!c.FactorSeguridad || !Limites(r)) return r;
             F = *c.FactorSeguridad;
+            // El denominador de la fuerza normal, como en Bishop: un factor con mα ≤ 0.2 en
+            // alguna dovela es una raíz espuria de la iteración.
+            const Tabla<double> alfa = AngulosBaseDovelas(p_, e_, false);
+            for (int s = 1; s < p_.NumeroPuntosDovelas; ++s)
+                if (std::cos(alfa(s)) +
+                        std::sin(alfa(s)) * e_.Dovelas.TangenteFriccionDovela(s) / F <=
+                    MAlfaMinimaEnsayo)
+                    return r;
         } else {
             if (!EjecutarPreparacion(p_, e_, ui) || p_.NumeroPuntosDovelas < 2) return r;
             if (!Limites(r)) return r;
