@@ -72,7 +72,8 @@ public:
         const LimitesEnsayo limites{o.ProfundidadMinima, o.AreaMinima};
         for (int h = 0; h < hilos_; ++h)
             evaluadores_.push_back(CrearEvaluador(p, s, o.Metodo, o.EvaluadorGeneral, limites));
-        ultimoAvance_ = Reloj::now();
+        // El primer aviso sale con la primera tanda.
+        ultimoAvance_ = Reloj::now() - std::chrono::seconds(1);
     }
 
     int Hilos() const { return hilos_; }

@@ -345,15 +345,26 @@ private:
         if (N < 2) return false;
         const std::size_t nd = N - 1;
 
-        // Ordenadas en los bordes: la superficie y el talud.
+        // Ordenadas en los bordes, sólo si algo las usa: la superficie (inclinación de la base
+        // de una poligonal, bordes de los métodos rigurosos) y el talud (tan β de las cargas
+        // uniformes, bordes de los métodos rigurosos).
+        const bool riguroso =
+            metodo_ == MetodoBusqueda::Spencer || metodo_ == MetodoBusqueda::MorgensternPrice;
+        const bool bordesSuperficie = riguroso || !sup.Circular;
+        const bool bordesTalud = riguroso || !s_.Uniformes.empty();
         std::size_t pistaTalud = s_.Talud.Tramos().size() - 1;
-        d_.yBordes.resize(N);
-        d_.tBordes.resize(N);
-        for (std::size_t k = 0; k < N; ++k) {
-            d_.yBordes[k] = k == 0 ? entrada.y : YSuperficie(sup, d_.bordes[k]);
-            const auto t = s_.Talud.Ordenada(d_.bordes[k], pistaTalud);
-            if (!t || !std::isfinite(d_.yBordes[k])) return false;
-            d_.tBordes[k] = *t;
+        d_.yBordes.assign(N, 0.0);
+        d_.tBordes.assign(N, 0.0);
+        for (std::size_t k = 0; k < N && (bordesSuperficie || bordesTalud); ++k) {
+            if (bordesSuperficie) {
+                d_.yBordes[k] = k == 0 ? entrada.y : YSuperficie(sup, d_.bordes[k]);
+                if (!std::isfinite(d_.yBordes[k])) return false;
+            }
+            if (bordesTalud) {
+                const auto t = s_.Talud.Ordenada(d_.bordes[k], pistaTalud);
+                if (!t) return false;
+                d_.tBordes[k] = *t;
+            }
         }
         const bool valorAbsoluto = entrada.y < salida.y;
         std::size_t pistaTaludCentro = pistaTalud = s_.Talud.Tramos().size() - 1;
@@ -554,7 +565,8 @@ private:
                      MomentoCargas(s, xo, yo);
         }
         if (!(sumaD > 0.0)) return false;
-        double f = s_.FactorInicial;
+        // Parte del factor del ensayo anterior de este evaluador (los vecinos se parecen).
+        double f = ultimoFactor_ > 0.0 ? ultimoFactor_ : s_.FactorInicial;
         for (int pasada = 1; pasada <= MaximoPasadasEnsayo; ++pasada) {
             const double inv = 1.0 / f;
             double sumaS = sumaK;
@@ -568,6 +580,7 @@ private:
                 for (std::size_t s = 0; s < nd; ++s)
                     if (d_.ca[s] + saTf_[s] / f <= MAlfaMinimaEnsayo) return false;
                 F = f;
+                ultimoFactor_ = f;
                 return true;
             }
         }
@@ -630,6 +643,7 @@ private:
     DovelasPlanas d_;
     std::vector<std::size_t> pistasEstratos_;
     std::vector<double> A_, B_, saTf_;
+    double ultimoFactor_ = 0.0;
     ProblemaRiguroso problema_;
     double minimaProfundidad_ = 0.0, minimaArea_ = 0.0;
 };

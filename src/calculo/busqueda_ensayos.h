@@ -29,7 +29,7 @@ namespace vertana {
 // Morgenstern-Price: por debajo la solución es dudosa (la misma cota del chequeo de Bishop).
 constexpr double MAlfaMinimaEnsayo = 0.2;
 // Convergencia de la iteración de Bishop en los ensayos (cambio del factor entre pasadas).
-constexpr double ToleranciaFactorEnsayo = 1e-8;
+constexpr double ToleranciaFactorEnsayo = 1e-7;
 constexpr int MaximoPasadasEnsayo = 200;
 
 // Poligonal del proyecto (talud, línea de un estrato, nivel freático) con sus tramos en el orden

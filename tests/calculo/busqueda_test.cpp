@@ -140,10 +140,15 @@ TEST(Busqueda, ElCalculoCompletoReproduceLaSuperficie)
 }
 
 // El evaluador rápido y el general (preparación completa por ensayo) dan el mismo factor para
-// las mismas superficies: Fellenius es directo y Spencer converge a 1e-9 en los dos, de modo que
-// sólo quedan las diferencias de los cruces con los estratos (marcha de 1 mm en la preparación).
+// las mismas superficies: Fellenius es directo y Spencer converge a 1e-9 en los dos; queda la
+// posición de los cruces con los estratos, exacta en el rápido y hallada por marcha en la
+// preparación, que se detiene con |C − L| ≤ 0.005 m (hasta 1 cm de abscisa donde el círculo y la
+// línea se cortan con poco ángulo, lo que corre el cambio de material en la base): 1e-3 del
+// factor. Bishop suma el corte de su iteración (|ΔF| < 0.001). Los círculos casi simétricos del
+// pie, con momento motor casi nulo, dan factores sin sentido y no se comparan.
 TEST(Busqueda, EvaluadorRapidoIgualAlGeneral)
 {
+    constexpr double FactorConSentido = 3.0;
     const Proyecto p = Leer(Dato("capas_freatico.cod"));
     SeccionBusqueda s;
     ASSERT_FALSE(ArmarSeccion(p, s));
@@ -162,9 +167,9 @@ TEST(Busqueda, EvaluadorRapidoIgualAlGeneral)
                     const EnsayoEvaluado a = rapido->Evaluar(c);
                     const EnsayoEvaluado b = general->Evaluar(c);
                     ASSERT_EQ(a.Valido, b.Valido) << xo << ' ' << yo << ' ' << R;
-                    if (!a.Valido) continue;
+                    if (!a.Valido || b.FactorSeguridad > FactorConSentido) continue;
                     ++comparados;
-                    const double tolerancia = metodo == MetodoBusqueda::Bishop ? 2e-3 : 2e-4;
+                    const double tolerancia = metodo == MetodoBusqueda::Bishop ? 2e-3 : 1e-3;
                     EXPECT_NEAR(a.FactorSeguridad, b.FactorSeguridad,
                                 tolerancia * b.FactorSeguridad)
                         << NombreMetodoBusqueda(metodo) << ' ' << xo << ' ' << yo << ' ' << R;
