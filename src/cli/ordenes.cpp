@@ -2,6 +2,7 @@
 
 #include "cli/interaccion_lote.h"
 #include "cli/orden_anclajes.h"
+#include "cli/orden_buscar.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "cli/orden_grafico.h"
@@ -217,6 +218,8 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
     OpcionesAnclajes anclajes;
     auto* ordenAnclajes = AgregarOrdenAnclajes(app, anclajes);
+    OpcionesBuscar busqueda;
+    auto* buscar = RegistrarOrdenBuscar(app, busqueda);
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
@@ -271,6 +274,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     if (*ordenAnclajes) {
         try {
             return OrdenAnclajes(anclajes, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*buscar) {
+        try {
+            return OrdenBuscar(busqueda, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;
