@@ -1,5 +1,6 @@
 #include "cli/ordenes.h"
 
+#include "calculo/validacion.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
@@ -7,6 +8,7 @@
 #include "io/codigos.h"
 #include "model/error.h"
 #include "model/numeros.h"
+#include "model/textos.h"
 
 #include <CLI/CLI.hpp>
 #include <sstream>
@@ -86,6 +88,11 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
         if (const auto fs = FactorDeSeguridadGuardado(p)) resultados["factor_seguridad"] = *fs;
     }
     r["resultados"] = resultados;
+    // Lo que un diálogo rechazaría y lo que detendría la preparación del cálculo.
+    json problemas = json::array();
+    for (const ProblemaDeDatos& problema : ProblemasDelProyecto(p))
+        problemas.push_back({{"titulo", problema.Titulo}, {"texto", problema.Texto}});
+    r["problemas"] = problemas;
     return r;
 }
 
@@ -125,6 +132,12 @@ std::string ResumenTexto(const Proyecto& p)
     } else {
         s << "Resultados: no\n";
     }
+    const std::vector<ProblemaDeDatos> problemas = ProblemasDelProyecto(p);
+    s << "Problemas de los datos:" << (problemas.empty() ? " " : "")
+      << (problemas.empty() ? textos::SinProblemasDeDatos : "") << '\n';
+    for (const ProblemaDeDatos& problema : problemas)
+        s << "- " << (problema.Titulo.empty() ? "" : problema.Titulo + " ") << problema.Texto
+          << '\n';
     return s.str();
 }
 

@@ -84,4 +84,5 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 #include "model/textos_iteraciones.h"
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
+#include "model/textos_validacion.h"
 #include "model/textos_ventana.h"
