@@ -18,10 +18,11 @@ namespace vertana {
 [[noreturn]] void IndiceFueraDeTabla(int i, int n);
 [[noreturn]] void IndiceFueraDeTabla2(int i, int j, int filas, int columnas);
 
-// i en 1..n con una sola comparación sin signo (i − 1 < n).
+// i en 1..n con una sola comparación sin signo (i − 1 < n, restado sin signo: 0 y los
+// negativos dan un número enorme).
 inline bool IndiceValido(int i, int n)
 {
-    return static_cast<unsigned>(i - 1) < static_cast<unsigned>(n);
+    return static_cast<unsigned>(i) - 1u < static_cast<unsigned>(n);
 }
 
 template <typename T> class Tabla {

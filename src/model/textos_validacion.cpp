@@ -124,7 +124,8 @@ std::string FactorBajoElMinimo(double factor, double minimo)
            Formato(minimo, "#0.00") +
            ": con esos datos el cálculo no da un resultado con sentido (la masa tendría más de "
            "cien veces la solicitación que resiste). Revise las propiedades de los estratos, los "
-           "pesos unitarios, las cargas y la superficie de falla. No se guardaron resultados.";
+           "pesos unitarios, las cargas, la superficie de falla y el factor de seguridad inicial. "
+           "No se guardaron resultados.";
 }
 
 std::string SinMemoriaParaElCalculo(int dovelas)
