@@ -80,8 +80,10 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 } // namespace vertana::textos
 
 #include "model/textos_dialogos.h"
+#include "model/textos_escritorio.h"
 #include "model/textos_instantaneos.h"
 #include "model/textos_iteraciones.h"
+#include "model/textos_lectura.h"
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
 #include "model/textos_ventana.h"

@@ -8,18 +8,23 @@
 #include "ui/form9.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
 
 namespace vertana {
 namespace {
 
-// Sin padre propio, el cuadro se centra sobre el diálogo modal o la ventana activa.
+// Sin padre propio, el cuadro se centra sobre el diálogo modal, la ventana activa o, si ninguna
+// lo está (sin gestor de ventanas nadie tiene el foco), la ventana principal visible.
 QWidget* Padre(QWidget* padre)
 {
     if (padre) return padre;
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return QApplication::activeWindow();
+    if (QWidget* activa = QApplication::activeWindow()) return activa;
+    for (QWidget* ventana : QApplication::topLevelWidgets())
+        if (ventana->isVisible() && qobject_cast<QMainWindow*>(ventana)) return ventana;
+    return nullptr;
 }
 
 QString Titulo(const std::string& titulo)
@@ -32,6 +37,17 @@ QString Titulo(const std::string& titulo)
 void InteraccionQt::Mensaje(const std::string& texto, const std::string& titulo)
 {
     QMessageBox::information(Padre(padre_), Titulo(titulo), QString::fromStdString(texto));
+}
+
+void InteraccionQt::MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                                      const std::string& titulo)
+{
+    QMessageBox cuadro(QMessageBox::Information, Titulo(titulo), QString::fromStdString(texto),
+                       QMessageBox::Ok, Padre(padre_));
+    cuadro.setInformativeText(QString::fromStdString(detalle));
+    // El detalle lleva rutas y citas del archivo: se puede seleccionar y copiar.
+    cuadro.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cuadro.exec();
 }
 
 bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo)

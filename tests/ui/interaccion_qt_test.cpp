@@ -87,19 +87,27 @@ TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
     Proyecto p;
     ReiniciarProyecto(p);
     QString titulo;
-    // Form2 avisa al abrirse que faltan las uniones; luego se cierra el diálogo.
-    QTimer::singleShot(0, [&] {
-        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+    bool dialogoVisibleAlAvisar = false;
+    // Form2 aparece y, ya en pantalla, avisa que faltan las uniones; tras el aviso se cierra.
+    QTimer reloj;
+    bool avisado = false;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
+            auto* dialogo = qobject_cast<QDialog*>(caja->parentWidget());
+            dialogoVisibleAlAvisar = dialogo && dialogo->isVisible();
+            avisado = true;
             caja->accept();
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialogo, nullptr);
+        } else if (auto* dialogo = qobject_cast<QDialog*>(modal); dialogo && avisado) {
             titulo = dialogo->windowTitle();
             dialogo->done(QDialog::Rejected);
-        });
+        }
     });
+    constexpr int Intervalo = 10; // ms
+    reloj.start(Intervalo);
     ui.ParametrosDeCalculo(p);
     EXPECT_EQ(titulo.toStdString(), "Constantes de cálculo y grieta de tracción");
+    EXPECT_TRUE(dialogoVisibleAlAvisar);
 }
 
 } // namespace
