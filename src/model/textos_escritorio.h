@@ -29,4 +29,26 @@ inline constexpr char AvisoPuntosSinPasar[] =
 inline constexpr char TipoCarpeta[] = "Carpeta";
 inline constexpr char TipoArchivoDeCoordenadas[] = "Archivo de coordenadas";
 
+// Textos de Qt que su traducción al español deja en inglés: el contexto de Qt, el texto en
+// inglés y el nuestro.
+struct TextoDeQt {
+    const char* contexto;
+    const char* ingles;
+    const char* espanol;
+};
+inline constexpr TextoDeQt TextosDeQt[] = {
+    {"QAbstractFileIconProvider", "Folder", "Carpeta"},
+    {"QAbstractFileIconProvider", "Drive", "Unidad"},
+    {"QPrintSettingsOutput", "Double Sided Printing", "Impresión a doble cara"},
+    {"QPrintSettingsOutput", "Off", "Desactivada"},
+    {"QPrintSettingsOutput", "Long side binding", "Encuadernación por el lado largo"},
+    {"QPrintSettingsOutput", "Short side binding", "Encuadernación por el lado corto"},
+    {"QPrintSettingsOutput", "Pages", "Páginas"},
+    {"QPrintSettingsOutput",
+     "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated "
+     "by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
+     "Indique páginas o intervalos separados por comas. Un intervalo son dos números separados "
+     "por un guion. Por ejemplo, 3,5-7,9 imprime las páginas 3, 5, 6, 7 y 9."},
+};
+
 } // namespace vertana::textos

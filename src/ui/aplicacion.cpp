@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstring>
 
 // El manual de ayuda y el icono están en una biblioteca estática: sus recursos se registran a
 // mano (la macro debe usarse fuera de todo espacio de nombres).
@@ -20,6 +21,26 @@ static void RegistrarRecursos()
 }
 
 namespace vertana {
+namespace {
+
+// Los textos que la traducción de Qt al español deja en inglés (el diálogo de impresión, el tipo
+// de una carpeta). Se consulta antes que la de Qt; lo que no está aquí lo traduce aquélla.
+class TraductorComplementario : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* contexto, const char* fuente, const char*, int) const override
+    {
+        for (const textos::TextoDeQt& t : textos::TextosDeQt)
+            if (std::strcmp(contexto, t.contexto) == 0 && std::strcmp(fuente, t.ingles) == 0)
+                return QString::fromUtf8(t.espanol);
+        return {};
+    }
+};
+
+} // namespace
 
 void PrepararAplicacion(QApplication& aplicacion)
 {
@@ -35,6 +56,8 @@ void PrepararAplicacion(QApplication& aplicacion)
     if (traductor->load(QLocale(QLocale::Spanish), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traductor);
+    // Instalada después, se consulta primero.
+    QApplication::installTranslator(new TraductorComplementario(&aplicacion));
 }
 
 std::optional<std::string> ArchivoDeLaLineaDeOrdenes(const QStringList& argumentos)

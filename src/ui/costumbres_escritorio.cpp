@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 
@@ -40,7 +41,12 @@ void RecordarGeometria(const QWidget& ventana)
 void RestaurarGeometria(QWidget& ventana)
 {
     const QByteArray guardada = QSettings().value(ClaveGeometria(ventana)).toByteArray();
-    if (!guardada.isEmpty()) ventana.restoreGeometry(guardada);
+    if (!guardada.isEmpty() && ventana.restoreGeometry(guardada)) return;
+    // La primera vez, la ventana crece hasta lo que pide su contenido, sin pasar de la pantalla.
+    QSize tamano = ventana.size().expandedTo(ventana.sizeHint());
+    if (const QScreen* pantalla = ventana.screen())
+        tamano = tamano.boundedTo(pantalla->availableSize());
+    ventana.resize(tamano);
 }
 
 } // namespace vertana

@@ -11,7 +11,8 @@ namespace vertana {
 // deshabilitado conserva su atajo, que actúa cuando se habilita.
 void PonerAtajos(QWidget& ventana);
 
-// Tamaño y lugar de la ventana, guardados al cerrarla y puestos al abrirla (si se guardaron).
+// Tamaño y lugar de la ventana, guardados al cerrarla y puestos al abrirla. Sin nada guardado, la
+// ventana crece hasta su tamaño sugerido (sin pasar de la pantalla).
 void RecordarGeometria(const QWidget& ventana);
 void RestaurarGeometria(QWidget& ventana);
 

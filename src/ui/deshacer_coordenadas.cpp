@@ -293,7 +293,9 @@ void AgregarDeshacerAlMenu(QMenu* menu, QUndoStack& pila)
     deshacer->setShortcuts(QKeySequence::Undo);
     auto* rehacer = new QAction(Q(textos::MenuRehacer), menu);
     rehacer->setObjectName("MenúRehacer");
-    rehacer->setShortcuts(QKeySequence::Redo);
+    // Ctrl+Y y Ctrl+Mayús+Z en todo escritorio (QKeySequence::Redo da sólo uno en Linux).
+    rehacer->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QObject::connect(deshacer, &QAction::triggered, &pila, &QUndoStack::undo);
     QObject::connect(rehacer, &QAction::triggered, &pila, &QUndoStack::redo);
 

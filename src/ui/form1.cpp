@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "dibujo/informe_pdf.h"
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
@@ -7,10 +8,12 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "output/informe.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/archivos_recientes.h"
 #include "ui/costumbres_escritorio.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/form14.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
@@ -21,7 +24,12 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/frm_about.h"
+#include "ui/impresion_informe.h"
+#include "ui/menu_graficos.h"
+#include "ui/menu_roca.h"
+#include "ui/panel_ultimo_calculo.h"
 #include "ui/ventana_ayuda.h"
+#include "ui/vista_seccion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,7 +46,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -79,6 +89,9 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     setObjectName("Form1");
     ElegirArchivoAbrir = [this] { return ElegirArchivoConDialogo(false); };
     ElegirArchivoGuardar = [this] { return ElegirArchivoConDialogo(true); };
+    ElegirImpresora = [this](QPrinter& impresora) {
+        return ElegirImpresoraConDialogo(impresora, this);
+    };
     ElegirPosicionEstrato = [this]() -> std::optional<int> {
         Form4 dialogo(proyecto_, this);
         if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
@@ -86,9 +99,13 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     };
     CrearMenus();
     CrearEditor();
+    ultimoResultado_ = new PanelUltimoCalculo(this);
+    statusBar()->addPermanentWidget(ultimoResultado_, 1);
     ConectarDialogosDeDatos();
-    constexpr int Ancho = 720; // píxeles
-    constexpr int Alto = 600;
+    ConectarGraficos(*this, proyecto_, interaccion_);
+    constexpr int Ancho = 1180; // píxeles: el editor y la vista de la sección
+    constexpr int Alto = 680;
+    SeguirCambiosDelUltimoCalculo();
     resize(Ancho, Alto);
     PrepararCostumbresDeEscritorio();
     // F1 abre la ayuda desde cualquier ventana del programa.
@@ -161,7 +178,7 @@ void Form1::CrearMenus()
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
     agregar(presentacion, "ResultadosCálculoSuelos", m::ResultadosSuelos);
-    agregar(archivo, "MenúArchivoImprimir", m::Imprimir);
+    agregar(archivo, "MenúArchivoImprimir", m::Imprimir, [this] { Imprimir(); });
     archivo->addSeparator();
     QAction* salir = archivo->addAction(m::Salir);
     salir->setObjectName("MenúArchivoSalir");
@@ -355,7 +372,8 @@ void Form1::CrearEditor()
     editor->addWidget(listaCoordenadas_);
     editor->addSpacing(fontMetrics().averageCharWidth() * 2);
     editor->addLayout(controles);
-    editor->addStretch(1);
+    vista_ = new VistaSeccion(proyecto_, editor_, estado_, ultimoCalculo_, interaccion_, central);
+    editor->addWidget(vista_, 1);
 
     auto* linea = new QFrame(central);
     linea->setFrameShape(QFrame::HLine);
@@ -377,6 +395,9 @@ void Form1::PrepararCostumbresDeEscritorio()
     recientes_ = new ArchivosRecientes(archivo, Accion("MenúArchivoGuardarComo"),
                                        [this](const std::string& ruta) { AbrirArchivo(ruta); });
     AgregarDeshacerAlMenu(findChild<QMenu*>("MenúCoordenadas"), historia_.Pila());
+    // Deshacer o rehacer un cambio de coordenadas también puede dejar atrás el último cálculo.
+    connect(&historia_.Pila(), &QUndoStack::indexChanged, this,
+            [this] { ultimoResultado_->Revisar(proyecto_, editor_); });
     RestaurarGeometria(*this);
 }
 
@@ -406,6 +427,7 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
             }
         }
         abrir();
+        vista_->Actualizar();
     });
 }
 
@@ -423,6 +445,7 @@ void Form1::ConectarDialogosDeDatos()
         Form5 dialogo(proyecto_, interaccion_, PosicionNuevoEstrato(), this);
         dialogo.exec();
     });
+    ConectarCaracterizacionRoca(*this, proyecto_, interaccion_);
     ConectarDialogo("MenúInformación", nullptr, [this] {
         Form15 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
@@ -445,6 +468,38 @@ void Form1::ConectarDialogosDeDatos()
         Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
+    ConectarDialogo("ResultadosCálculoSuelos", CondicionResultadosSuelos, [this] {
+        Form14 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+}
+
+void Form1::SeguirCambiosDelUltimoCalculo()
+{
+    auto revisar = [this] { ultimoResultado_->Revisar(proyecto_, editor_); };
+    for (QAction* accion : findChildren<QAction*>())
+        connect(accion, &QAction::triggered, this, revisar);
+    for (QPushButton* boton : centralWidget()->findChildren<QPushButton*>())
+        connect(boton, &QPushButton::clicked, this, revisar);
+    connect(textoY_, &QLineEdit::returnPressed, this, revisar);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Impresión del informe. Se cancela o falla sin mensaje.
+
+void Form1::Imprimir()
+{
+    GuardarEdicion();
+    const Informe informe = GenerarInforme(proyecto_);
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageOrientation(OrientacionDelInforme(informe, impresora));
+    // El nombre del documento (y del PDF que propone el diálogo): el del proyecto.
+    impresora.setDocName(
+        proyecto_.ArchivoActual.empty()
+            ? QString::fromUtf8(textos::NombrePrograma)
+            : QFileInfo(RutaComoQString(proyecto_.ArchivoActual)).completeBaseName());
+    if (!ElegirImpresora(impresora)) return;
+    ImprimirInforme(impresora, informe, this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -453,6 +508,8 @@ void Form1::ConectarDialogosDeDatos()
 void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+    vista_->Actualizar();
+    ultimoResultado_->Calculado(*ultimoCalculo_, proyecto_, editor_);
 }
 
 void Form1::NuevoProyecto()
@@ -464,6 +521,7 @@ void Form1::NuevoProyecto()
     ReiniciarEstadoCalculo(estado_);
     historia_.Olvidar();
     ReiniciarVentana();
+    ultimoResultado_->Limpiar();
 }
 
 void Form1::ReiniciarVentana()
@@ -667,6 +725,7 @@ void Form1::ActualizarVista()
     listaEstrato_->setVisible(estratos);
     suprimirClicEstrato_ = false;
     ActualizarAvisoSinPasar();
+    vista_->Actualizar();
 }
 
 void Form1::RellenarLista()
@@ -676,6 +735,7 @@ void Form1::RellenarLista()
     for (int i = 1; i <= editor_.NumeroPuntosEditor(); ++i)
         InsertarFilaLista(i);
     actualizandoLista_ = false;
+    vista_->Actualizar();
 }
 
 void Form1::InsertarFilaLista(int fila)
@@ -689,6 +749,7 @@ void Form1::InsertarFilaLista(int fila)
     actualizandoLista_ = true;
     listaCoordenadas_->insertTopLevelItem(fila - 1, item);
     actualizandoLista_ = antes;
+    vista_->Actualizar();
 }
 
 bool Form1::LeerPunto(double& x, double& y)
@@ -748,6 +809,7 @@ void Form1::FilaElegida(QTreeWidgetItem* item)
     // Los valores guardados, completos (no los redondeados de la lista).
     textoX_->setText(Q(RealParaArchivo(editor_.Abscisa(fila))));
     textoY_->setText(Q(RealParaArchivo(editor_.Ordenada(fila))));
+    vista_->Actualizar();
 }
 
 void Form1::ElegirConjunto(int conjunto)

@@ -20,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -28,7 +29,9 @@ namespace vertana {
 
 class ArchivosRecientes;
 class Interaccion;
+class PanelUltimoCalculo;
 class VentanaAyuda;
+class VistaSeccion;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -68,6 +71,8 @@ public:
     // coordenadas (este último elegido); las pruebas los sustituyen.
     std::function<std::string()> ElegirArchivoAbrir;
     std::function<std::string()> ElegirArchivoGuardar;
+    // Impresora para Imprimir: por omisión el diálogo de impresión; true si la persona aceptó.
+    std::function<bool(QPrinter&)> ElegirImpresora;
     // Elección del lugar de un nuevo estrato cuando ya hay estratos: por omisión Form4.
     std::function<std::optional<int>()> ElegirPosicionEstrato;
 
@@ -78,6 +83,8 @@ protected:
 private:
     // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
     void ConectarDialogosDeDatos();
+    // La línea del último cálculo se revisa tras cada orden del menú y del editor.
+    void SeguirCambiosDelUltimoCalculo();
     void CrearMenus();
     void CrearEditor();
     // Atajos de teclado, archivos recientes, deshacer y rehacer, tamaño y lugar recordados.
@@ -121,6 +128,9 @@ private:
     // Cálculo de un método (o la orden de los parámetros instantáneos) desde su menú.
     void EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones);
 
+    // El informe del proyecto en la impresora.
+    void Imprimir();
+
     // Ayuda.
     void MostrarAcercaDe();
     void MostrarAyuda();
@@ -146,7 +156,9 @@ private:
     QLineEdit* textoY_ = nullptr;
     QTreeWidget* listaCoordenadas_ = nullptr;
     QPlainTextEdit* textoProyecto_ = nullptr;
+    VistaSeccion* vista_ = nullptr; // la sección, junto al editor
     QPointer<VentanaAyuda> ayuda_;
+    PanelUltimoCalculo* ultimoResultado_ = nullptr; // en la barra de estado
 };
 
 } // namespace vertana

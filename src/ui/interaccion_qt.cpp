@@ -8,9 +8,12 @@
 #include "ui/form9.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <algorithm>
 
 namespace vertana {
 namespace {
@@ -44,9 +47,23 @@ void InteraccionQt::MensajeConDetalle(const std::string& texto, const std::strin
 {
     QMessageBox cuadro(QMessageBox::Information, Titulo(titulo), QString::fromStdString(texto),
                        QMessageBox::Ok, Padre(padre_));
-    cuadro.setInformativeText(QString::fromStdString(detalle));
+    const QString textoDetalle = QString::fromStdString(detalle);
+    cuadro.setInformativeText(textoDetalle);
     // El detalle lleva rutas y citas del archivo: se puede seleccionar y copiar.
     cuadro.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Y se lee mejor sin partir sus líneas: el cuadro se ensancha hasta la más larga (con un
+    // máximo, pasado el cual se parte).
+    if (auto* informativo = cuadro.findChild<QLabel*>("qt_msgbox_informativelabel")) {
+        constexpr int MaximoCaracteresPorLinea = 100;
+        constexpr int HolguraEnCaracteres = 2; // lo que el rótulo pierde en sus bordes
+        const QFontMetrics medidas(informativo->font());
+        int ancho = 0;
+        for (const QString& linea : textoDetalle.split('\n'))
+            ancho = std::max(ancho, medidas.horizontalAdvance(linea));
+        ancho += medidas.averageCharWidth() * HolguraEnCaracteres;
+        informativo->setMinimumWidth(
+            std::min(ancho, medidas.averageCharWidth() * MaximoCaracteresPorLinea));
+    }
     cuadro.exec();
 }
 

@@ -11,12 +11,18 @@
 #include "ui/ventana_de_prueba.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QKeySequence>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeView>
@@ -239,7 +245,8 @@ TEST_F(Escritorio, AtajosDeTecladoDeLasOrdenesDeArchivo)
     for (const auto& [elemento, teclas] : atajos)
         EXPECT_EQ(Hijo<QAction>(elemento)->shortcut(), QKeySequence(teclas)) << elemento;
     EXPECT_EQ(Deshacer()->shortcut(), QKeySequence(QKeySequence::Undo));
-    EXPECT_EQ(Rehacer()->shortcut().isEmpty(), false);
+    EXPECT_EQ(Rehacer()->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
 
     // Ctrl+O pide el archivo como el menú.
     Activar();
@@ -440,15 +447,24 @@ TEST(Form2EnPantalla, LosAvisosDeLaActivacionLleganConElDialogoYaVisible)
     EXPECT_EQ(prueba::Leer(dialogo, "TextoDeLaCuerda"), "31.62");
 }
 
-// Textos visibles del diálogo de archivos: rótulos, botones y sus ayudas, elementos de menú,
-// filtros, encabezados de las listas y lugares de la izquierda.
-QStringList TextosDelDialogo(QFileDialog& dialogo)
+// Textos visibles de una ventana de Qt: título, rótulos, botones y sus ayudas, marcos, pestañas,
+// listas desplegables, elementos de menú, filtros, encabezados de las listas y lugares de la
+// izquierda del diálogo de archivos.
+QStringList TextosDelDialogo(QWidget& dialogo)
 {
-    QStringList textos;
+    QStringList textos{dialogo.windowTitle()};
     for (auto* rotulo : dialogo.findChildren<QLabel*>())
         textos << rotulo->text();
     for (auto* boton : dialogo.findChildren<QAbstractButton*>())
         textos << boton->text() << boton->toolTip();
+    for (auto* marco : dialogo.findChildren<QGroupBox*>())
+        textos << marco->title();
+    for (auto* pestanas : dialogo.findChildren<QTabWidget*>())
+        for (int i = 0; i < pestanas->count(); ++i)
+            textos << pestanas->tabText(i);
+    for (auto* desplegable : dialogo.findChildren<QComboBox*>())
+        for (int i = 0; i < desplegable->count(); ++i)
+            textos << desplegable->itemText(i);
     for (auto* accion : dialogo.findChildren<QAction*>())
         textos << accion->text();
     for (auto* lista : dialogo.findChildren<QAbstractItemView*>()) {
@@ -464,32 +480,48 @@ QStringList TextosDelDialogo(QFileDialog& dialogo)
     return textos;
 }
 
+// Los traductores que la aplicación instaló al empezar (la traducción de Qt y la nuestra).
+QList<QTranslator*> Traductores()
+{
+    return QCoreApplication::instance()->findChildren<QTranslator*>();
+}
+
+// Los textos que da `textosDe` sin traducción y con ella: los que quedan iguales.
+template <typename Textos> QStringList SinTraducir(Textos textosDe)
+{
+    const QList<QTranslator*> traductores = Traductores();
+    for (QTranslator* t : traductores)
+        QCoreApplication::removeTranslator(t);
+    const QStringList enIngles = textosDe();
+    for (QTranslator* t : traductores)
+        QCoreApplication::installTranslator(t);
+    QStringList iguales;
+    for (const QString& texto : textosDe())
+        if (enIngles.contains(texto)) iguales << texto;
+    return iguales;
+}
+
+// Textos de Qt que se escriben igual en español.
+const QStringList IgualesEnEspanol = {"&No", "Color", "..."};
+
 TEST(DialogoDeArchivos, TodoLoQueMuestraQtEstaEnEspanol)
 {
-    // Los textos que Qt pone en el diálogo sin traducción; con la traducción cargada, ninguno
-    // debe quedar igual (salvo los que no son palabras: rutas, "..").
-    QTranslator* traductor = nullptr;
-    for (QTranslator* t : QCoreApplication::instance()->findChildren<QTranslator*>())
-        traductor = t;
-    ASSERT_NE(traductor, nullptr);
-    auto textosCon = [](bool guardar) {
-        QFileDialog dialogo;
-        PrepararDialogoArchivos(dialogo, guardar);
-        dialogo.setDirectory(QString::fromUtf8(VERTANA_EJEMPLOS));
-        return TextosDelDialogo(dialogo);
-    };
+    // Los textos que Qt pone en el diálogo; con la traducción cargada, ninguno debe quedar igual
+    // que sin ella (salvo los que no son palabras: rutas, los filtros del programa).
+    ASSERT_FALSE(Traductores().isEmpty());
     for (const bool guardar : {false, true}) {
-        QCoreApplication::removeTranslator(traductor);
-        const QStringList enIngles = textosCon(guardar);
-        QCoreApplication::installTranslator(traductor);
-        const QStringList enEspanol = textosCon(guardar);
-        for (const QString& texto : enEspanol) {
-            const bool esRutaOPropio = texto.startsWith('/') || texto == QDir::homePath() ||
-                                       texto == QFileInfo(QDir::homePath()).fileName() ||
-                                       texto == textos::FiltroTodos ||
-                                       texto == textos::FiltroCoordenadas;
-            EXPECT_TRUE(esRutaOPropio || !enIngles.contains(texto))
-                << "sin traducir: " << texto.toStdString();
+        const QStringList iguales = SinTraducir([guardar] {
+            QFileDialog dialogo;
+            PrepararDialogoArchivos(dialogo, guardar);
+            dialogo.setDirectory(QString::fromUtf8(VERTANA_EJEMPLOS));
+            return TextosDelDialogo(dialogo);
+        });
+        for (const QString& texto : iguales) {
+            const bool esRutaOPropio =
+                texto.startsWith('/') || texto == QDir::homePath() ||
+                texto == QFileInfo(QDir::homePath()).fileName() || texto == textos::FiltroTodos ||
+                texto == textos::FiltroCoordenadas || texto == textos::NombrePrograma;
+            EXPECT_TRUE(esRutaOPropio) << "sin traducir: " << texto.toStdString();
         }
     }
 
@@ -521,6 +553,39 @@ TEST(DialogoDeArchivos, TodoLoQueMuestraQtEstaEnEspanol)
         QFileInfo(QString::fromStdString(carpeta.Ruta("talud.cod"))).lastModified();
     EXPECT_EQ(archivo.siblingAtColumn(3).data().toString(),
               espanol.toString(fecha, QLocale::ShortFormat));
+}
+
+TEST(TextosDeQt, ImpresionMensajesYMenuDeLosCuadrosEnEspanol)
+{
+    ASSERT_FALSE(Traductores().isEmpty());
+    QStringList iguales;
+    // El diálogo de impresión (Imprimir y las ventanas de los gráficos).
+    iguales << SinTraducir([] {
+        QPrinter impresora;
+        QPrintDialog dialogo(&impresora);
+        return TextosDelDialogo(dialogo);
+    });
+    // Los botones de las preguntas y los avisos.
+    iguales << SinTraducir([] {
+        QMessageBox cuadro(QMessageBox::Question, {}, {},
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+        QStringList textos;
+        for (const QAbstractButton* boton : cuadro.buttons())
+            textos << boton->text();
+        return textos;
+    });
+    // El menú del botón derecho de un cuadro de texto.
+    iguales << SinTraducir([] {
+        QLineEdit cuadro;
+        std::unique_ptr<QMenu> menu(cuadro.createStandardContextMenu());
+        QStringList textos;
+        for (const QAction* accion : menu->actions())
+            textos << accion->text();
+        textos.removeAll(QString());
+        return textos;
+    });
+    for (const QString& texto : iguales)
+        EXPECT_TRUE(IgualesEnEspanol.contains(texto)) << "sin traducir: " << texto.toStdString();
 }
 
 } // namespace

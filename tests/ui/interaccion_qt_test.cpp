@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -55,6 +56,33 @@ TEST(InteraccionQt, MensajeConBotonAceptar)
     ui.Mensaje("Error leyendo archivo");
     EXPECT_EQ(texto, "Error leyendo archivo");
     EXPECT_EQ(botones, QStringList{"Aceptar"});
+}
+
+TEST(InteraccionQt, ElDetalleDeUnMensajeNoPartePorLaMitadLaRutaDelArchivo)
+{
+    InteraccionQt ui;
+    const QString ruta = "Archivo: /proyectos/presas/estudio de estabilidad/talud_danado.cod";
+    const QString linea = "Línea 21, ítem 22 (coordenadas del talud): se esperaba un número.";
+    QString texto, informativo;
+    int anchoRotulo = 0, anchoRuta = 0, anchoLinea = 0;
+    QTimer::singleShot(0, [&] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        texto = caja->text();
+        informativo = caja->informativeText();
+        auto* rotulo = caja->findChild<QLabel*>("qt_msgbox_informativelabel");
+        ASSERT_NE(rotulo, nullptr);
+        anchoRotulo = rotulo->width();
+        anchoRuta = rotulo->fontMetrics().horizontalAdvance(ruta);
+        anchoLinea = rotulo->fontMetrics().horizontalAdvance(linea);
+        caja->accept();
+    });
+    ui.MensajeConDetalle("Error leyendo archivo", (ruta + "\n" + linea).toStdString());
+    EXPECT_EQ(texto, "Error leyendo archivo");
+    EXPECT_EQ(informativo, ruta + "\n" + linea);
+    // Cada línea del detalle cabe entera en el rótulo, sin partirse.
+    EXPECT_GE(anchoRotulo, anchoRuta);
+    EXPECT_GE(anchoRotulo, anchoLinea);
 }
 
 TEST(DialogosDeQt, ElDialogoDeArchivosHablaEspanol)

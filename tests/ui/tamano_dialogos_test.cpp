@@ -10,12 +10,17 @@
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form1.h"
+#include "ui/form10.h"
+#include "ui/form11.h"
 #include "ui/form13.h"
+#include "ui/form14.h"
 #include "ui/form15.h"
+#include "ui/form16.h"
 #include "ui/form17.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
 #include "ui/form2.h"
+#include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
 #include "ui/form6.h"
@@ -23,6 +28,7 @@
 #include "ui/form8.h"
 #include "ui/form9.h"
 #include "ui/frm_about.h"
+#include "ui/menu_graficos.h"
 #include "ui/ventana_ayuda.h"
 
 #include <QAbstractButton>
@@ -31,6 +37,9 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -179,13 +188,13 @@ EsfuerzosDelChequeo EsfuerzosDelProyecto(const Proyecto& p)
 // antes lo abre y calcula con su método.
 std::vector<std::string> MedirTodo(const std::string& archivo, std::set<std::string>& medidos)
 {
+    QSettings().clear(); // la ventana principal, como la primera vez que se abre el programa
     Proyecto p;
     InteraccionQueMide ui;
     ui.caso = archivo.empty() ? "proyecto nuevo"
                               : QFileInfo(QString::fromStdString(archivo)).fileName().toStdString();
     Form1 ventana(p, ui);
-    EstadoCalculo estado;
-    ReiniciarEstadoCalculo(estado);
+    EstadoCalculo& estado = ventana.Estado();
     if (!archivo.empty()) {
         ventana.AbrirArchivo(archivo);
         Calcular(p, estado, p.MetodoDeCalculo, {}, ui);
@@ -244,6 +253,32 @@ std::vector<std::string> MedirTodo(const std::string& archivo, std::set<std::str
         ui.Medir(d, "Form18");
     }
     {
+        Form10 d(p, ui, 0);
+        d.AbrirLaboratorio = [] {};
+        ui.Medir(d, "Form10");
+    }
+    {
+        Form16 d(p, ui, 0);
+        ui.Medir(d, "Form16");
+    }
+    {
+        Form14 d(p, ui);
+        ui.Medir(d, "Form14");
+    }
+    // Las ventanas de los gráficos, como las abre el menú Gráfico (la geometría y cada gráfico de
+    // esfuerzos).
+    ventana.findChild<QAction*>("GráficoGeometría")->trigger();
+    if (auto* form3 = ventana.findChild<Form3*>("Form3")) ui.Medir(*form3, "Form3");
+    for (const char* elemento : ElementosGraficosEsfuerzos) {
+        ventana.findChild<QAction*>(QString::fromUtf8(elemento))->trigger();
+        if (auto* form11 = ventana.findChild<Form11*>("Form11")) ui.Medir(*form11, "Form11");
+    }
+    {
+        QPrinter impresora;
+        QPrintDialog d(&impresora);
+        ui.Medir(d, "Imprimir");
+    }
+    {
         FrmAbout d;
         ui.Medir(d, "frmAbout");
     }
@@ -285,8 +320,9 @@ TEST(TamanoDeLosDialogos, NingunoSeAbreMasChicoQueLoQueNecesitaNiConAlgoCortado)
         ADD_FAILURE() << problema;
     // Todos los diálogos del programa pasaron por la medida.
     for (const char* nombre :
-         {"Form1", "Form2", "Form4", "Form5", "Form6", "Form7", "Form8", "Form15", "Form19",
-          "form9", "Form13", "Form17", "Form18", "frmAbout", "Ayuda", "Abrir", "Guardar como"})
+         {"Form1",  "Form2",  "Form3",    "Form4",  "Form5",  "Form6",        "Form7",   "Form8",
+          "Form10", "Form11", "Form14",   "Form15", "Form16", "Form19",       "form9",   "Form13",
+          "Form17", "Form18", "frmAbout", "Ayuda",  "Abrir",  "Guardar como", "Imprimir"})
         EXPECT_TRUE(medidos.contains(nombre)) << nombre;
 }
 
