@@ -185,8 +185,10 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
+        for (const auto& ev : lectura.Eventos()) {
             errores << ev.texto << ": " << o.archivo << '\n';
+            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
+        }
         if (!leido) return SalidaArchivo;
     }
     if (o.metodo) p.MetodoDeCalculo = *o.metodo;

@@ -38,8 +38,10 @@ bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
 {
     InteraccionLote interaccion;
     const bool leido = LeerProyecto(ruta, p, interaccion);
-    for (const auto& e : interaccion.Eventos())
+    for (const auto& e : interaccion.Eventos()) {
         errores << e.texto << ": " << ruta << '\n';
+        if (!e.detalle.empty()) errores << e.detalle << '\n';
+    }
     return leido;
 }
 

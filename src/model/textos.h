@@ -81,10 +81,12 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 
 #include "model/textos_busqueda.h"
 #include "model/textos_dialogos.h"
+#include "model/textos_escritorio.h"
 #include "model/textos_graficos.h"
 #include "model/textos_informe.h"
 #include "model/textos_instantaneos.h"
 #include "model/textos_iteraciones.h"
+#include "model/textos_lectura.h"
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
 #include "model/textos_resultados.h"

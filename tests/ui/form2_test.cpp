@@ -3,6 +3,7 @@
 #include "model/textos.h"
 #include "ui/form2.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -278,6 +279,24 @@ TEST(Form2, SuperficieCompuestaAnulaElRadioYGuardaElCentroDelTalud)
     EXPECT_EQ(p.CentroCirculoY, 5.0);
 }
 
+TEST(Form2, SuperficieCompuestaNoConservaLaCuerdaDeUnCirculoAnterior)
+{
+    // La cuerda era de un círculo anterior (30 m): con la superficie compuesta ya no hay cuerda y
+    // la próxima activación no avisa del radio (que quedó en 0).
+    Proyecto p = ProyectoCompuesto();
+    p.CuerdaCirculo = 30.0;
+    InteraccionGuionada ui;
+    const ResultadoForm2 r = ValidarForm2(p, EntradaValida(), ui);
+    ASSERT_FALSE(r.fallo);
+    AplicarForm2(p, r.valores);
+    EXPECT_EQ(p.CuerdaCirculo, 0.0);
+    Form2 dialogo(p, ui);
+    Mostrar(dialogo);
+    QCoreApplication::processEvents();
+    for (const std::string& m : ui.Mensajes())
+        EXPECT_NE(m, textos::RadioMenorQueMediaCuerda);
+}
+
 TEST(Form2, NumeroDeDovelasEnteroMayorQueDos)
 {
     const Proyecto p = ProyectoConCirculo(45, 20, 30, 14);
@@ -350,6 +369,7 @@ TEST(Form2, LaActivacionCargaLosValoresAceptadosYAvisa)
     InteraccionGuionada ui;
     Form2 dialogo(p, ui);
     Mostrar(dialogo);
+    QCoreApplication::processEvents(); // los avisos llegan con el diálogo en pantalla
     EXPECT_EQ(ui.Mensajes(), (std::vector<std::string>{textos::FaltaGeometriaEntrePuntos,
                                                        textos::RadioMenorQueMediaCuerda}));
     EXPECT_EQ(Leer(dialogo, "TextoSueloRoca"), "S");
