@@ -4,7 +4,9 @@
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
+#include "methods/janbu_roca.h"
 #include "methods/variacional.h"
+#include "methods/variacional_roca.h"
 #include "model/textos.h"
 
 #include <cmath>
@@ -91,6 +93,19 @@ ResultadoMetodo CorrerMetodo(Proyecto& p, EstadoCalculo& e, Metodo metodo, Inter
     }
 }
 
+ResultadoMetodo CorrerMetodoEnRocas(Proyecto& p, EstadoCalculo& e, Metodo metodo, Interaccion& ui)
+{
+    switch (metodo) {
+    case Metodo::Janbu:
+        return MetodoJanbuEnRocas(p, e, ui);
+    case Metodo::Variacional:
+        return ProcesoIterativoEnRocas(p, e, ui);
+    default:
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return ResultadoMetodo::Sin(FinCalculo::Detenido);
+    }
+}
+
 ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
                           const OpcionesCalculo& opciones, Interaccion& ui)
 {
@@ -98,9 +113,11 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     ResultadoCalculo r;
     r.ConParametrosInstantaneos = opciones.ParametrosInstantaneos;
     r.MetodoCalculado = opciones.ParametrosInstantaneos ? p.MetodoDeCalculo : metodo;
+    r.EnRocas = opciones.EnRocas && !opciones.ParametrosInstantaneos;
     const ResultadoMetodo metodoHecho = opciones.ParametrosInstantaneos
                                             ? CalculoParametrosInstantaneos(p, e, observada)
-                                            : CorrerMetodo(p, e, metodo, observada);
+                                        : r.EnRocas ? CorrerMetodoEnRocas(p, e, metodo, observada)
+                                                    : CorrerMetodo(p, e, metodo, observada);
     r.Estado = EstadoSegun(metodoHecho.Fin);
     r.Mensaje = observada.UltimoTexto();
     r.TituloMensaje = observada.UltimoTitulo();
@@ -119,8 +136,10 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     return r;
 }
 
-const char* NombreDeMetodo(Metodo metodo)
+const char* NombreDeMetodo(Metodo metodo, bool enRocas)
 {
+    if (enRocas && metodo == Metodo::Janbu) return textos::NombreMetodoJanbuRoca;
+    if (enRocas && metodo == Metodo::Variacional) return textos::NombreMetodoVariacionalRoca;
     switch (metodo) {
     case Metodo::Bishop:
         return textos::NombreMetodoBishop;
