@@ -125,6 +125,7 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
     } else {
         r["factor_seguridad"] = nullptr;
     }
+    r["avisos"] = calculo.Avisos;
     json mensajes = json::array();
     for (const auto& ev : ui.Eventos()) {
         // Un diálogo abierto se anota con su título.
@@ -261,8 +262,6 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         calculo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, uiInstantaneo);
     }
     const bool conResultados = calculo.Convergio();
-    const InteraccionLote& ultima =
-        o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
         if (o.instantaneos) {
@@ -282,12 +281,13 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         if (conResultados) salida << CalculoTexto(p, calculo);
     }
     if (!conResultados) {
-        // En texto los mensajes ya se mostraron y el último cierra la lista.
-        const auto& eventos = ultima.Eventos();
-        if (eventos.empty())
+        // En texto los mensajes ya se mostraron y el último cierra la lista; en JSON la razón es
+        // el último mensaje del cálculo (nunca el título de un diálogo abierto).
+        if (calculo.Mensaje.empty())
             errores << SinResultados << '\n';
         else if (o.comoJson)
-            errores << eventos.back().texto << '\n';
+            errores << (calculo.TituloMensaje.empty() ? "" : calculo.TituloMensaje + " ")
+                    << calculo.Mensaje << '\n';
         return SalidaSinResultados;
     }
     if (!o.guardarEn.empty()) {

@@ -90,4 +90,5 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 #include "model/textos_preparacion.h"
 #include "model/textos_resultados.h"
 #include "model/textos_roca.h"
+#include "model/textos_validacion.h"
 #include "model/textos_ventana.h"

@@ -125,7 +125,8 @@ void Form1::CrearMenus()
         QAction* accion = menu->addAction(texto);
         accion->setObjectName(nombre);
         if (orden)
-            connect(accion, &QAction::triggered, this, [orden = std::move(orden)] { orden(); });
+            connect(accion, &QAction::triggered, this,
+                    [this, orden = std::move(orden)] { EjecutarOrden(orden); });
         else
             accion->setEnabled(false);
         return accion;
@@ -176,6 +177,15 @@ void Form1::CrearMenus()
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
     agregar(presentacion, "ResultadosCálculoSuelos", m::ResultadosSuelos);
     agregar(archivo, "MenúArchivoImprimir", m::Imprimir, [this] { Imprimir(); });
+    agregar(archivo, "MenúArchivoExportarPdf", textos::informe::MenuExportarPdf, [this] {
+        GuardarEdicion();
+        const std::string ruta = ExportarInformePdf(proyecto_, interaccion_, this);
+        constexpr int AvisoMs = 8000; // lo que dura el aviso en la barra de estado
+        if (!ruta.empty())
+            statusBar()->showMessage(QString::fromUtf8(textos::informe::PdfEscrito) +
+                                         QFile::decodeName(ruta.c_str()),
+                                     AvisoMs);
+    });
     archivo->addSeparator();
     QAction* salir = archivo->addAction(m::Salir);
     salir->setObjectName("MenúArchivoSalir");
@@ -389,7 +399,7 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
                 return;
             }
         }
-        abrir();
+        EjecutarOrden(abrir);
         vista_->Actualizar();
     });
 }
@@ -501,10 +511,26 @@ void Form1::GuardarEdicion()
     proyecto_.Descripcion = textoProyecto_->toPlainText().toStdString();
 }
 
+void Form1::EjecutarOrden(const std::function<void()>& orden)
+{
+    try {
+        orden();
+    } catch (const ErrorVertana& error) {
+        interaccion_.Mensaje(error.what());
+    }
+}
+
+void Form1::OfrecerGuardar()
+{
+    // Tras un guardado que falló (o se canceló) se pregunta otra vez: el proyecto sólo se
+    // descarta cuando la persona contesta No.
+    while (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
+        if (GuardarComo()) return;
+}
+
 void Form1::Nuevo()
 {
-    if (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
-        GuardarComo();
+    OfrecerGuardar();
     NuevoProyecto();
 }
 
@@ -586,9 +612,9 @@ void Form1::CargarArchivoGeometria()
 
 void Form1::closeEvent(QCloseEvent* evento)
 {
-    // Salir: si hay cambios sin guardar se ofrece guardarlos; el programa termina igual.
-    if (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
-        GuardarComo();
+    // Salir: si hay cambios sin guardar se ofrece guardarlos (otra vez si el guardado falla); el
+    // programa termina cuando queda guardado o la persona contesta No.
+    OfrecerGuardar();
     if (ayuda_) ayuda_->close();
     evento->accept();
 }

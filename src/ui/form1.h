@@ -82,7 +82,12 @@ private:
     void CrearEditor();
     QAction* Accion(const char* nombre) const;
 
+    // Una orden de la ventana: un ErrorVertana se muestra como mensaje y la orden termina.
+    void EjecutarOrden(const std::function<void()>& orden);
+
     // Órdenes de archivo.
+    // Sin guardar: pregunta si se guarda y, mientras el guardado falle, vuelve a preguntar.
+    void OfrecerGuardar();
     void Nuevo();
     void Abrir();
     bool Guardar();

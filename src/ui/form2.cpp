@@ -7,6 +7,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "model/validacion.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,7 +36,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
 {
     ResultadoForm2 r;
     ValoresForm2& v = r.valores;
-    auto rechazo = [&r](const char* texto, const char* titulo = "") {
+    auto rechazo = [&r](const std::string& texto, const char* titulo = "") {
         r.fallo = Fallo{texto, titulo};
         return r;
     };
@@ -132,6 +133,10 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
     if (!dovelas) return rechazo(textos::DovelasNoNumerico);
     if (!EsEntero(*dovelas) || !(*dovelas > MinimoDovelas))
         return rechazo(textos::DovelasNoRazonable);
+    // Los rangos de la validación del proyecto (model/validacion.h): |kh| < 1, kv > −1, como
+    // mucho MaximoNumeroDovelas dovelas.
+    if (const auto sismo = ProblemaSismo(*kh, *kv)) return rechazo(*sismo);
+    if (const auto numero = ProblemaNumeroDovelas(*dovelas)) return rechazo(*numero);
     v.CoeficienteSismicoHorizontal = *kh;
     v.CoeficienteSismicoVertical = *kv;
     v.NumeroDovelas = *dovelas;

@@ -76,7 +76,7 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
     const Proyecto antes = p;
 
     struct Paso {
-        const char* mensaje;
+        std::string mensaje;
         const char* titulo;
         const char* cuadro; // se corrige después del rechazo
         const char* texto;
@@ -89,9 +89,13 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
         {textos::RadioNoPositivo, "", "TextoRadioCírculoFalla", "10x"},
         {textos::RadioNoNumerico, "", "TextoRadioCírculoFalla", "10"},
         {textos::VariaElRadioNoSN, "", "TextoVaríaElRadio", "s"},
-        {textos::SismicoHorizontalNoNumerico, "", "TextoCoeficienteSísmicoHorizontal", "0.1"},
-        {textos::SismicoVerticalNoNumerico, "", "TextoCoeficienteSísmicoVertical", "-0.05"},
-        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "12"},
+        {textos::SismicoHorizontalNoNumerico, "", "TextoCoeficienteSísmicoHorizontal", "-1"},
+        {textos::SismicoVerticalNoNumerico, "", "TextoCoeficienteSísmicoVertical", "-1"},
+        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "501"},
+        // Los rangos de la validación del proyecto: |kh| < 1, kv > −1, a lo sumo 500 dovelas.
+        {textos::SismicoHorizontalFueraDeRango, "", "TextoCoeficienteSísmicoHorizontal", "0.1"},
+        {textos::SismicoVerticalFueraDeRango, "", "TextoCoeficienteSísmicoVertical", "-0.05"},
+        {"El número de dovelas debe ser como máximo 500.", "", "TextoNúmeroDovelas", "12"},
         {textos::GrietaNoNumerica, textos::TituloAbscisaPrimerPuntoGrieta,
          "TextoAbscisaPrimerPuntoGrieta", "0"},
         {textos::GrietaNoNumerica, textos::TituloOrdenadaPrimerPuntoGrieta,
