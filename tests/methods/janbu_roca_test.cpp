@@ -113,7 +113,15 @@ TEST(JanbuRoca, NegativasEnOrden)
         std::string ultimo; // último mensaje
     };
     const Caso casos[] = {
-        {[](Proyecto& p) { p.SueloRoca = Material::Suelo; }, textos::JanbuEnRoca},
+        // Un proyecto de suelos (con datos de suelos válidos): sólo el aviso.
+        {[](Proyecto& p) {
+             InteraccionLote lectura;
+             ReiniciarProyecto(p);
+             LeerProyecto(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod", p,
+                          lectura);
+             p.MetodoDeCalculo = Metodo::Janbu;
+         },
+         textos::JanbuEnRoca},
         {[](Proyecto& p) { p.UsaParametrosInstantaneos = true; },
          textos::CalculandoConInstantaneos},
         {[](Proyecto& p) { p.MetodoDeCalculo = Metodo::Variacional; },

@@ -401,8 +401,15 @@ TEST(VariacionalRoca, AceptarEnForm9YComprobacionesDeEntrada)
         const char* titulo;
     };
     const Caso casos[] = {
-        {[](Proyecto& q) { q.SueloRoca = Material::Suelo; }, textos::MaterialEsSuelo,
-         textos::TituloNoEsRoca},
+        // Un proyecto de suelos (con datos de suelos válidos).
+        {[](Proyecto& q) {
+             InteraccionLote lectura;
+             ReiniciarProyecto(q);
+             LeerProyecto(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod", q,
+                          lectura);
+             q.MetodoDeCalculo = Metodo::Variacional;
+         },
+         textos::MaterialEsSuelo, textos::TituloNoEsRoca},
         {[](Proyecto& q) { q.MetodoDeCalculo = Metodo::Bishop; }, textos::MetodoNoSeleccionado,
          textos::TituloNoEsMetodo},
         {[](Proyecto& q) { q.UsaParametrosInstantaneos = true; }, textos::CalculandoConInstantaneos,

@@ -8,9 +8,11 @@
 #include "model/textos.h"
 #include "proyectos_de_prueba.h"
 #include "ui/form12.h"
+#include "ui/ventana_ayuda.h"
 
 #include <QLabel>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -151,6 +153,16 @@ TEST(Form12, SinResultadosSoloElMensaje)
     EXPECT_EQ(UltimoMensaje(ui).titulo, textos::TituloSinCalculoCompleto);
     EXPECT_EQ(UltimoMensaje(ui).texto, textos::RealiceElCalculoParaVerResultados);
     EXPECT_EQ(Filas(dialogo, "ResultadosDelCálculo"), 0);
+}
+
+TEST(Form12, ElManualExplicaLosMetodosEnRocaYElDialogo)
+{
+    const QString manual = VentanaAyuda().Navegador()->toPlainText();
+    for (const char* texto :
+         {"Los métodos para macizos rocosos", "Dov Leshchinsky - Ching and Hoek - Brow (m,s)",
+          "Método de Janbu aplicado a rocas", "Resultados de la roca",
+          "Cálculo con parámetros instantáneos", "límite de tracción"})
+        EXPECT_TRUE(manual.contains(QString::fromUtf8(texto))) << texto;
 }
 
 } // namespace
