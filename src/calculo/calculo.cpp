@@ -5,7 +5,9 @@
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
+#include "methods/janbu_roca.h"
 #include "methods/variacional.h"
+#include "methods/variacional_roca.h"
 #include "model/textos.h"
 #include "model/validacion.h"
 
@@ -23,7 +25,8 @@ namespace {
 bool EsMensajeDeFin(const std::string& texto)
 {
     return texto == textos::FinFellenius || texto == textos::FinBishop ||
-           texto == textos::FinJanbu || texto == textos::FinVariacional;
+           texto == textos::FinJanbu || texto == textos::FinVariacional ||
+           texto == textos::FinJanbuRocas || texto == textos::FinVariacionalRoca;
 }
 
 // Pasa todo a la interacción de la persona y recuerda el último mensaje; retiene el mensaje de
@@ -164,6 +167,19 @@ ResultadoMetodo CorrerMetodo(Proyecto& p, EstadoCalculo& e, Metodo metodo, Inter
     }
 }
 
+ResultadoMetodo CorrerMetodoEnRocas(Proyecto& p, EstadoCalculo& e, Metodo metodo, Interaccion& ui)
+{
+    switch (metodo) {
+    case Metodo::Janbu:
+        return MetodoJanbuEnRocas(p, e, ui);
+    case Metodo::Variacional:
+        return ProcesoIterativoEnRocas(p, e, ui);
+    default:
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return ResultadoMetodo::Sin(FinCalculo::Detenido);
+    }
+}
+
 ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
                           const OpcionesCalculo& opciones, Interaccion& ui)
 {
@@ -171,6 +187,7 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     ResultadoCalculo r;
     r.ConParametrosInstantaneos = opciones.ParametrosInstantaneos;
     r.MetodoCalculado = opciones.ParametrosInstantaneos ? p.MetodoDeCalculo : metodo;
+    r.EnRocas = opciones.EnRocas && !opciones.ParametrosInstantaneos;
     auto terminar = [&](EstadoDelCalculo estado) {
         r.Estado = estado;
         r.Mensaje = observada.UltimoTexto();
@@ -199,7 +216,8 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
         observada.UsarMarco(&marco);
         metodoHecho = opciones.ParametrosInstantaneos
                           ? CalculoParametrosInstantaneos(p, e, observada)
-                          : CorrerMetodo(p, e, metodo, observada);
+                      : r.EnRocas ? CorrerMetodoEnRocas(p, e, metodo, observada)
+                                  : CorrerMetodo(p, e, metodo, observada);
         observada.UsarMarco(nullptr);
         marco.AAbsolutas(p, e);
     } catch (const std::bad_alloc&) {
@@ -242,8 +260,10 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     return terminar(EstadoDelCalculo::Convergido);
 }
 
-const char* NombreDeMetodo(Metodo metodo)
+const char* NombreDeMetodo(Metodo metodo, bool enRocas)
 {
+    if (enRocas && metodo == Metodo::Janbu) return textos::NombreMetodoJanbuRoca;
+    if (enRocas && metodo == Metodo::Variacional) return textos::NombreMetodoVariacionalRoca;
     switch (metodo) {
     case Metodo::Bishop:
         return textos::NombreMetodoBishop;

@@ -27,11 +27,15 @@ struct OpcionesCalculo {
     // La orden de los parámetros instantáneos: sus comprobaciones y preguntas y, después, el
     // método de MetodoDeCalculo con la cohesión y la fricción de cada dovela.
     bool ParametrosInstantaneos = false;
+    // Los métodos para macizos rocosos del menú "Calcular ▸ Rocas": el variacional con
+    // Hoek-Brown (Metodo::Variacional) o Janbu en rocas (Metodo::Janbu).
+    bool EnRocas = false;
 };
 
 struct ResultadoCalculo {
     Metodo MetodoCalculado = Metodo::SinDefinir;
     bool ConParametrosInstantaneos = false;
+    bool EnRocas = false; // el método para macizos rocosos
     EstadoDelCalculo Estado = EstadoDelCalculo::Rechazado;
     // Sólo cuando la iteración convergió: finito y no menor que FactorSeguridadMinimo
     // (methods/datos_metodo.h).
@@ -65,8 +69,11 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
 // El manejador de un método, sin más: la única elección del método por su código. Un método
 // que ninguna orden calcula se rechaza con un mensaje.
 ResultadoMetodo CorrerMetodo(Proyecto& p, EstadoCalculo& e, Metodo metodo, Interaccion& ui);
+// Lo mismo con los manejadores del menú "Calcular ▸ Rocas".
+ResultadoMetodo CorrerMetodoEnRocas(Proyecto& p, EstadoCalculo& e, Metodo metodo, Interaccion& ui);
 
-// Nombre de un método para mostrarlo en los resultados.
-const char* NombreDeMetodo(Metodo metodo);
+// Nombre de un método para mostrarlo en los resultados (enRocas: su versión para macizos
+// rocosos, la de Janbu o la variacional).
+const char* NombreDeMetodo(Metodo metodo, bool enRocas = false);
 
 } // namespace vertana

@@ -1,6 +1,7 @@
 #include "calculo/calculo_instantaneo.h"
 
 #include "calculo/calculo.h"
+#include "methods/janbu_roca.h"
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 
@@ -22,6 +23,40 @@ public:
 
 private:
     EstadoCalculo& e_;
+};
+
+// En un macizo rocoso el método variacional del segundo cálculo (el de suelos, con c y φ por
+// dovela) parte de la solución del primero: xc, yc y F de la última fila de la historia, en
+// lugar de los valores de partida de los parámetros de cálculo, que son los del método con
+// Hoek-Brown (otras incógnitas). Los valores de los parámetros de cálculo vuelven al terminar.
+class PartidaDesdeElPrimerCalculo {
+public:
+    explicit PartidaDesdeElPrimerCalculo(Proyecto& p)
+        : p_(p), xc_(p.MultiplicadorLagrange1), yc_(p.MultiplicadorLagrange2), F_(p.FSInicial)
+    {
+        const int k = p.NumeroIteraciones;
+        activa_ = p.SueloRoca == Material::Roca && p.MetodoDeCalculo == Metodo::Variacional &&
+                  k >= 1 && k <= p.HistoriaFS.Tamano() && k <= p.HistoriaMu1Mu2.Tamano() &&
+                  k <= p.HistoriaInversaMu2.Tamano() && p.HistoriaFS(k) > 0.0;
+        if (!activa_) return;
+        p.MultiplicadorLagrange1 = p.HistoriaMu1Mu2(k);
+        p.MultiplicadorLagrange2 = p.HistoriaInversaMu2(k);
+        p.FSInicial = p.HistoriaFS(k);
+    }
+    ~PartidaDesdeElPrimerCalculo()
+    {
+        if (!activa_) return;
+        p_.MultiplicadorLagrange1 = xc_;
+        p_.MultiplicadorLagrange2 = yc_;
+        p_.FSInicial = F_;
+    }
+    PartidaDesdeElPrimerCalculo(const PartidaDesdeElPrimerCalculo&) = delete;
+    PartidaDesdeElPrimerCalculo& operator=(const PartidaDesdeElPrimerCalculo&) = delete;
+
+private:
+    Proyecto& p_;
+    double xc_, yc_, F_;
+    bool activa_ = false;
 };
 
 } // namespace
@@ -83,7 +118,15 @@ ResultadoMetodo CalculoParametrosInstantaneos(Proyecto& p, EstadoCalculo& e, Int
     p.UsaParametrosInstantaneos = true;
     EjecucionMarcada marca(e);
     e.ReutilizarParametrosInstantaneos = reutilizar;
-    return CorrerMetodo(p, e, p.MetodoDeCalculo, ui);
+    ResultadoMetodo r;
+    {
+        PartidaDesdeElPrimerCalculo partida(p);
+        r = CorrerMetodo(p, e, p.MetodoDeCalculo, ui);
+    }
+    // En un macizo rocoso los esfuerzos principales de cada dovela son los del nuevo cálculo.
+    if (r.Fin == FinCalculo::Resultados && p.SueloRoca == Material::Roca)
+        EscribirEsfuerzosPrincipalesMohrCoulomb(p, r.FactorSeguridad);
+    return r;
 }
 
 } // namespace vertana

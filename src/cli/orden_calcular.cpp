@@ -9,6 +9,7 @@
 #include "model/textos.h"
 
 #include <iomanip>
+#include <limits>
 #include <sstream>
 
 namespace vertana {
@@ -33,6 +34,22 @@ constexpr const char* Columnas[] = {"No",          "dx (m)",       "xo (m)",    
                                     "yo (m)",      "u (ton/m2)",   "c (ton/m2)",    "fi (grados)",
                                     "pu (ton/m3)", "sig (ton/m2)", "sige (ton/m2)", "tau (ton/m2)"};
 constexpr int AnchoColumna = 14;
+// Columnas que se añaden en un macizo rocoso.
+constexpr const char* ColumnasPrincipales[] = {"sig3 (ton/m2)", "sig1(ton/m2)"};
+
+// Valor k de una tabla por dovela; NaN (null en JSON) si la tabla no lo tiene.
+double DeLaTabla(const Tabla<double>& t, int k)
+{
+    return k >= 1 && k <= t.Tamano() ? t(k) : std::numeric_limits<double>::quiet_NaN();
+}
+
+void AgregarColumnasDeRoca(const Proyecto& p, int s, nlohmann::ordered_json& d)
+{
+    d["m"] = DeLaTabla(p.ParametroMDovela, s);
+    d["s"] = DeLaTabla(p.ParametroSDovela, s);
+    d["sig3"] = DeLaTabla(p.EsfuerzoPrincipalMenorDovela, s);
+    d["sig1"] = DeLaTabla(p.EsfuerzoPrincipalMayorDovela, s);
+}
 
 } // namespace
 
@@ -43,6 +60,14 @@ std::optional<Metodo> CodigoDeMetodo(const std::string& nombre)
     if (nombre == "janbu") return Metodo::Janbu;
     if (nombre == "variacional") return Metodo::Variacional;
     return std::nullopt;
+}
+
+OpcionesCalculo OpcionesPorLotes(const Proyecto& p, Metodo metodo)
+{
+    OpcionesCalculo opciones;
+    opciones.EnRocas =
+        p.SueloRoca == Material::Roca && (metodo == Metodo::Janbu || metodo == Metodo::Variacional);
+    return opciones;
 }
 
 void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse)
@@ -61,7 +86,8 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
 {
     using json = nlohmann::ordered_json;
     json r;
-    r["metodo"] = NombreDeMetodo(p.MetodoDeCalculo);
+    r["metodo"] = NombreDeMetodo(p.MetodoDeCalculo, calculo.EnRocas);
+    const bool roca = p.SueloRoca == Material::Roca;
     if (calculo.FactorSeguridad) {
         r["factor_seguridad"] = *calculo.FactorSeguridad;
         r["iteraciones"] = calculo.Iteraciones;
@@ -71,22 +97,30 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
             r["centro"] = {{"x", p.CentroCirculoX}, {"y", p.CentroCirculoY}};
         }
         json dovelas = json::array();
-        for (int s = 1; s < p.NumeroPuntosDovelas; ++s)
-            dovelas.push_back({{"dx", p.AnchoDovela(s)},
-                               {"xo", p.AbscisaCentroDovela(s)},
-                               {"yt", p.OrdenadaTaludDovela(s)},
-                               {"yo", p.OrdenadaCentroDovela(s)},
-                               {"u", p.PresionPorosDovela(s)},
-                               {"c", p.CohesionDovela(s)},
-                               {"fi", p.FriccionDovela(s)},
-                               {"pu", p.PesoUnitarioDovela(s)},
-                               {"sig", p.EsfuerzoNormalDovela(s)},
-                               {"sige", p.EsfuerzoEfectivoDovela(s)},
-                               {"tau", p.EsfuerzoTangencialDovela(s)}});
+        for (int s = 1; s < p.NumeroPuntosDovelas; ++s) {
+            json d = {{"dx", p.AnchoDovela(s)},
+                      {"xo", p.AbscisaCentroDovela(s)},
+                      {"yt", p.OrdenadaTaludDovela(s)},
+                      {"yo", p.OrdenadaCentroDovela(s)},
+                      {"u", p.PresionPorosDovela(s)},
+                      {"c", p.CohesionDovela(s)},
+                      {"fi", p.FriccionDovela(s)},
+                      {"pu", p.PesoUnitarioDovela(s)},
+                      {"sig", p.EsfuerzoNormalDovela(s)},
+                      {"sige", p.EsfuerzoEfectivoDovela(s)},
+                      {"tau", p.EsfuerzoTangencialDovela(s)}};
+            // Macizo rocoso: m y s de la base y los esfuerzos principales efectivos.
+            if (roca) AgregarColumnasDeRoca(p, s, d);
+            dovelas.push_back(d);
+        }
         r["dovelas"] = dovelas;
         r["sumas"] = {{"tau", p.SumaEsfuerzosTangenciales},
                       {"sig", p.SumaEsfuerzosNormalesTotales},
                       {"sige", p.SumaEsfuerzosNormalesEfectivos}};
+        if (roca) {
+            r["sumas"]["sig3"] = p.SumaEsfuerzosPrincipalesMenores;
+            r["sumas"]["sig1"] = p.SumaEsfuerzosPrincipalesMayores;
+        }
         if (TieneAnclajes(p)) r["anclajes"] = AnclajesGuardadosJson(p);
     } else {
         r["factor_seguridad"] = nullptr;
@@ -110,7 +144,8 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
 std::string CalculoTexto(const Proyecto& p, const ResultadoCalculo& calculo)
 {
     std::ostringstream s;
-    s << "Método: " << NombreDeMetodo(p.MetodoDeCalculo) << '\n';
+    s << "Método: " << NombreDeMetodo(p.MetodoDeCalculo, calculo.EnRocas) << '\n';
+    const bool roca = p.SueloRoca == Material::Roca;
     s << "Factor de seguridad: " << Formato(calculo.FactorSeguridad.value_or(0.0), FormatoFS)
       << '\n';
     s << "Iteraciones: " << calculo.Iteraciones << '\n';
@@ -120,6 +155,9 @@ std::string CalculoTexto(const Proyecto& p, const ResultadoCalculo& calculo)
           << ")\n";
     for (const char* c : Columnas)
         s << std::setw(AnchoColumna) << c;
+    if (roca)
+        for (const char* c : ColumnasPrincipales)
+            s << std::setw(AnchoColumna) << c;
     s << '\n';
     for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
         s << std::setw(AnchoColumna) << k;
@@ -128,12 +166,22 @@ std::string CalculoTexto(const Proyecto& p, const ResultadoCalculo& calculo)
                          p.FriccionDovela(k), p.PesoUnitarioDovela(k), p.EsfuerzoNormalDovela(k),
                          p.EsfuerzoEfectivoDovela(k), p.EsfuerzoTangencialDovela(k)})
             s << std::setw(AnchoColumna) << Formato(v, FormatoTabla);
+        if (roca)
+            for (double v : {DeLaTabla(p.EsfuerzoPrincipalMenorDovela, k),
+                             DeLaTabla(p.EsfuerzoPrincipalMayorDovela, k)})
+                s << std::setw(AnchoColumna) << Formato(v, FormatoTabla);
         s << '\n';
     }
     s << "Suma de tau (ton/m2): " << Formato(p.SumaEsfuerzosTangenciales, FormatoTabla) << '\n';
     s << "Suma de sig (ton/m2): " << Formato(p.SumaEsfuerzosNormalesTotales, FormatoTabla) << '\n';
     s << "Suma de sige (ton/m2): " << Formato(p.SumaEsfuerzosNormalesEfectivos, FormatoTabla)
       << '\n';
+    if (roca) {
+        s << "Suma de sig3 (ton/m2): " << Formato(p.SumaEsfuerzosPrincipalesMenores, FormatoTabla)
+          << '\n';
+        s << "Suma de sig1 (ton/m2): " << Formato(p.SumaEsfuerzosPrincipalesMayores, FormatoTabla)
+          << '\n';
+    }
     return s.str();
 }
 
@@ -151,7 +199,7 @@ ResultadoCalculo CalcularMetodoDelProyecto(Proyecto& p, EstadoCalculo& e, Intera
         r.Mensaje = MetodoNoDisponible;
         return r;
     }
-    return Calcular(p, e, p.MetodoDeCalculo, {}, ui);
+    return Calcular(p, e, p.MetodoDeCalculo, OpcionesPorLotes(p, m), ui);
 }
 
 // Mensajes y preguntas de un cálculo, en texto, a la salida de errores.

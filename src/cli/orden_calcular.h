@@ -38,6 +38,10 @@ std::optional<Metodo> CodigoDeMetodo(const std::string& nombre);
 // Respuestas por lotes: desembalse rápido según la opción; repetir la preparación, recalcular,
 // continuar tras los chequeos de dovela de Bishop, ht fijados por el programa y presiones de
 // poros estimadas del nivel freático: Sí. Cualquier otra pregunta: No.
+// Opciones de un cálculo por lotes con el método dado: en un macizo rocoso, Janbu y el
+// variacional son los del menú "Calcular ▸ Rocas".
+OpcionesCalculo OpcionesPorLotes(const Proyecto& p, Metodo metodo);
+
 void PrepararRespuestasPorLotes(InteraccionLote& ui, bool desembalse);
 
 // Respuestas por lotes de la orden de parámetros instantáneos: recalcular con los nuevos

@@ -73,7 +73,7 @@ int OrdenGrafico(const OpcionesGraficoCli& o, std::ostream& salida, std::ostream
     if (o.metodo) {
         InteraccionLote ui;
         PrepararRespuestasPorLotes(ui, false);
-        calculo = Calcular(p, estado, *o.metodo, {}, ui);
+        calculo = Calcular(p, estado, *o.metodo, OpcionesPorLotes(p, *o.metodo), ui);
         if (!calculo->Convergio()) {
             Mensajes(ui, errores);
             return SalidaSinResultados;
@@ -90,7 +90,8 @@ int OrdenGrafico(const OpcionesGraficoCli& o, std::ostream& salida, std::ostream
         if (calculo) opciones.dovelas = &estado.Dovelas;
         if (p.HayResultados) {
             opciones.factorSeguridad = FactorDeSeguridadGuardado(p);
-            opciones.nombreMetodo = NombreDeMetodo(p.MetodoDeCalculo);
+            opciones.nombreMetodo =
+                NombreDeMetodo(p.MetodoDeCalculo, calculo ? calculo->EnRocas : false);
         }
         escena = EscenaSeccion(p, opciones);
     } else {

@@ -178,6 +178,13 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
     }
     if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
     if (!PrepararDovelasDelMetodo(p, e, ui)) return detenido;
+    return IteracionesJanbu(p, e, ui, textos::FinJanbu);
+}
+
+ResultadoMetodo IteracionesJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                                 const char* mensajeFinal)
+{
+    const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
     const int n = p.NumeroPuntosDovelas;
     if (n < 2) return detenido;
 
@@ -253,7 +260,7 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
     EscribirHistoria(p, historia);
     MarcarResultados(p);
     p.HayValoresDeHt = true;
-    ui.Mensaje(textos::FinJanbu);
+    if (mensajeFinal) ui.Mensaje(mensajeFinal);
     return ResultadoMetodo::Con(F);
 }
 

@@ -25,4 +25,10 @@ constexpr double RelajacionFuerzaTangencial = 0.3;
 // historia, ValoresDeHt y HayValoresDeHt.
 ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui);
 
+// Las dos etapas del método sobre las dovelas ya preparadas (c, tan φ y u de cada dovela en la
+// tabla), con Form17, y los resultados; al terminar con resultados muestra `mensajeFinal` (si no
+// es nulo). La usan MetodoJanbu y el método de Janbu para rocas.
+ResultadoMetodo IteracionesJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
+                                 const char* mensajeFinal);
+
 } // namespace vertana

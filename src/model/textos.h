@@ -80,6 +80,7 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 } // namespace vertana::textos
 
 #include "model/textos_busqueda.h"
+#include "model/textos_calculo_roca.h"
 #include "model/textos_dialogos.h"
 #include "model/textos_escritorio.h"
 #include "model/textos_graficos.h"

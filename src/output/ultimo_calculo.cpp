@@ -83,7 +83,7 @@ std::string TextoUltimoCalculo(const ResultadoCalculo& r, int dovelas, const std
 {
     const std::string separador = textos::UltimoCalculoSeparador;
     std::string texto = textos::UltimoCalculo;
-    texto += NombreDeMetodo(r.MetodoCalculado);
+    texto += NombreDeMetodo(r.MetodoCalculado, r.EnRocas);
     if (r.ConParametrosInstantaneos) texto += textos::UltimoCalculoInstantaneos;
     if (r.FactorSeguridad) {
         texto += separador + textos::UltimoCalculoFS + Formato(*r.FactorSeguridad, FormatoFS);

@@ -262,7 +262,7 @@ EsfuerzosPrincipales EsfuerzosPrincipalesJanbuRoca(double sigmaEfectivo, double 
                                                    double friccionGrados)
 {
     const double phi = Radianes(friccionGrados);
-    const double p = sigmaEfectivo + resistenciaCorte * std::sin(phi);
+    const double p = sigmaEfectivo + resistenciaCorte * std::tan(phi);
     const double r = resistenciaCorte / std::cos(phi);
     return {p + r, p - r};
 }

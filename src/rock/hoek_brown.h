@@ -164,10 +164,10 @@ struct EsfuerzosPrincipales {
     double Menor = 0.0; // σ3
 };
 
-// Con σ′ de la dovela, τf = F·τ y φ (grados) de la dovela:
-//   p = σ′ + τf·sen φ, r = τf/cos φ, σ1 = p + r, σ3 = p − r.
-// (El círculo de Mohr tangente a τ = c + σ·tan φ en (σ′, τf) tiene su centro en σ′ + τf·tan φ;
-// éste usa sen φ.)
+// Con σ′ de la dovela, τf = F·τ y φ (grados) de la dovela, el círculo de Mohr que pasa por
+// (σ′, τf) tangente a la recta de pendiente tan φ (la de Mohr-Coulomb en la rotura):
+//   p = σ′ + τf·tan φ (centro), r = τf/cos φ (radio), σ1 = p + r, σ3 = p − r.
+// Con φ ≥ 90° no hay círculo (valores no finitos o sin sentido): quien llama lo evita.
 EsfuerzosPrincipales EsfuerzosPrincipalesJanbuRoca(double sigmaEfectivo, double resistenciaCorte,
                                                    double friccionGrados);
 

@@ -168,8 +168,10 @@ void Form1::CrearMenus()
             [this] { EjecutarCalculo(Metodo::Fellenius, {}); });
     agregar(suelos, "MétodoJanbu", m::Janbu, [this] { EjecutarCalculo(Metodo::Janbu, {}); });
     QMenu* rocas = submenu(calcular, "CálculoEnRocas", m::CalculoEnRocas);
-    agregar(rocas, "ProcesoIterativoEnRocas", m::ProcesoIterativoEnRocas);
-    agregar(rocas, "MétodoJanbuEnRocas", m::JanbuEnRocas);
+    agregar(rocas, "ProcesoIterativoEnRocas", m::ProcesoIterativoEnRocas,
+            [this] { EjecutarCalculo(Metodo::Variacional, CalculoEnRocas()); });
+    agregar(rocas, "MétodoJanbuEnRocas", m::JanbuEnRocas,
+            [this] { EjecutarCalculo(Metodo::Janbu, CalculoEnRocas()); });
     agregar(calcular, "CálculoParámetrosInstantáneos", m::ParametrosInstantaneos, [this] {
         OpcionesCalculo opciones;
         opciones.ParametrosInstantaneos = true;
@@ -456,6 +458,7 @@ void Form1::ConectarDialogosDeDatos()
         dialogo.exec();
     });
     ConectarCaracterizacionRoca(*this, proyecto_, interaccion_);
+    ConectarResultadosRocas(*this, proyecto_, interaccion_);
     ConectarDialogo("MenúInformación", nullptr, [this] {
         Form15 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();

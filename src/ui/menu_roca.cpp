@@ -3,6 +3,7 @@
 #include "model/textos.h"
 #include "ui/form1.h"
 #include "ui/form10.h"
+#include "ui/form12.h"
 #include "ui/form16.h"
 
 namespace vertana {
@@ -50,6 +51,31 @@ void ConectarCaracterizacionRoca(Form1& ventana, Proyecto& proyecto, Interaccion
                             CondicionRocaConLaboratorio, [&ventana, &proyecto, &interaccion] {
                                 Form16 dialogo(proyecto, interaccion,
                                                ventana.PosicionNuevoEstrato(), &ventana);
+                                dialogo.exec();
+                            });
+}
+
+OpcionesCalculo CalculoEnRocas()
+{
+    OpcionesCalculo opciones;
+    opciones.EnRocas = true;
+    return opciones;
+}
+
+std::optional<Aviso> CondicionResultadosRocas(const Proyecto& p)
+{
+    if (p.SueloRoca == Material::Suelo)
+        return Aviso{textos::TituloResultadosSoloRocas, textos::AvisoResultadosSeleccionoSuelos};
+    if (!p.HayResultados)
+        return Aviso{textos::TituloSinCalculoCompleto, textos::RealiceElCalculoParaVerResultados};
+    return std::nullopt;
+}
+
+void ConectarResultadosRocas(Form1& ventana, Proyecto& proyecto, Interaccion& interaccion)
+{
+    ventana.ConectarDialogo("ResultadosCálculoRocas", CondicionResultadosRocas,
+                            [&ventana, &proyecto, &interaccion] {
+                                Form12 dialogo(proyecto, interaccion, &ventana);
                                 dialogo.exec();
                             });
 }

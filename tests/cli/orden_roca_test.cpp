@@ -66,9 +66,11 @@ TEST(CliRoca, TextoSinLaboratorioYProyectoDeSuelos)
     ASSERT_EQ(EjecutarCli({"roca", Ejemplos + "/talud_roca_variacional.cod"}, salida, errores),
               SalidaCorrecta)
         << errores.str();
-    // mi = 10, GSI = 50, σci = 1000 kg/cm2: c = 41.138 kg/cm2 = 411.38 ton/m2, φ = 31.92°.
-    EXPECT_NE(salida.str().find("   1    10.000   50.00    1.677   0.00387  0.500   1000.00    "
-                                "411.38   31.92\n"),
+    // mi = 10, GSI = 50, σci = 50 kg/cm2 = 500 ton/m2:
+    // c = (0.0058 + 0.004)·500·e^((0.0455 − 0.0073·ln 10)·50) = 0.0098·500·4.19774 = 20.57 ton/m2,
+    // φ = 21.2 − 4 − 6 + 9·ln 10 = 31.92°.
+    EXPECT_NE(salida.str().find("   1    10.000   50.00    1.677   0.00387  0.500     50.00     "
+                                "20.57   31.92\n"),
               std::string::npos)
         << salida.str();
     EXPECT_NE(salida.str().find("Datos de laboratorio: no"), std::string::npos);

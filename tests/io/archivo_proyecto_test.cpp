@@ -155,7 +155,7 @@ TEST(ArchivoProyecto, EjemploDeRocaConSusColumnas)
     // m = 10·e^(−50/28) = 1.676772487518, s = e^(−50/9) = 0.003865920139.
     EXPECT_NEAR(p.ParametroM(1), 1.676772487518, 1e-12);
     EXPECT_NEAR(p.ParametroS(1), 0.003865920139, 1e-12);
-    EXPECT_EQ(p.CompresionSimple(1), 1000);
+    EXPECT_EQ(p.CompresionSimple(1), 50);
     EXPECT_EQ(p.CohesionMacizo(1), 0);
     EXPECT_EQ(p.NumeroPuntosLab.Tamano(), 1);
     EXPECT_FALSE(p.HayDatosLaboratorio);

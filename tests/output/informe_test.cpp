@@ -474,7 +474,7 @@ TEST(Informe, MacizoRocoso)
     EXPECT_NEAR(Numero(fila[3]), 10 * std::exp(-50.0 / 28), 0.0005);
     EXPECT_EQ(fila[4], "0.00387");
     EXPECT_NEAR(Numero(fila[4]), std::exp(-50.0 / 9), 0.000005);
-    EXPECT_EQ(fila[7], "1000.00");
+    EXPECT_EQ(fila[7], "50.00");
     EXPECT_EQ(SinBlancosDelante(lineas[Buscar(lineas, "Coordenadas del talud") - 1].texto),
               "Nota:Cálculo hecho por el método de Leshchinsky and Ching-Chuan Huang");
     EXPECT_EQ(

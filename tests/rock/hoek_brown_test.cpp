@@ -241,10 +241,12 @@ TEST(HoekBrown, LimiteDeTraccionYEsfuerzosPrincipalesDeJanbu)
     EXPECT_NEAR(AjustarSigma3InicialATraccion(-4.0, 2.0, 2.0, 0.0, 1000.0), 2.1, Tol);
     EXPECT_NEAR(AjustarSigma3InicialATraccion(2.0, 2.0, 2.0, 0.0, 1000.0), 2.1, Tol);
 
-    // A mano: σ′ = 100, τf = 50, φ = 30°: p = 100 + 25 = 125, r = 50/cos 30° = 57.735027.
+    // Mohr-Coulomb en la rotura (σ′ y τf en el plano de rotura): σ1 = σ′ + τf·tan(45° + φ/2),
+    // σ3 = σ′ − τf·tan(45° − φ/2). Con σ′ = 100, τf = 50, φ = 30°: σ1 = 100 + 50·√3 =
+    // 186.602540, σ3 = 100 − 50/√3 = 71.132487.
     const EsfuerzosPrincipales e = EsfuerzosPrincipalesJanbuRoca(100.0, 50.0, 30.0);
-    EXPECT_NEAR(e.Mayor, 182.735027, 1e-6);
-    EXPECT_NEAR(e.Menor, 67.264973, 1e-6);
+    EXPECT_NEAR(e.Mayor, 186.602540, 1e-6);
+    EXPECT_NEAR(e.Menor, 71.132487, 1e-6);
 }
 
 } // namespace

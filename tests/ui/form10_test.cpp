@@ -406,13 +406,12 @@ TEST(Form10, CondicionesDeLasOrdenesDeRoca)
     EXPECT_FALSE(CondicionRocaConLaboratorio(p));
 }
 
-TEST_F(VentanaDePrueba, LasOrdenesDeRocaEstanHabilitadasYLasDeCalculoEnRocaNo)
+TEST_F(VentanaDePrueba, LasOrdenesDeRocaEstanHabilitadas)
 {
     for (const char* nombre : {"ParámetrosCaracterizaciónRocaSinLaboratorio",
-                               "ParámetrosDeCaracterizaciónRocaConLaboratorio"})
+                               "ParámetrosDeCaracterizaciónRocaConLaboratorio",
+                               "ProcesoIterativoEnRocas", "MétodoJanbuEnRocas"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
-    for (const char* nombre : {"ProcesoIterativoEnRocas", "MétodoJanbuEnRocas"})
-        EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     p.SueloRoca = Material::Suelo;
     Menu("ParámetrosCaracterizaciónRocaSinLaboratorio");
     EXPECT_EQ(UltimoTitulo(), "Esta opción es para ROCAS:");

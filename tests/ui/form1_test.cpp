@@ -37,7 +37,7 @@ TEST(Form1, ArrancaConUnProyectoNuevo)
     EXPECT_EQ(ventana.Editor().ConjuntoActivo(), ConjuntoTalud);
 }
 
-TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados)
+TEST_F(VentanaDePrueba, MenusConSusTextosYHabilitados)
 {
     const std::vector<std::pair<const char*, const char*>> textos = {
         {"MenúArchivo", "&Archivo"},
@@ -61,8 +61,6 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
     for (const auto& [nombre, texto] : textos)
         EXPECT_EQ(Hijo<QAction>(nombre)->text().toStdString(), texto) << nombre;
 
-    for (const char* nombre : {"ResultadosCálculoRocas"})
-        EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     for (const char* nombre : {"ArchivoNuevo",
                                "MenúArchivoAbrir",
                                "MenúArchivoGuardar",
@@ -83,7 +81,10 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
                                "CálculoParámetrosInstantáneos",
                                "MenúArchivoImprimir",
                                "GráficoGeometría",
-                               "ResultadosCálculoSuelos"})
+                               "ResultadosCálculoSuelos",
+                               "ResultadosCálculoRocas",
+                               "ProcesoIterativoEnRocas",
+                               "MétodoJanbuEnRocas"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");

@@ -1,5 +1,6 @@
-// La ventana principal y los resultados: el menú de presentación, Form14 abierto desde él y la
-// línea del último cálculo en la barra de estado.
+// La ventana principal y los resultados: el menú de presentación, Form14 y Form12 abiertos desde
+// él, los cálculos del menú "Calcular ▸ Rocas" y la línea del último cálculo en la barra de
+// estado.
 #include "model/textos.h"
 #include "ui/ventana_de_prueba.h"
 
@@ -53,8 +54,6 @@ TEST_F(ResultadosEnLaVentana, ElMenuDeSuelosPideSueloYResultados)
 {
     const auto abrir = [](QDialog&) {};
     EXPECT_TRUE(Hijo<QAction>("ResultadosCálculoSuelos")->isEnabled());
-    // El diálogo de rocas todavía no existe: su elemento sigue deshabilitado.
-    EXPECT_FALSE(Hijo<QAction>("ResultadosCálculoRocas")->isEnabled());
 
     p.SueloRoca = Material::Roca;
     EXPECT_FALSE(MenuConDialogo("ResultadosCálculoSuelos", abrir));
@@ -65,6 +64,50 @@ TEST_F(ResultadosEnLaVentana, ElMenuDeSuelosPideSueloYResultados)
     EXPECT_FALSE(MenuConDialogo("ResultadosCálculoSuelos", abrir));
     EXPECT_EQ(UltimoTitulo(), textos::TituloSinCalculoCompleto);
     EXPECT_EQ(UltimoMensaje(), textos::RealiceElCalculoParaVerResultados);
+}
+
+TEST_F(ResultadosEnLaVentana, ElMenuDeRocasPideRocaYResultados)
+{
+    const auto abrir = [](QDialog&) {};
+    EXPECT_TRUE(Hijo<QAction>("ResultadosCálculoRocas")->isEnabled());
+    p.SueloRoca = Material::Suelo;
+    EXPECT_FALSE(MenuConDialogo("ResultadosCálculoRocas", abrir));
+    EXPECT_EQ(UltimoTitulo(), textos::TituloResultadosSoloRocas);
+    EXPECT_EQ(UltimoMensaje(), textos::AvisoResultadosSeleccionoSuelos);
+    p.SueloRoca = Material::Roca;
+    EXPECT_FALSE(MenuConDialogo("ResultadosCálculoRocas", abrir));
+    EXPECT_EQ(UltimoTitulo(), textos::TituloSinCalculoCompleto);
+}
+
+TEST_F(ResultadosEnLaVentana, CalculoEnRocasDesdeElMenuYFormDoce)
+{
+    ventana.ElegirArchivoAbrir = [] {
+        return std::string(VERTANA_EJEMPLOS) + "/talud_roca_variacional.cod";
+    };
+    Menu("MenúArchivoAbrir");
+    // El método variacional para rocas no pregunta nada; form9 sigue hasta la convergencia.
+    Menu("ProcesoIterativoEnRocas");
+    ASSERT_TRUE(ventana.UltimoCalculo() && ventana.UltimoCalculo()->FactorSeguridad)
+        << UltimoMensaje();
+    EXPECT_EQ(UltimoMensaje(), textos::FinVariacionalRoca);
+    EXPECT_TRUE(Contiene(std::string("Último cálculo: ") + textos::NombreMetodoVariacionalRoca))
+        << Linea();
+    std::string fs, titulo;
+    EXPECT_TRUE(MenuConDialogo("ResultadosCálculoRocas", [&](QDialog& d) {
+        fs = prueba::Leer(d, "TextoFactorDeSeguridad");
+        titulo = d.windowTitle().toStdString();
+    }));
+    EXPECT_EQ(titulo, textos::TituloForm12);
+    EXPECT_TRUE(Contiene("FS = " + fs)) << Linea() << " / " << fs;
+    // El de suelos no se abre con una roca.
+    EXPECT_FALSE(MenuConDialogo("ResultadosCálculoSuelos", [](QDialog&) {}));
+
+    // Janbu en rocas con el método 1 elegido: el aviso, el desembalse y "No es el METODO:".
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    ui.EsperarPregunta(textos::PreguntaRecalcular, true);
+    Menu("MétodoJanbuEnRocas");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(UltimoTitulo(), textos::TituloNoEsMetodo);
 }
 
 TEST_F(ResultadosEnLaVentana, UltimoCalculoYFormCatorce)
