@@ -104,6 +104,7 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     r.Estado = EstadoSegun(metodoHecho.Fin);
     r.Mensaje = observada.UltimoTexto();
     r.TituloMensaje = observada.UltimoTitulo();
+    r.Avisos = metodoHecho.Avisos;
     if (r.Estado != EstadoDelCalculo::Convergido) return r;
 
     const double F = metodoHecho.FactorSeguridad;

@@ -40,6 +40,7 @@ struct ResultadoCalculo {
     // El último mensaje que el cálculo mostró (la razón, cuando no hay resultados).
     std::string Mensaje;
     std::string TituloMensaje;
+    std::vector<std::string> Avisos;
 
     bool Convergio() const { return Estado == EstadoDelCalculo::Convergido; }
 };

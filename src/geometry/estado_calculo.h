@@ -87,6 +87,10 @@ struct EstadoCalculo {
     double SumaFuerzasHorizontales = 0.0;
     double SumaFuerzasVerticales = 0.0;
     double SumaMomentos = 0.0;
+    // Valores de partida automáticos (Form2, --partida-automatica): el método variacional parte
+    // de la solución de Spencer, con pasos de Newton amortiguados y otros puntos (xc, yc) si uno
+    // no converge, sin form9. Es una opción de la sesión: el archivo no la guarda.
+    bool PartidaAutomatica = false;
 
     // Banderas de las seis rutinas de preparación.
     bool SuperficieConstruida = false;

@@ -159,6 +159,12 @@ ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
         return detenido;
     }
     if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
+    // Una superficie compuesta leída de un archivo no trae su centro de momentos.
+    if (!CirculoUnicoDeCalculo(p) && p.CentroCirculoXGuardado == 0.0 &&
+        p.CentroCirculoYGuardado == 0.0) {
+        ui.Mensaje(textos::FaltaCentroDeMomentos, textos::TituloCentroDeMomentos);
+        return detenido;
+    }
     if (!PrepararDovelasDelMetodo(p, e, ui, true)) return detenido;
     if (p.NumeroPuntosDovelas < 2) return detenido;
 

@@ -85,3 +85,4 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
 #include "model/textos_ventana.h"
+#include "model/textos_verificacion.h"

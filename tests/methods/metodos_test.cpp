@@ -187,24 +187,48 @@ TEST(Bishop, NegativasEnOrden)
     EXPECT_EQ(roca.ui.Mensajes().back(), textos::MaterialEsRocaSinInstantaneos);
 }
 
-// Búsqueda del radio: pasos de 1 m, el menor factor queda como resultado y en el proyecto.
-// Una superficie compuesta leída de un archivo lleva el centro guardado en (0, 0); en el bloque
-// de Priest ese punto está sobre el plano de falla y los momentos se anulan: no hay resultados.
-TEST(Bishop, CentroDeMomentosInservibleNoDaResultados)
+// Una superficie compuesta leída de un archivo no trae el centro de momentos (el archivo guarda
+// 0, 0): Bishop dice dónde fijarlo y no calcula. Con el centro dado (--centro de la línea de
+// órdenes) da el mismo factor que el proyecto que se guardó con ese centro.
+TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
 {
+    prueba::CarpetaTemporal carpeta;
     Proyecto p;
     ReiniciarProyecto(p);
     InteraccionLote lectura;
-    ASSERT_TRUE(LeerProyecto(
-        std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/priest_1993_bloque_grieta.cod", p, lectura));
+    ASSERT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) +
+                                 "/clasicos/chen_shao_1988_carga_en_corona.cod",
+                             p, lectura));
     p.MetodoDeCalculo = Metodo::Bishop;
-    EstadoCalculo e;
-    ReiniciarEstadoCalculo(e);
-    InteraccionLote ui;
-    PrepararRespuestasPorLotes(ui, false);
-    EXPECT_EQ(MetodoBishop(p, e, ui), FinCalculo::Limite);
-    EXPECT_FALSE(p.HayResultados);
-    EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloLimiteCalculo);
+    const std::pair<double, double> centro{5.7735, 10.0}; // centro del arco del mecanismo
+    ASSERT_TRUE(AplicarCentro(p, centro));
+    auto bishop = [](Proyecto q, InteraccionLote& ui) {
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        PrepararRespuestasPorLotes(ui, false);
+        return MetodoBishop(q, e, ui);
+    };
+    InteraccionLote conCentro;
+    const ResultadoMetodo antes = bishop(p, conCentro);
+    ASSERT_EQ(antes, FinCalculo::Resultados) << conCentro.Eventos().back().texto;
+
+    const std::string ruta = carpeta.Ruta("compuesta.cod");
+    EscribirProyecto(ruta, p);
+    Proyecto leido;
+    ReiniciarProyecto(leido);
+    ASSERT_TRUE(LeerProyecto(ruta, leido, lectura));
+    InteraccionLote sinCentro;
+    EXPECT_EQ(bishop(leido, sinCentro), FinCalculo::Detenido);
+    EXPECT_EQ(sinCentro.Eventos().back().texto, textos::FaltaCentroDeMomentos);
+    EXPECT_EQ(sinCentro.Eventos().back().titulo, textos::TituloCentroDeMomentos);
+
+    ASSERT_TRUE(AplicarCentro(leido, centro));
+    InteraccionLote otraVez;
+    EXPECT_DOUBLE_EQ(bishop(leido, otraVez).FactorSeguridad, antes.FactorSeguridad);
+    // Un círculo único no toma un centro dado: sale de su radio y de sus dos puntos.
+    Proyecto circulo = Caso1Con(2);
+    EXPECT_FALSE(AplicarCentro(circulo, centro));
+    EXPECT_EQ(circulo.CentroCirculoX, 18.288);
 }
 
 TEST(Bishop, BusquedaDelRadio)
