@@ -32,6 +32,9 @@ constexpr int MaximoPasosContinuacion = 64;
 constexpr double PasoInicialContinuacion = 0.125;
 // Iteraciones de Newton para cada valor intermedio de s.
 constexpr int IteracionesPorPasoContinuacion = 8;
+// Altura del borde de la corona, relativa a la extensión de la superficie, que se toma como nula
+// (la superficie sale al talud).
+constexpr double AlturaNulaRelativa = 1e-6;
 // Separación relativa del mínimo de Mohr-Coulomb con que parte una base que no lo cumple.
 constexpr double HolguraMinimo = 1e-9;
 // Escala de fuerzas o de residuos cuando la natural es menor.
@@ -186,7 +189,11 @@ double SigmaDeCresta(const DatosVariacional& datos, const ProblemaRiguroso& prob
 {
     const DovelaVariacional& d1 = datos(1);
     const double minimo = d1.u - d1.c / d1.T;
-    if (rigurosa.Estado != EstadoRiguroso::Convergio || datos.Dovelas() < 2 ||
+    const BordeRiguroso& corona = problema.Bordes.front();
+    const double extension = std::fabs(corona.Abscisa - problema.Bordes.back().Abscisa);
+    const bool sinAltura =
+        corona.OrdenadaTalud - corona.OrdenadaBase <= AlturaNulaRelativa * extension;
+    if (sinAltura || rigurosa.Estado != EstadoRiguroso::Convergio || datos.Dovelas() < 2 ||
         rigurosa.FuerzaNormal.size() != datos.d.size())
         return std::max(0.0, d1.u);
     auto sigma = [&](int i) {

@@ -3,11 +3,12 @@
 //
 // 1. Partida: F y las σ de la base de la solución de Spencer (o, sin ella, de Morgenstern-Price)
 //    de las mismas dovelas: σ_i = N_i·cos α_i/b_i; una base con σ − u < −c/tan φ parte de ese
-//    mínimo. σo en la cresta: la σ rigurosa extrapolada linealmente al borde de la corona desde
-//    las dos primeras dovelas (casi 0 donde la superficie sale al talud; bajo una grieta, el
-//    esfuerzo bajo la columna), y no menos que u − c/tan φ de la primera dovela. Sin solución
-//    rigurosa, F = FSInicial, σo = máx(0, u de la primera dovela) y las σ de la primera solución
-//    (la ecuación diferencial con xc, yc, F dados).
+//    mínimo. σo en la cresta: donde la superficie sale al talud (borde de altura nula), la
+//    presión de poros de la primera dovela, máx(0, u): sin columna encima, el esfuerzo efectivo
+//    es nulo; bajo una grieta, la σ rigurosa extrapolada linealmente al borde de la corona desde
+//    las dos primeras dovelas (el esfuerzo bajo la columna), no menos que u − c/tan φ de la
+//    primera dovela. Sin solución rigurosa, F = FSInicial, σo = máx(0, u de la primera dovela) y
+//    las σ de la primera solución (la ecuación diferencial con xc, yc, F dados).
 // 2. Puntos (xc, yc), en este orden, con L la extensión horizontal de la superficie, xm su punto
 //    medio e yt el punto más alto del talud sobre ella:
 //      (xm, yt + L/2), (xm, yt + L), (xm − L/4, yt + L/2), (xm, yt + L/4), (xm − L/4, yt + L),
