@@ -72,4 +72,24 @@ inline constexpr char VariacionalSinPartidaAutomatica[] =
     "partida en los parámetros de cálculo y siga las iteraciones paso a paso. No se guardaron "
     "resultados.";
 
+// Ventana: orden del contraste, casilla de Form2 y diálogo del contraste.
+inline constexpr char MenuContraste[] = "Contras&te con Spencer y Morgenstern-Price...";
+inline constexpr char CasillaPartidaAutomatica[] = "Valores de partida automáticos";
+inline constexpr char AyudaPartidaAutomatica[] =
+    "Método <1>: el programa parte de la solución de Spencer y busca solo los valores de xc, yc, "
+    "FS y del esfuerzo en la cresta, sin mostrar las iteraciones.";
+inline constexpr char ColumnaMetodoContraste[] = "Método";
+inline constexpr char ColumnaFactorContraste[] = "FS";
+inline constexpr char ColumnaLambdaContraste[] = "λ";
+inline constexpr char ColumnaDiferenciaContraste[] = "Diferencia con el elegido";
+inline constexpr char MetodoElegidoContraste[] = "Elegido: ";
+inline constexpr char SinResultadosContraste[] = "sin resultados";
+inline constexpr char SinSolucionContraste[] = "sin solución";
+inline constexpr char InclinacionContraste[] =
+    "Inclinación de las fuerzas entre dovelas (Spencer): ";
+inline constexpr char ExplicacionContraste[] =
+    "Spencer y Morgenstern-Price cumplen el equilibrio de fuerzas y de momentos de cada dovela. "
+    "Una diferencia grande con el método elegido pide revisar sus valores de partida, los ht o el "
+    "centro de momentos.";
+
 } // namespace vertana::textos

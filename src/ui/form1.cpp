@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "calculo/calculo_riguroso.h"
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
@@ -9,6 +10,7 @@
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/dialogo_contraste.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
@@ -152,6 +154,7 @@ void Form1::CrearMenus()
         opciones.ParametrosInstantaneos = true;
         EjecutarCalculo(proyecto_.MetodoDeCalculo, opciones);
     });
+    agregar(calcular, "MenúContrasteRiguroso", textos::MenuContraste, [this] { Contrastar(); });
     archivo->addSeparator();
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
@@ -377,6 +380,7 @@ void Form1::ConectarDialogosDeDatos()
 {
     ConectarDialogo("MenúArchivoConstantes", CondicionParametrosIniciales, [this] {
         Form2 dialogo(proyecto_, interaccion_, this);
+        dialogo.EnlazarPartidaAutomatica(&estado_.PartidaAutomatica);
         dialogo.exec();
     });
     ConectarDialogo("MénuGeometríaEntrePuntosSuperficieFalla", CondicionGeometriaFalla, [this] {
@@ -417,6 +421,16 @@ void Form1::ConectarDialogosDeDatos()
 void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+}
+
+void Form1::Contrastar()
+{
+    const std::vector<ResultadoRiguroso> resultados =
+        CalcularRiguroso(proyecto_, estado_,
+                         {MetodoRiguroso::Spencer, MetodoRiguroso::MorgensternPrice}, interaccion_);
+    if (resultados.front().Estado == EstadoDelCalculo::Rechazado) return; // ya se dijo por qué
+    DialogoContraste dialogo(proyecto_, resultados, this);
+    dialogo.exec();
 }
 
 void Form1::NuevoProyecto()

@@ -108,6 +108,8 @@ private:
 
     // Cálculo de un método (o la orden de los parámetros instantáneos) desde su menú.
     void EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones);
+    // Contraste con Spencer y Morgenstern-Price junto al último resultado del método elegido.
+    void Contrastar();
 
     // Ayuda.
     void MostrarAcercaDe();
