@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-translations-l10n nlohmann-json3-dev libcli11-dev
+          qt6-base-dev qt6-svg-dev qt6-translations-l10n nlohmann-json3-dev libcli11-dev
           xvfb xauth imagemagick poppler-utils fonts-dejavu-core)
 
 faltan=()

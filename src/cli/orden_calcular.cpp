@@ -1,5 +1,6 @@
 #include "cli/orden_calcular.h"
 
+#include "cli/orden_anclajes.h"
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
 #include "io/archivo_proyecto.h"
@@ -107,6 +108,7 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
         r["sumas"] = {{"tau", p.SumaEsfuerzosTangenciales},
                       {"sig", p.SumaEsfuerzosNormalesTotales},
                       {"sige", p.SumaEsfuerzosNormalesEfectivos}};
+        if (TieneAnclajes(p)) r["anclajes"] = AnclajesGuardadosJson(p);
     } else {
         r["factor_seguridad"] = nullptr;
     }

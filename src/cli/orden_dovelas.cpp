@@ -80,6 +80,7 @@ nlohmann::ordered_json DovelasJson(const Proyecto& p, const EstadoCalculo& e)
             d["m"] = p.ParametroMDovela(s);
             d["s"] = p.ParametroSDovela(s);
             d["a"] = p.ExponenteHoekBrownDovela(s);
+            d["compresion_simple"] = t.CompresionSimpleDovela(s); // ton/m2
         }
         d["peso_unitario"] = p.PesoUnitarioDovela(s);
         d["presion_poros"] = p.PresionPorosDovela(s);

@@ -1,9 +1,13 @@
 #include "cli/ordenes.h"
 
 #include "cli/interaccion_lote.h"
+#include "cli/orden_anclajes.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "cli/orden_riguroso.h"
+#include "cli/orden_grafico.h"
+#include "cli/orden_informe.h"
+#include "cli/orden_roca.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/error.h"
@@ -157,6 +161,14 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     dovelas->add_flag("--desembalse-rapido", desembalse,
                       "Analiza desembalse rápido: el agua sobre el talud no es carga vertical");
 
+    std::string archivoRoca;
+    bool rocaJson = false;
+    auto* roca = app.add_subcommand(
+        "roca", "Muestra m, s, a, la cohesión y la fricción equivalentes de cada estrato de roca y "
+                "el ajuste de m y s a los datos de laboratorio");
+    roca->add_option("archivo", archivoRoca, "Proyecto .cod")->required();
+    roca->add_flag("--json", rocaJson, "Resultado en JSON");
+
     OpcionesCalcular calculo;
     std::string nombreMetodo;
     std::optional<int> definicion;
@@ -189,6 +201,35 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
                      "pantalla; sin ella, los del proyecto")
         ->check(CLI::Range(1, 3));
 
+    std::string archivoInforme, salidaInforme;
+    auto* informe = app.add_subcommand(
+        "informe", "Escribe el informe impreso del proyecto en un archivo .txt o .pdf");
+    informe->add_option("archivo", archivoInforme, "Proyecto .cod")->required();
+    informe->add_option("--salida", salidaInforme,
+                        "Archivo .txt (páginas separadas por saltos de página) o .pdf; sin él, "
+                        "el texto va a la salida");
+    OpcionesGraficoCli grafico;
+    std::string metodoGrafico;
+    auto* graficoCli = app.add_subcommand(
+        "grafico", "Dibuja la sección o un gráfico de esfuerzos en un archivo PNG, SVG o PDF");
+    graficoCli->add_option("archivo", grafico.archivo, "Proyecto .cod")->required();
+    graficoCli
+        ->add_option("--tipo", grafico.tipo,
+                     "seccion; sige, sig, sig1, sig3, tau, resistencia, esfuerzos (sig, sige y "
+                     "tau), principales (sig1 y sig3) o estratos")
+        ->required()
+        ->check(CLI::IsMember(std::vector<std::string>(
+            NombresDeGraficos(), NombresDeGraficos() + CantidadNombresDeGraficos)));
+    graficoCli->add_option("--salida", grafico.salida, "Archivo .png, .svg o .pdf")->required();
+    graficoCli->add_option("--ancho", grafico.ancho, "Ancho en píxeles")
+        ->check(CLI::Range(200, 10000));
+    graficoCli->add_option("--alto", grafico.alto, "Alto en píxeles")
+        ->check(CLI::Range(150, 10000));
+    graficoCli->add_option("--metodo", metodoGrafico, "Calcula antes de dibujar")
+        ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
+    OpcionesAnclajes anclajes;
+    auto* ordenAnclajes = AgregarOrdenAnclajes(app, anclajes);
+
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
         app.parse(std::move(invertidos));
@@ -214,6 +255,43 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         try {
             if (calculo.riguroso) return OrdenCalcularRiguroso(calculo, salida, errores);
             return OrdenCalcular(calculo, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*informe) {
+        try {
+            return OrdenInforme(archivoInforme, salidaInforme, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*roca) {
+        try {
+            return OrdenRoca(archivoRoca, rocaJson, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*graficoCli) {
+        if (!metodoGrafico.empty()) grafico.metodo = CodigoDeMetodo(metodoGrafico);
+        try {
+            return OrdenGrafico(grafico, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*ordenAnclajes) {
+        try {
+            return OrdenAnclajes(anclajes, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

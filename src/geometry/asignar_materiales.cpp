@@ -1,6 +1,7 @@
 #include "geometry/asignar_materiales.h"
 
 #include "geometry/poligonal.h"
+#include "model/macizo_rocoso.h"
 #include "model/textos.h"
 #include "model/unidades.h"
 
@@ -11,23 +12,20 @@ namespace vertana {
 
 namespace {
 
-constexpr double ExponenteHoekBrownMacizoBueno = 0.5;
-constexpr double ExponenteHoekBrownBase = 0.65; // a = 0.65 − GSI/200 con GSI < 25
-constexpr double DivisorGSIExponente = 200.0;
-
 bool PropiedadesCompletas(const Proyecto& p)
 {
     const int n = p.NumeroDeEstratos();
-    for (const Tabla<double>* t :
-         {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado})
+    for (const Tabla<double>* t : {&p.PesoUnitarioHumedo, &p.PesoUnitarioSaturado})
         if (t->Tamano() < n) return false;
     if (p.SueloRoca == Material::Suelo) {
-        if (p.TipoDeEstrato.Tamano() < n || p.ParametroPresionIntersticial.Tamano() < n ||
+        if (p.CohesionMacizo.Tamano() < n || p.FriccionMacizo.Tamano() < n ||
+            p.TipoDeEstrato.Tamano() < n || p.ParametroPresionIntersticial.Tamano() < n ||
             p.CoeficienteConsolidacionVertical.Tamano() < n || p.TiempoDeConstruccion.Tamano() < n)
             return false;
     } else {
-        for (const Tabla<double>* t :
-             {&p.ParametroM, &p.ParametroS, &p.CompresionSimple, &p.IndiceGSI})
+        // La cohesión y la fricción de un macizo rocoso se estiman aquí mismo.
+        for (const Tabla<double>* t : {&p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM,
+                                       &p.ParametroS, &p.CompresionSimple})
             if (t->Tamano() < n) return false;
     }
     return true;
@@ -47,6 +45,12 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
         return ResultadoPreparacion::Fallo(textos::SinEstratos);
     if (!PropiedadesCompletas(p))
         return ResultadoPreparacion::Fallo(textos::FaltanPropiedadesEstratos);
+    if (p.SueloRoca == Material::Roca) {
+        // La cohesión y la fricción equivalentes de cada estrato, de sus datos de Hoek-Brown.
+        if (const int estrato = EstimarMohrCoulombDeLosMacizos(p))
+            return ResultadoPreparacion::Fallo(textos::MacizoNoValidoEnCalculo(
+                estrato, TextoFalloMacizo(ComprobarEstratoDeRoca(p, estrato))));
+    }
 
     const int N = p.NumeroPuntosDovelas;
     TablaDeDovelas& t = e.Dovelas;
@@ -94,11 +98,8 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
         } else {
             p.ParametroMDovela(s) = p.ParametroM(estrato);
             p.ParametroSDovela(s) = p.ParametroS(estrato);
-            t.CompresionSimpleDovela(s) = p.CompresionSimple(estrato);
-            const double gsi = p.IndiceGSI(estrato);
-            p.ExponenteHoekBrownDovela(s) =
-                gsi >= GSIExponenteConstante ? ExponenteHoekBrownMacizoBueno
-                                             : ExponenteHoekBrownBase - gsi / DivisorGSIExponente;
+            t.CompresionSimpleDovela(s) = KgCm2ATonM2(p.CompresionSimple(estrato));
+            p.ExponenteHoekBrownDovela(s) = ExponenteHoekBrown(p.IndiceGSI(estrato));
         }
     }
     e.MaterialesAsignados = true;

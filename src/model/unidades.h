@@ -27,7 +27,18 @@ inline double Grados(double radianes)
 // Peso unitario del agua (ton/m3): una altura de agua en metros es su presión en ton/m2.
 constexpr double PesoUnitarioAgua = 1.0;
 
-// 1 kg/cm2 = 10 ton/m2.
+// 1 kg/cm2 = 9.80665 N / 1e-4 m2 = 98.0665 kN/m2 = 10 ton/m2 (1 ton = 9.80665 kN).
 constexpr double TonM2PorKgCm2 = 10.0;
+
+// La resistencia a la compresión simple se escribe en kg/cm2; los métodos trabajan en ton/m2.
+constexpr double KgCm2ATonM2(double kgCm2)
+{
+    return kgCm2 * TonM2PorKgCm2;
+}
+
+constexpr double TonM2AKgCm2(double tonM2)
+{
+    return tonM2 / TonM2PorKgCm2;
+}
 
 } // namespace vertana

@@ -1,5 +1,7 @@
 #include "rock/hoek_brown.h"
 
+#include "model/unidades.h"
+
 #include <cassert>
 #include <cmath>
 #include <limits>
@@ -7,31 +9,6 @@
 namespace vertana {
 
 namespace {
-
-// m y s desde el GSI: exp((GSI − GSIRocaIntacta)/DivisorM) y exp((GSI − GSIRocaIntacta)/DivisorS).
-constexpr double GSIRocaIntacta = 100.0;
-constexpr double DivisorGSIParametroM = 28.0;
-constexpr double DivisorGSIParametroS = 9.0;
-// a = 0.5 desde GSI 25; por debajo a = 0.65 − GSI/200.
-constexpr double ExponenteRaizCuadrada = 0.5;
-constexpr double ExponenteMacizoMuyPobre = 0.65;
-constexpr double DivisorGSIExponente = 200.0;
-
-// Cohesión del diálogo de caracterización: (C0 + C1·mi)·σci·exp((E0 − E1·ln mi)·GSI).
-constexpr double CohesionBase = 0.0058;
-constexpr double CohesionPorMi = 0.0004;
-constexpr double ExponenteCohesionBase = 0.0455;
-constexpr double ExponenteCohesionPorLnMi = 0.0073;
-// Fricción (grados): F1·GSI − F2·GSI² + F0 + F3·ln mi; en el diálogo F0 = −6 y F3 = 9, en
-// Janbu F0 = 0 y F3 = 16.
-constexpr double FriccionPorGSI = 0.424;
-constexpr double FriccionPorGSICuadrado = 0.0016;
-constexpr double FriccionBaseDialogo = -6.0;
-constexpr double FriccionPorLnMiDialogo = 9.0;
-constexpr double FriccionPorLnMiJanbu = 16.0;
-// Cohesión de Janbu: K·σci·exp(E·GSI).
-constexpr double CohesionJanbu = 0.013;
-constexpr double ExponenteCohesionJanbu = 0.026;
 
 // Ajuste de laboratorio.
 constexpr int MinimoParesLaboratorio = 2;
@@ -50,31 +27,10 @@ constexpr double PrimerPuntoMarcha = 0.001; // x_a con j = 0
 constexpr double XbPrimerPaso = -1.0;       // x_b con j = 0
 constexpr double XbSegundoPaso = 0.9;       // x_b con j = 1
 
-double Pi()
-{
-    return 4.0 * std::atan(1.0);
-}
-
-double GradosARadianes(double grados)
-{
-    return grados * Pi() / 180.0;
-}
-
-double RadianesAGrados(double radianes)
-{
-    return radianes * 180.0 / Pi();
-}
-
 // s·σci/m: la distancia de σ3′ = 0 al límite de tracción.
 double DistanciaLimiteTraccion(double m, double s, double sigmaCi)
 {
     return s * sigmaCi / m;
-}
-
-double FriccionEquivalenteGrados(double gsi, double base, double porLnMi, double mi)
-{
-    return FriccionPorGSI * gsi - FriccionPorGSICuadrado * gsi * gsi + base +
-           porLnMi * std::log(mi);
 }
 
 // Sumas centradas de un ajuste lineal; iguales a Σxy − Σx·Σy/n, etc., sin perder cifras.
@@ -122,61 +78,6 @@ double CoeficienteDeterminacion(std::span<const double> sigma1, std::span<const 
 }
 
 } // namespace
-
-// ---------------------------------------------------------------------------------------------
-
-double KgCm2ATonM2(double kgCm2)
-{
-    return kgCm2 * TonM2PorKgCm2;
-}
-
-double TonM2AKgCm2(double tonM2)
-{
-    return tonM2 / TonM2PorKgCm2;
-}
-
-// ---------------------------------------------------------------------------------------------
-
-double ParametroMMacizo(double mi, double gsi)
-{
-    return mi * std::exp((gsi - GSIRocaIntacta) / DivisorGSIParametroM);
-}
-
-double ParametroSMacizo(double gsi)
-{
-    if (gsi < GSIMinimoConTraccion) return 0.0;
-    return std::exp((gsi - GSIRocaIntacta) / DivisorGSIParametroS);
-}
-
-double ExponenteHoekBrown(double gsi)
-{
-    if (gsi >= GSIMinimoConTraccion) return ExponenteRaizCuadrada;
-    return ExponenteMacizoMuyPobre - gsi / DivisorGSIExponente;
-}
-
-// ---------------------------------------------------------------------------------------------
-
-std::optional<MohrCoulombEquivalente> MohrCoulombDelMacizo(double mi, double gsi, double sigmaCi)
-{
-    if (!(mi > 0.0)) return std::nullopt;
-    MohrCoulombEquivalente r;
-    r.Cohesion = (CohesionBase + CohesionPorMi * mi) * sigmaCi *
-                 std::exp((ExponenteCohesionBase - ExponenteCohesionPorLnMi * std::log(mi)) * gsi);
-    const double phi =
-        FriccionEquivalenteGrados(gsi, FriccionBaseDialogo, FriccionPorLnMiDialogo, mi);
-    r.FriccionGrados = phi > 0.0 ? phi : 0.0;
-    return r;
-}
-
-std::optional<MohrCoulombEquivalente> MohrCoulombDelMacizoJanbu(double mi, double gsi,
-                                                                double sigmaCi)
-{
-    if (!(mi > 0.0)) return std::nullopt;
-    MohrCoulombEquivalente r;
-    r.Cohesion = CohesionJanbu * sigmaCi * std::exp(ExponenteCohesionJanbu * gsi);
-    r.FriccionGrados = FriccionEquivalenteGrados(gsi, 0.0, FriccionPorLnMiJanbu, mi);
-    return r;
-}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -281,7 +182,7 @@ std::optional<ParametrosDeReglaPuntual> ParametrosPuntualesDeDovela(double sigma
     if (!(d >= 0.0)) return std::nullopt;
     ParametrosDeReglaPuntual r;
     r.Theta = std::atan(std::sqrt(d));
-    r.FriccionGrados = RadianesAGrados(r.Theta);
+    r.FriccionGrados = Grados(r.Theta);
     const double c = resistenciaCorte - std::tan(r.Theta) * esfuerzoNormal;
     r.Cohesion = c < 0.0 ? 0.0 : c;
     return r;
@@ -320,7 +221,7 @@ Sigma3Inicial Sigma3InicialHoekBrown(double sigmaN0Efectivo, double m, double s,
 {
     Sigma3Inicial r;
     if (!(m > 0.0) || !(sigmaCi > 0.0)) return r;
-    const double pi = Pi();
+    const double pi = Pi;
     const double hHoek = HBase + (FactorH / (m * m)) * (m * sigmaN0Efectivo / sigmaCi + s);
     const double k = NumeradorK / (DenominadorK * hHoek * hHoek * hHoek);
     const double radicando = 2.0 * k - k * k;
@@ -360,7 +261,7 @@ Sigma3Inicial Sigma3InicialHoekBrown(double sigmaN0Efectivo, double m, double s,
 EsfuerzosPrincipales EsfuerzosPrincipalesJanbuRoca(double sigmaEfectivo, double resistenciaCorte,
                                                    double friccionGrados)
 {
-    const double phi = GradosARadianes(friccionGrados);
+    const double phi = Radianes(friccionGrados);
     const double p = sigmaEfectivo + resistenciaCorte * std::sin(phi);
     const double r = resistenciaCorte / std::cos(phi);
     return {p + r, p - r};

@@ -2,67 +2,26 @@
 //
 //   σ1′ = σ3′ + σci·(m·σ3′/σci + s)^a
 //
-// - m, s y a del macizo a partir de mi y GSI;
-// - la cohesión y la fricción equivalentes que estiman los diálogos de caracterización y el
-//   método de Janbu en rocas;
 // - el ajuste por mínimos cuadrados de m y s a pares (σ1, σ3) de laboratorio;
 // - la envolvente en esfuerzos normal y cortante (Balmer) con sus derivadas respecto de σ3′,
 //   los parámetros instantáneos de Balmer y la regla puntual de los parámetros instantáneos;
 // - lo que el método variacional en rocas necesita por dovela: el límite de tracción y el σ3
 //   inicial; y los esfuerzos principales que el método de Janbu en rocas deja en cada dovela.
 //
+// m, s y a del macizo a partir de mi y GSI y la cohesión y la fricción equivalentes están en
+// model/macizo_rocoso.h (los usa también la preparación del cálculo).
+//
 // Los esfuerzos y σci van en una misma unidad (ton/m2 en los métodos). Ninguna función convierte
-// unidades por su cuenta: σci se introduce en kg/cm2 y KgCm2ATonM2 lo pasa a ton/m2 donde haga
-// falta. Los ángulos van en radianes salvo donde el nombre dice Grados.
+// unidades por su cuenta: σci se introduce en kg/cm2 y KgCm2ATonM2 (model/unidades.h) lo pasa a
+// ton/m2 donde haga falta. Los ángulos van en radianes salvo donde el nombre dice Grados.
 #pragma once
+
+#include "model/macizo_rocoso.h"
 
 #include <optional>
 #include <span>
 
 namespace vertana {
-
-// ---------------------------------------------------------------------------------------------
-// Unidades
-
-// 1 kg/cm2 = 9.80665 N / 1e-4 m2 = 98.0665 kN/m2 = 10 ton/m2 (1 ton = 9.80665 kN).
-inline constexpr double TonM2PorKgCm2 = 10.0;
-
-double KgCm2ATonM2(double kgCm2);
-double TonM2AKgCm2(double tonM2);
-
-// ---------------------------------------------------------------------------------------------
-// m, s y a del macizo a partir del mi de la roca intacta y del GSI
-
-// GSI desde el que el macizo conserva resistencia a la tracción (s > 0) y el exponente vale 0.5.
-inline constexpr double GSIMinimoConTraccion = 25.0;
-
-// m = mi·exp((GSI − 100)/28), para todo GSI.
-double ParametroMMacizo(double mi, double gsi);
-// s = exp((GSI − 100)/9) con GSI ≥ 25 (25 incluido); s = 0 con GSI < 25.
-double ParametroSMacizo(double gsi);
-// a = 0.5 con GSI ≥ 25; a = 0.65 − GSI/200 con GSI < 25.
-double ExponenteHoekBrown(double gsi);
-
-// ---------------------------------------------------------------------------------------------
-// Cohesión y fricción equivalentes del macizo
-
-struct MohrCoulombEquivalente {
-    double Cohesion = 0.0;       // en la unidad de σci
-    double FriccionGrados = 0.0; // grados
-};
-
-// La del diálogo de caracterización de estratos en roca:
-//   c = (0.0058 + 0.0004·mi)·σci·exp((0.0455 − 0.0073·ln mi)·GSI)
-//   φ = 0.424·GSI − 0.0016·GSI² − 6 + 9·ln mi (grados); un φ ≤ 0 queda en 0.
-// Sin valor si mi ≤ 0 (ln mi no existe).
-std::optional<MohrCoulombEquivalente> MohrCoulombDelMacizo(double mi, double gsi, double sigmaCi);
-
-// La del método de Janbu en rocas:
-//   c = 0.013·σci·exp(0.026·GSI)
-//   φ = 0.424·GSI − 0.0016·GSI² + 16·ln mi (grados), sin recortar.
-// Sin valor si mi ≤ 0.
-std::optional<MohrCoulombEquivalente> MohrCoulombDelMacizoJanbu(double mi, double gsi,
-                                                                double sigmaCi);
 
 // ---------------------------------------------------------------------------------------------
 // Ajuste de m y s a pares (σ1, σ3) de laboratorio

@@ -37,6 +37,15 @@ std::optional<Aviso> CondicionCaracteristicasSuelos(const Proyecto& p)
     return Aviso{textos::TituloAvisoCaracteristicasEstratos, textos::AvisoEstratosYParametros};
 }
 
+std::optional<Aviso> CondicionResultadosSuelos(const Proyecto& p)
+{
+    if (p.SueloRoca == Material::Roca)
+        return Aviso{textos::TituloResultadosSoloSuelos, textos::AvisoResultadosSeleccionoRoca};
+    if (!p.HayResultados)
+        return Aviso{textos::TituloSinCalculoCompleto, textos::RealiceElCalculoParaVerResultados};
+    return std::nullopt;
+}
+
 std::optional<Aviso> ComprobarAntesDeGuardar(const Proyecto& p)
 {
     if (!p.InformacionIntroducida)

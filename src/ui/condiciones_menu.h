@@ -28,6 +28,9 @@ std::optional<Aviso> CondicionCambioParametros(const Proyecto& p);
 // parámetros iniciales fueron aceptados.
 std::optional<Aviso> CondicionCaracteristicasSuelos(const Proyecto& p);
 
+// Resultados del cálculo para suelos (Form14): el material no es roca y hay resultados.
+std::optional<Aviso> CondicionResultadosSuelos(const Proyecto& p);
+
 // Las siete comprobaciones previas a guardar, en su orden.
 std::optional<Aviso> ComprobarAntesDeGuardar(const Proyecto& p);
 

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "calculo/calculo_riguroso.h"
+#include "dibujo/informe_pdf.h"
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
 #include "io/items.h"
@@ -8,9 +9,11 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "output/informe.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/dialogo_contraste.h"
+#include "ui/form14.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
 #include "ui/form19.h"
@@ -21,7 +24,12 @@
 #include "ui/form7.h"
 #include "ui/form8.h"
 #include "ui/frm_about.h"
+#include "ui/impresion_informe.h"
+#include "ui/menu_graficos.h"
+#include "ui/menu_roca.h"
+#include "ui/panel_ultimo_calculo.h"
 #include "ui/ventana_ayuda.h"
+#include "ui/vista_seccion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -38,7 +46,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -77,6 +87,9 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     setObjectName("Form1");
     ElegirArchivoAbrir = [this] { return ElegirArchivoConDialogo(false); };
     ElegirArchivoGuardar = [this] { return ElegirArchivoConDialogo(true); };
+    ElegirImpresora = [this](QPrinter& impresora) {
+        return ElegirImpresoraConDialogo(impresora, this);
+    };
     ElegirPosicionEstrato = [this]() -> std::optional<int> {
         Form4 dialogo(proyecto_, this);
         if (dialogo.exec() != QDialog::Accepted) return std::nullopt;
@@ -84,9 +97,13 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     };
     CrearMenus();
     CrearEditor();
+    ultimoResultado_ = new PanelUltimoCalculo(this);
+    statusBar()->addPermanentWidget(ultimoResultado_, 1);
     ConectarDialogosDeDatos();
-    constexpr int Ancho = 720; // píxeles
-    constexpr int Alto = 600;
+    ConectarGraficos(*this, proyecto_, interaccion_);
+    constexpr int Ancho = 1180; // píxeles: el editor y la vista de la sección
+    constexpr int Alto = 680;
+    SeguirCambiosDelUltimoCalculo();
     resize(Ancho, Alto);
     // F1 abre la ayuda desde cualquier ventana del programa.
     qApp->installEventFilter(this);
@@ -159,7 +176,7 @@ void Form1::CrearMenus()
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
     agregar(presentacion, "ResultadosCálculoSuelos", m::ResultadosSuelos);
-    agregar(archivo, "MenúArchivoImprimir", m::Imprimir);
+    agregar(archivo, "MenúArchivoImprimir", m::Imprimir, [this] { Imprimir(); });
     archivo->addSeparator();
     QAction* salir = archivo->addAction(m::Salir);
     salir->setObjectName("MenúArchivoSalir");
@@ -339,7 +356,8 @@ void Form1::CrearEditor()
     editor->addWidget(listaCoordenadas_);
     editor->addSpacing(fontMetrics().averageCharWidth() * 2);
     editor->addLayout(controles);
-    editor->addStretch(1);
+    vista_ = new VistaSeccion(proyecto_, editor_, estado_, ultimoCalculo_, interaccion_, central);
+    editor->addWidget(vista_, 1);
 
     auto* linea = new QFrame(central);
     linea->setFrameShape(QFrame::HLine);
@@ -373,6 +391,7 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
             }
         }
         abrir();
+        vista_->Actualizar();
     });
 }
 
@@ -391,6 +410,7 @@ void Form1::ConectarDialogosDeDatos()
         Form5 dialogo(proyecto_, interaccion_, PosicionNuevoEstrato(), this);
         dialogo.exec();
     });
+    ConectarCaracterizacionRoca(*this, proyecto_, interaccion_);
     ConectarDialogo("MenúInformación", nullptr, [this] {
         Form15 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
@@ -413,6 +433,38 @@ void Form1::ConectarDialogosDeDatos()
         Form19 dialogo(proyecto_, interaccion_, this);
         dialogo.exec();
     });
+    ConectarDialogo("ResultadosCálculoSuelos", CondicionResultadosSuelos, [this] {
+        Form14 dialogo(proyecto_, interaccion_, this);
+        dialogo.exec();
+    });
+}
+
+void Form1::SeguirCambiosDelUltimoCalculo()
+{
+    auto revisar = [this] { ultimoResultado_->Revisar(proyecto_, editor_); };
+    for (QAction* accion : findChildren<QAction*>())
+        connect(accion, &QAction::triggered, this, revisar);
+    for (QPushButton* boton : centralWidget()->findChildren<QPushButton*>())
+        connect(boton, &QPushButton::clicked, this, revisar);
+    connect(textoY_, &QLineEdit::returnPressed, this, revisar);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Impresión del informe. Se cancela o falla sin mensaje.
+
+void Form1::Imprimir()
+{
+    GuardarEdicion();
+    const Informe informe = GenerarInforme(proyecto_);
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageOrientation(OrientacionDelInforme(informe, impresora));
+    // El nombre del documento (y del PDF que propone el diálogo): el del proyecto.
+    impresora.setDocName(
+        proyecto_.ArchivoActual.empty()
+            ? QString::fromUtf8(textos::NombrePrograma)
+            : QFileInfo(RutaComoQString(proyecto_.ArchivoActual)).completeBaseName());
+    if (!ElegirImpresora(impresora)) return;
+    ImprimirInforme(impresora, informe, this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -421,6 +473,8 @@ void Form1::ConectarDialogosDeDatos()
 void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
 {
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
+    vista_->Actualizar();
+    ultimoResultado_->Calculado(*ultimoCalculo_, proyecto_, editor_);
 }
 
 void Form1::Contrastar()
@@ -439,6 +493,7 @@ void Form1::NuevoProyecto()
     ReiniciarProyecto(proyecto_);
     ReiniciarEstadoCalculo(estado_);
     ReiniciarVentana();
+    ultimoResultado_->Limpiar();
 }
 
 void Form1::ReiniciarVentana()
@@ -595,6 +650,7 @@ void Form1::ActualizarVista()
     if (estratos) listaEstrato_->setCurrentIndex(editor_.EstratoActivo() - 1);
     listaEstrato_->setVisible(estratos);
     suprimirClicEstrato_ = false;
+    vista_->Actualizar();
 }
 
 void Form1::RellenarLista()
@@ -604,6 +660,7 @@ void Form1::RellenarLista()
     for (int i = 1; i <= editor_.NumeroPuntosEditor(); ++i)
         InsertarFilaLista(i);
     actualizandoLista_ = false;
+    vista_->Actualizar();
 }
 
 void Form1::InsertarFilaLista(int fila)
@@ -617,6 +674,7 @@ void Form1::InsertarFilaLista(int fila)
     actualizandoLista_ = true;
     listaCoordenadas_->insertTopLevelItem(fila - 1, item);
     actualizandoLista_ = antes;
+    vista_->Actualizar();
 }
 
 bool Form1::LeerPunto(double& x, double& y)
@@ -675,6 +733,7 @@ void Form1::Borrar()
     listaCoordenadas_->clearSelection();
     actualizandoLista_ = false;
     editor_.Borrar(fila);
+    vista_->Actualizar();
 }
 
 void Form1::FilaElegida(QTreeWidgetItem* item)
@@ -686,6 +745,7 @@ void Form1::FilaElegida(QTreeWidgetItem* item)
     // Los valores guardados, completos (no los redondeados de la lista).
     textoX_->setText(Q(RealParaArchivo(editor_.Abscisa(fila))));
     textoY_->setText(Q(RealParaArchivo(editor_.Ordenada(fila))));
+    vista_->Actualizar();
 }
 
 void Form1::ElegirConjunto(int conjunto)

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -26,7 +27,9 @@ class QTreeWidgetItem;
 namespace vertana {
 
 class Interaccion;
+class PanelUltimoCalculo;
 class VentanaAyuda;
+class VistaSeccion;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -61,6 +64,8 @@ public:
     // coordenadas (este último elegido); las pruebas los sustituyen.
     std::function<std::string()> ElegirArchivoAbrir;
     std::function<std::string()> ElegirArchivoGuardar;
+    // Impresora para Imprimir: por omisión el diálogo de impresión; true si la persona aceptó.
+    std::function<bool(QPrinter&)> ElegirImpresora;
     // Elección del lugar de un nuevo estrato cuando ya hay estratos: por omisión Form4.
     std::function<std::optional<int>()> ElegirPosicionEstrato;
 
@@ -71,6 +76,8 @@ protected:
 private:
     // Conecta los diálogos de datos (parámetros, uniones, estratos, información, cargas).
     void ConectarDialogosDeDatos();
+    // La línea del último cálculo se revisa tras cada orden del menú y del editor.
+    void SeguirCambiosDelUltimoCalculo();
     void CrearMenus();
     void CrearEditor();
     QAction* Accion(const char* nombre) const;
@@ -111,6 +118,9 @@ private:
     // Contraste con Spencer y Morgenstern-Price junto al último resultado del método elegido.
     void Contrastar();
 
+    // El informe del proyecto en la impresora.
+    void Imprimir();
+
     // Ayuda.
     void MostrarAcercaDe();
     void MostrarAyuda();
@@ -133,7 +143,9 @@ private:
     QLineEdit* textoY_ = nullptr;
     QTreeWidget* listaCoordenadas_ = nullptr;
     QPlainTextEdit* textoProyecto_ = nullptr;
+    VistaSeccion* vista_ = nullptr; // la sección, junto al editor
     QPointer<VentanaAyuda> ayuda_;
+    PanelUltimoCalculo* ultimoResultado_ = nullptr; // en la barra de estado
 };
 
 } // namespace vertana

@@ -105,8 +105,9 @@ TEST(Admisibilidad, FuerzasDesdeLasBasesComoLasDeSpencer)
     for (std::size_t j = 0; j < f.E.size(); ++j) {
         EXPECT_NEAR(f.E[j], s.Solucion.E[j], 1e-9 * escala) << j;
         EXPECT_NEAR(f.X[j], s.Solucion.X[j], 1e-9 * escala) << j;
-        if (std::fabs(s.Solucion.E[j]) > 1e-3 * escala)
+        if (std::fabs(s.Solucion.E[j]) > 1e-3 * escala) {
             EXPECT_NEAR(f.AlturaEmpuje[j], s.Solucion.AlturaEmpuje[j], 1e-6) << j;
+        }
     }
     EXPECT_LT(f.ResiduoFuerzas + f.ResiduoMomentos, 1e-9);
 }

@@ -1,8 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
 # Falla si un archivo incluye una cabecera de una capa que no está debajo de la suya:
 #   model <- io
-#   model <- geometry <- rock <- methods <- calculo <- output
-# La línea de órdenes (cli) y la interfaz gráfica (ui) están encima del núcleo y no se incluyen
+#   model <- geometry <- rock <- methods <- calculo <- output (output lee también io)
+# La pintura de escenas y del informe (dibujo, Qt sin widgets) está encima del núcleo, que no la
+# incluye. La línea de órdenes (cli) y la interfaz gráfica (ui) están encima de las dos y no se incluyen
 # entre sí.
 set(permitidas_model model)
 set(permitidas_io model io)
@@ -10,10 +11,11 @@ set(permitidas_geometry model geometry)
 set(permitidas_rock model geometry rock)
 set(permitidas_methods model geometry rock methods)
 set(permitidas_calculo model geometry rock methods calculo)
-set(permitidas_output model geometry rock methods calculo output)
-set(permitidas_cli model io geometry rock methods calculo output cli)
-set(permitidas_ui model io geometry rock methods calculo output ui)
-set(capas model io geometry rock methods calculo output cli ui)
+set(permitidas_output model io geometry rock methods calculo output)
+set(permitidas_dibujo model io geometry rock methods calculo output dibujo)
+set(permitidas_cli model io geometry rock methods calculo output dibujo cli)
+set(permitidas_ui model io geometry rock methods calculo output dibujo ui)
+set(capas model io geometry rock methods calculo output dibujo cli ui)
 
 set(culpables "")
 foreach(capa ${capas})

@@ -149,29 +149,82 @@ TEST(AsignarMateriales, BaseBajoLaUltimaLineaOCentroFueraDeUnaLineaDetienen)
     }
 }
 
-TEST(AsignarMateriales, RocaTomaHoekBrownDelEstrato)
+TEST(AsignarMateriales, RocaTomaHoekBrownDelEstratoYSuMohrCoulombEquivalente)
 {
     Proyecto p = TaludRecto(4);
     p.SueloRoca = Material::Roca;
+    // La cohesión y la fricción que se dan aquí no cuentan: la roca las estima de mi, GSI y σci.
     AgregarEstrato(p, {{20, -5}, {-10, -5}}, 5, 40, 2.6, 2.7);
-    for (Tabla<double>* t : {&p.ParametroM, &p.ParametroS, &p.CompresionSimple, &p.IndiceGSI})
+    for (Tabla<double>* t :
+         {&p.ParametroMIntacto, &p.IndiceGSI, &p.ParametroM, &p.ParametroS, &p.CompresionSimple})
         t->Redimensionar(1);
+    p.ParametroMIntacto(1) = 10;
+    p.IndiceGSI(1) = 50;
     p.ParametroM(1) = 1.677;
     p.ParametroS(1) = 0.003866;
-    p.CompresionSimple(1) = 1000;
-    p.IndiceGSI(1) = 20; // a = 0.65 − 20/200 = 0.55
+    p.CompresionSimple(1) = 1000; // kg/cm2
     EstadoCalculo e;
     InteraccionGuionada ui;
     PrepararHasta(p, e, ui);
     ASSERT_TRUE(AsignarMateriales(p, e));
     EXPECT_EQ(p.ParametroMDovela(2), 1.677);
     EXPECT_EQ(p.ParametroSDovela(2), 0.003866);
-    EXPECT_EQ(e.Dovelas.CompresionSimpleDovela(2), 1000);
-    EXPECT_NEAR(p.ExponenteHoekBrownDovela(2), 0.55, 1e-15);
-    p.IndiceGSI(1) = 25;
-    ASSERT_TRUE(AsignarMateriales(p, e));
+    // 1000 kg/cm2 = 10000 ton/m2, la unidad de los esfuerzos de los métodos.
+    EXPECT_EQ(e.Dovelas.CompresionSimpleDovela(2), 10000);
     EXPECT_EQ(p.ExponenteHoekBrownDovela(2), 0.5);
-    EXPECT_EQ(p.CohesionDovela(2), 5);
+    // mi = 10, GSI = 50, σci = 1000: c ≈ 41.1 (en la unidad de σci) y φ ≈ 31.9° (valores de
+    // control de la caracterización; con bc: c = 9.8·exp((0.0455 − 0.0073·ln 10)·50) =
+    // 41.138269791 kg/cm2 = 411.38269791 ton/m2, φ = 11.2 + 9·ln 10 = 31.923265837°).
+    EXPECT_NEAR(p.CohesionDovela(2), 411.38269791, 1e-7);
+    EXPECT_NEAR(p.FriccionDovela(2), 31.923265837, 1e-8);
+    EXPECT_NEAR(e.Dovelas.TangenteFriccionDovela(2), 0.6230087, 1e-6); // tan 31.923265837°
+    EXPECT_NEAR(p.CohesionMacizo(1), 411.38269791, 1e-7);
+
+    // GSI 20: a = 0.65 − 20/200 = 0.55; φ = 8.48 − 0.64 − 6 + 9·ln 10 = 22.563265837°.
+    p.IndiceGSI(1) = 20;
+    ASSERT_TRUE(AsignarMateriales(p, e));
+    EXPECT_NEAR(p.ExponenteHoekBrownDovela(2), 0.55, 1e-15);
+    EXPECT_NEAR(p.FriccionDovela(2), 22.563265837, 1e-8);
+}
+
+TEST(AsignarMateriales, EstratoDeRocaConDatosQueNoSirvenDetiene)
+{
+    struct Caso {
+        double mi, gsi, m, s, sigmaCi;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {0, 50, 1.677, 0.0039, 1000, textos::MiIntactoNoPositivo},
+        {10, 100.5, 1.677, 0.0039, 1000, textos::GSIFueraDeIntervalo},
+        {10, -1, 1.677, 0.0039, 1000, textos::GSIFueraDeIntervalo},
+        {10, 50, 0, 0.0039, 1000, textos::ParametroMNoPositivo},
+        {10, 50, 1.677, -0.001, 1000, textos::ParametroSNegativo},
+        {10, 50, 1.677, 0.0039, 0, textos::CompresionSimpleNoPositiva},
+    };
+    for (const Caso& c : casos) {
+        Proyecto p = TaludRecto(4);
+        p.SueloRoca = Material::Roca;
+        AgregarEstrato(p, {{20, -5}, {-10, -5}}, 0, 0, 2.6, 2.7);
+        AgregarEstrato(p, {{20, -50}, {-10, -50}}, 0, 0, 2.6, 2.7);
+        const std::pair<Tabla<double>*, std::pair<double, double>> valores[] = {
+            {&p.ParametroMIntacto, {10, c.mi}},
+            {&p.IndiceGSI, {50, c.gsi}},
+            {&p.ParametroM, {1.677, c.m}},
+            {&p.ParametroS, {0.0039, c.s}},
+            {&p.CompresionSimple, {1000, c.sigmaCi}}};
+        for (const auto& [tabla, v] : valores) {
+            tabla->Redimensionar(2);
+            (*tabla)(1) = v.first;
+            (*tabla)(2) = v.second;
+        }
+        EstadoCalculo e;
+        InteraccionGuionada ui;
+        PrepararHasta(p, e, ui);
+        // El estrato 2 no está en la base de ninguna dovela, pero sus datos tampoco sirven.
+        EXPECT_EQ(AsignarMateriales(p, e).mensaje, textos::MacizoNoValidoEnCalculo(2, c.texto))
+            << c.texto;
+        EXPECT_FALSE(e.MaterialesAsignados);
+    }
 }
 
 } // namespace

@@ -87,7 +87,7 @@ double ValorDeLinea(const std::vector<std::string>& lineas, int numero)
 TEST(ArchivoProyecto, LosEjemplosSeReescribenConLosMismosBytes)
 {
     for (const char* nombre : {"talud_homogeneo_bishop.cod", "talud_estratificado_janbu.cod",
-                               "talud_roca_variacional.cod"}) {
+                               "talud_roca_variacional.cod", "talud_roca_laboratorio.cod"}) {
         SCOPED_TRACE(nombre);
         const std::string original = LeerBytes(Ejemplos + "/" + nombre);
         ASSERT_FALSE(original.empty());
@@ -144,11 +144,30 @@ TEST(ArchivoProyecto, EjemploDeRocaConSusColumnas)
 {
     const Proyecto p = LeerEjemplo("talud_roca_variacional.cod");
     EXPECT_EQ(p.SueloRoca, Material::Roca);
-    EXPECT_EQ(p.ParametroS(1), 0.003866);
+    // m y s como los deja la caracterización a partir de mi = 10 y GSI = 50 (bc):
+    // m = 10·e^(−50/28) = 1.676772487518, s = e^(−50/9) = 0.003865920139.
+    EXPECT_NEAR(p.ParametroM(1), 1.676772487518, 1e-12);
+    EXPECT_NEAR(p.ParametroS(1), 0.003865920139, 1e-12);
     EXPECT_EQ(p.CompresionSimple(1), 1000);
     EXPECT_EQ(p.CohesionMacizo(1), 0);
     EXPECT_EQ(p.NumeroPuntosLab.Tamano(), 1);
     EXPECT_FALSE(p.HayDatosLaboratorio);
+}
+
+TEST(ArchivoProyecto, EjemploDeRocaConDatosDeLaboratorio)
+{
+    const Proyecto p = LeerEjemplo("talud_roca_laboratorio.cod");
+    EXPECT_EQ(p.SueloRoca, Material::Roca);
+    ASSERT_EQ(p.NumeroDeEstratos(), 2);
+    EXPECT_EQ(p.EstratosCaracterizados, 2);
+    EXPECT_TRUE(p.HayDatosLaboratorio);
+    EXPECT_EQ(p.NumeroPuntosLab(1), 5);
+    EXPECT_EQ(p.NumeroPuntosLab(2), 5);
+    EXPECT_EQ(p.Sigma1Lab(1, 1), 2610); // de mayor a menor σ1, como los deja Form16
+    EXPECT_EQ(p.Sigma3Lab(2, 5), 0);
+    EXPECT_EQ(p.ParametroM(1), 1.985);
+    EXPECT_EQ(p.ParametroS(2), 1);
+    EXPECT_EQ(p.CompresionSimple(2), 900);
 }
 
 TEST(ArchivoProyecto, IdaYVueltaDeCadaCasoDelArchivo)

@@ -61,16 +61,29 @@ TEST_F(VentanaDePrueba, MenusConSusTextosYLosQueAunNoTienenDialogoDeshabilitados
     for (const auto& [nombre, texto] : textos)
         EXPECT_EQ(Hijo<QAction>(nombre)->text().toStdString(), texto) << nombre;
 
-    for (const char* nombre :
-         {"MenúArchivoImprimir", "GráficoGeometría", "ResultadosCálculoSuelos"})
+    for (const char* nombre : {"ResultadosCálculoRocas"})
         EXPECT_FALSE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
-    for (const char* nombre :
-         {"ArchivoNuevo", "MenúArchivoAbrir", "MenúArchivoGuardar", "MenúArchivoSalir",
-          "MenúCoordenadasEstratos", "MenúEliminarEstrato", "MenúAyudaContenido", "MenúInformación",
-          "MenúArchivoConstantes", "MénuGeometríaEntrePuntosSuperficieFalla",
-          "CaracterísticasGeomecánicasSuelos", "CargasUniformes", "CargasPuntuales", "MétodoBishop",
-          "MétodoFellenius", "MétodoJanbu", "ProcesoIterativoEnSuelos",
-          "CálculoParámetrosInstantáneos"})
+    for (const char* nombre : {"ArchivoNuevo",
+                               "MenúArchivoAbrir",
+                               "MenúArchivoGuardar",
+                               "MenúArchivoSalir",
+                               "MenúCoordenadasEstratos",
+                               "MenúEliminarEstrato",
+                               "MenúAyudaContenido",
+                               "MenúInformación",
+                               "MenúArchivoConstantes",
+                               "MénuGeometríaEntrePuntosSuperficieFalla",
+                               "CaracterísticasGeomecánicasSuelos",
+                               "CargasUniformes",
+                               "CargasPuntuales",
+                               "MétodoBishop",
+                               "MétodoFellenius",
+                               "MétodoJanbu",
+                               "ProcesoIterativoEnSuelos",
+                               "CálculoParámetrosInstantáneos",
+                               "MenúArchivoImprimir",
+                               "GráficoGeometría",
+                               "ResultadosCálculoSuelos"})
         EXPECT_TRUE(Hijo<QAction>(nombre)->isEnabled()) << nombre;
     EXPECT_EQ(X()->toolTip().toStdString(), "Abscisa de  la geometría que está  analizando. "
                                             "Utilice el pto (.), para los decimales.   ");
