@@ -48,6 +48,10 @@ public:
     {
         return destino_.CambioDeParametrosDeResistencia(p, actuales);
     }
+    std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido) override
+    {
+        return destino_.CentroDeMomentos(p, sugerido);
+    }
 
     const std::string& UltimoTexto() const { return ultimoTexto_; }
     const std::string& UltimoTitulo() const { return ultimoTitulo_; }

@@ -60,10 +60,21 @@ inline constexpr char RigurosoDatosInvalidos[] =
 // Centro de momentos de Bishop en una superficie compuesta.
 inline constexpr char TituloCentroDeMomentos[] = "Centro de momentos:";
 inline constexpr char FaltaCentroDeMomentos[] =
-    "La superficie de falla es compuesta y no tiene centro de momentos para el método de Bishop: "
-    "el archivo del proyecto no lo guarda. Vaya al menú Archivo, abra 'Parámetros de cálculo "
-    "iniciales' (Constantes de cálculo y grieta de tracción) y pulse Aceptar: el programa fija el "
-    "centro. Por lotes, dé el centro con vertana-cli calcular --centro=X,Y.";
+    "La superficie de falla es compuesta y no tiene centro de momentos para el método de Bishop "
+    "(el archivo del proyecto no lo guarda). Al calcular por el método de Bishop, dé el centro en "
+    "el cuadro 'Centro de momentos' que se abre; por lotes, con vertana-cli calcular "
+    "--centro=X,Y.";
+// Diálogo en que se da el centro.
+inline constexpr char TituloDialogoCentro[] = "Centro de momentos";
+inline constexpr char ExplicacionDialogoCentro[] =
+    "La superficie de falla es compuesta y el archivo del proyecto no guarda su centro de "
+    "momentos. Dé el punto respecto del cual el método de Bishop toma los momentos (por ejemplo, "
+    "el centro del arco de la superficie). El programa propone el del círculo que pasa por los "
+    "extremos de la superficie y por su punto más hondo.";
+inline constexpr char EtiquetaAbscisaCentro[] = "Abscisa del centro (m):";
+inline constexpr char EtiquetaOrdenadaCentro[] = "Ordenada del centro (m):";
+inline constexpr char CampoAbscisaCentro[] = "la abscisa del centro";
+inline constexpr char CampoOrdenadaCentro[] = "la ordenada del centro";
 
 // Método variacional con valores de partida automáticos.
 inline constexpr char VariacionalSinPartidaAutomatica[] =

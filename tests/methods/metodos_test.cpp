@@ -188,8 +188,9 @@ TEST(Bishop, NegativasEnOrden)
 }
 
 // Una superficie compuesta leída de un archivo no trae el centro de momentos (el archivo guarda
-// 0, 0): Bishop dice dónde fijarlo y no calcula. Con el centro dado (--centro de la línea de
-// órdenes) da el mismo factor que el proyecto que se guardó con ese centro.
+// 0, 0): Bishop lo pide (diálogo "Centro de momentos"); sin él dice dónde darlo y no calcula. Con
+// el centro dado en el diálogo o por --centro de la línea de órdenes da el mismo factor que el
+// proyecto que se guardó con ese centro.
 TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
 {
     prueba::CarpetaTemporal carpeta;
@@ -219,8 +220,24 @@ TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
     ASSERT_TRUE(LeerProyecto(ruta, leido, lectura));
     InteraccionLote sinCentro;
     EXPECT_EQ(bishop(leido, sinCentro), FinCalculo::Detenido);
+    EXPECT_EQ(sinCentro.VecesCentroDeMomentos(), 1);
     EXPECT_EQ(sinCentro.Eventos().back().texto, textos::FaltaCentroDeMomentos);
     EXPECT_EQ(sinCentro.Eventos().back().titulo, textos::TituloCentroDeMomentos);
+
+    InteraccionGuionada enElDialogo;
+    enElDialogo.AlPedirCentroDeMomentos([&](const Proyecto&, PuntoCentro) {
+        return PuntoCentro{centro.first, centro.second};
+    });
+    enElDialogo.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    {
+        Proyecto q = leido;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        EXPECT_DOUBLE_EQ(MetodoBishop(q, e, enElDialogo).FactorSeguridad, antes.FactorSeguridad);
+        EXPECT_TRUE(enElDialogo.Cumplido());
+        EXPECT_EQ(q.CentroCirculoXGuardado, centro.first);
+    }
 
     ASSERT_TRUE(AplicarCentro(leido, centro));
     InteraccionLote otraVez;
@@ -229,6 +246,25 @@ TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
     Proyecto circulo = Caso1Con(2);
     EXPECT_FALSE(AplicarCentro(circulo, centro));
     EXPECT_EQ(circulo.CentroCirculoX, 18.288);
+}
+
+// Centro propuesto: con puntos sobre el círculo de centro (5, 10) y radio 10 (a 60° y 30° a cada
+// lado de la vertical y en su fondo), ese centro; con dos puntos (10, 10) y (0, 0), el del círculo
+// de radio igual a la cuerda (10·√2) por encima de ella: (5 − 5·√3, 5 + 5·√3).
+TEST(Bishop, CentroPropuestoParaUnaSuperficieCompuesta)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    const double r3 = std::sqrt(3.0);
+    prueba::FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla,
+                        {{5.0 + 5.0 * r3, 5.0}, {5.0, 0.0}, {0.0, 10.0 - 5.0 * r3}});
+    PuntoCentro c = CentroSugeridoDeMomentos(p);
+    EXPECT_NEAR(c.X, 5.0, 1e-9);
+    EXPECT_NEAR(c.Y, 10.0, 1e-9);
+    prueba::FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, {{10.0, 10.0}, {0.0, 0.0}});
+    c = CentroSugeridoDeMomentos(p);
+    EXPECT_NEAR(c.X, 5.0 - 5.0 * r3, 1e-9);
+    EXPECT_NEAR(c.Y, 5.0 + 5.0 * r3, 1e-9);
 }
 
 TEST(Bishop, BusquedaDelRadio)

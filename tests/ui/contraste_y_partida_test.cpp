@@ -1,14 +1,21 @@
-// El contraste con Spencer y Morgenstern-Price desde el menú, las filas de su diálogo, y la
-// casilla "Valores de partida automáticos" de Form2.
+// El contraste con Spencer y Morgenstern-Price desde el menú, las filas de su diálogo, la casilla
+// "Valores de partida automáticos" de Form2 y el cálculo que la usa, los ht cambiados en Form17
+// entre pasadas de Janbu y el diálogo del centro de momentos de una superficie compuesta.
 #include "ayuda_dialogos.h"
 #include "model/textos.h"
+#include "ui/dialogo_centro.h"
 #include "ui/dialogo_contraste.h"
+#include "ui/form17.h"
 #include "ui/form2.h"
 #include "ventana_de_prueba.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QTimer>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace vertana {
 namespace {
@@ -136,6 +143,182 @@ TEST(Form2PartidaAutomatica, CasillaEnlazadaConLaOpcionDeLaSesion)
     otra.EnlazarPartidaAutomatica(&opcion);
     Mostrar(otra);
     EXPECT_FALSE(Control<QCheckBox>(otra, "CasillaPartidaAutomática")->isChecked());
+}
+
+// La ventana con un problema clásico abierto; `MenuConDialogo` hace lo pedido en el diálogo
+// modal que abre el menú.
+struct VentanaConClasico : VentanaDePrueba {
+    void Abrir(const char* archivo)
+    {
+        ventana.ElegirArchivoAbrir = [archivo] {
+            return std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/" + archivo;
+        };
+        Menu("MenúArchivoAbrir");
+    }
+    void MenuConDialogo(const char* elemento, std::function<void(QDialog&)> enElDialogo)
+    {
+        bool visto = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialogo, nullptr) << elemento;
+            visto = true;
+            enElDialogo(*dialogo);
+            if (dialogo->isVisible()) dialogo->done(QDialog::Rejected);
+        });
+        Menu(elemento);
+        EXPECT_TRUE(visto) << elemento;
+    }
+};
+
+// Con la casilla marcada en los parámetros de cálculo, el método 1 desde el menú no pide los
+// valores de partida ni muestra form9, y termina con su mensaje cerca del valor riguroso
+// publicado del caso 1 de Fredlund y Krahn (Spencer 2.073, tabla 2 de su artículo de 1977).
+TEST_F(VentanaConClasico, PartidaAutomaticaDesdeLosParametrosDeCalculo)
+{
+    Abrir("fredlund_krahn_1977_caso1.cod");
+    ui.EsperarPregunta(textos::PreguntaLeshchinskyCohesivos, true);
+    MenuConDialogo("MenúArchivoConstantes", [&](QDialog& d) {
+        Escribir(d, "TextoMétodoDeCálculo", "1");
+        for (const char* cuadro : {"TextoMultiplicadorLagrange1", "TextoMultiplicadorLagrange2",
+                                   "TextoFSInicial", "TextoEsfuerzoInicialCresta"})
+            Escribir(d, cuadro, "");
+        Control<QCheckBox>(d, "CasillaPartidaAutomática")->setChecked(true);
+        prueba::Pulsar(d, "Aceptar");
+    });
+    ASSERT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    ASSERT_EQ(p.MetodoDeCalculo, Metodo::Variacional);
+    int pasosMostrados = 0;
+    ui.AlAbrirResultadosDeLasIteraciones([&](const Proyecto&, const SumasDeLaIteracion&) {
+        ++pasosMostrados;
+        return DecisionIteracion::Seguir;
+    });
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    Menu("ProcesoIterativoEnSuelos");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    ASSERT_TRUE(p.HayResultados);
+    EXPECT_EQ(pasosMostrados, 0);
+    EXPECT_EQ(UltimoMensaje(), textos::FinVariacional);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 2.073, 0.04 * 2.073);
+}
+
+// Janbu desde el menú con el Form17 de verdad: en la primera pasada la persona contesta que no es
+// la solución ni quiere salir, cambia el ht de un borde y acepta; la pasada siguiente usa ese ht y
+// el factor cambia respecto del cálculo con los ht del programa.
+TEST_F(VentanaConClasico, JanbuConUnHtCambiadoEnForm17)
+{
+    Abrir("fredlund_krahn_1977_caso1.cod");
+    p.MetodoDeCalculo = Metodo::Janbu;
+    p.NumeroDovelas = 20;
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    Menu("MétodoJanbu");
+    ASSERT_TRUE(p.HayResultados);
+    const double conHtDelPrograma = p.HistoriaFS(p.NumeroIteraciones);
+    const int borde = 10;
+    const double htPrograma = p.ValoresDeHt(borde);
+
+    InteraccionGuionada enForm17;
+    enForm17.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
+    const int antes = ui.VecesForm17();
+    ui.AlAbrirForm17([&](const Proyecto& q, const IteracionJanbuMostrada& pasada) {
+        QTimer::singleShot(0, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialogo, nullptr);
+            auto* lista = Control<QTreeWidget>(*dialogo, "ListaValoresDEht");
+            lista->setCurrentItem(lista->topLevelItem(borde - 1));
+            Escribir(*dialogo, "TextoNuevoValorDeht", "1.5");
+            prueba::Pulsar(*dialogo, "Modificar");
+            prueba::Pulsar(*dialogo, "BotónAceptar");
+        });
+        return Form17::Mostrar(q, pasada, enForm17, nullptr);
+    });
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaRecalcular, true)
+        .EsperarPregunta(textos::PreguntaPrimeraVezCalculo, false)
+        .EsperarPregunta(textos::PreguntaProgramaFijaHt, true);
+    Menu("MétodoJanbu");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_TRUE(enForm17.Cumplido());
+    ASSERT_TRUE(p.HayResultados);
+    // La pasada con el ht nuevo y la que la repite.
+    EXPECT_GE(ui.VecesForm17() - antes, 3);
+    EXPECT_DOUBLE_EQ(p.ValoresDeHt(borde), 1.5);
+    EXPECT_GT(std::fabs(htPrograma - 1.5), 0.5);
+    EXPECT_GT(std::fabs(p.HistoriaFS(p.NumeroIteraciones) - conHtDelPrograma), 1e-4);
+}
+
+// Una superficie compuesta leída de un archivo no trae su centro de momentos: Bishop abre el
+// diálogo "Centro de momentos" con un centro propuesto. Si la persona sale, el mensaje dice dónde
+// darlo y no hay resultados; si escribe el centro del arco del mecanismo, Bishop calcula con él
+// (el mismo factor que vertana-cli calcular --centro=5.7735,10).
+TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
+{
+    Abrir("chen_shao_1988_carga_en_corona.cod");
+    p.MetodoDeCalculo = Metodo::Bishop;
+    InteraccionGuionada enElDialogo;
+    std::string propuesto;
+    auto abrirDialogo = [&](bool escribir) {
+        return [&, escribir](const Proyecto&, PuntoCentro sugerido) {
+            QTimer::singleShot(0, [&, escribir] {
+                auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                ASSERT_NE(dialogo, nullptr);
+                propuesto = Leer(*dialogo, "TextoAbscisaCentro") + "," +
+                            Leer(*dialogo, "TextoOrdenadaCentro");
+                if (!escribir) {
+                    prueba::Pulsar(*dialogo, "BotónSalir");
+                    return;
+                }
+                Escribir(*dialogo, "TextoAbscisaCentro", "5.7735");
+                Escribir(*dialogo, "TextoOrdenadaCentro", "10");
+                prueba::Pulsar(*dialogo, "BotónAceptar");
+            });
+            DialogoCentro dialogo(sugerido, enElDialogo);
+            dialogo.exec();
+            return dialogo.Centro();
+        };
+    };
+    ui.AlPedirCentroDeMomentos(abrirDialogo(false));
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false);
+    Menu("MétodoBishop");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(ui.VecesCentroDeMomentos(), 1);
+    EXPECT_FALSE(propuesto.empty());
+    EXPECT_EQ(UltimoMensaje(), textos::FaltaCentroDeMomentos);
+    EXPECT_EQ(UltimoTitulo(), textos::TituloCentroDeMomentos);
+    EXPECT_FALSE(p.HayResultados);
+
+    ui.AlPedirCentroDeMomentos(abrirDialogo(true));
+    // Sin peso, la base de la corona queda sin esfuerzo efectivo: se sigue.
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    Menu("MétodoBishop");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    ASSERT_TRUE(p.HayResultados) << UltimoMensaje();
+    EXPECT_EQ(p.CentroCirculoXGuardado, 5.7735);
+    EXPECT_EQ(p.CentroCirculoYGuardado, 10.0);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
+}
+
+// El diálogo del centro: propone el centro dado con tres decimales y no acepta cuadros que no
+// son números.
+TEST(DialogoCentro, ProponeElCentroYPideNumeros)
+{
+    InteraccionGuionada ui;
+    DialogoCentro dialogo({-3.66025, 13.66025}, ui);
+    EXPECT_EQ(Leer(dialogo, "TextoAbscisaCentro"), "-3.660");
+    EXPECT_EQ(Leer(dialogo, "TextoOrdenadaCentro"), "13.660");
+    Escribir(dialogo, "TextoAbscisaCentro", "x");
+    dialogo.AceptarClic();
+    EXPECT_EQ(ui.Mensajes().back(), "Debe introducir un número en la abscisa del centro");
+    EXPECT_FALSE(dialogo.Centro());
+    Escribir(dialogo, "TextoAbscisaCentro", "4.5");
+    Escribir(dialogo, "TextoOrdenadaCentro", "");
+    dialogo.AceptarClic();
+    EXPECT_EQ(ui.Mensajes().back(), "Debe introducir un número en la ordenada del centro");
+    Escribir(dialogo, "TextoOrdenadaCentro", "12.25");
+    dialogo.AceptarClic();
+    ASSERT_TRUE(dialogo.Centro());
+    EXPECT_EQ(*dialogo.Centro(), (PuntoCentro{4.5, 12.25}));
 }
 
 } // namespace
