@@ -43,6 +43,10 @@ constexpr double EscalaMinima = 1.0;
 // E(k), T(k), E(k+1).
 constexpr int InferioresSistema = 3;
 constexpr int SuperioresSistema = 1;
+// Dovelas de la malla en que se impone la ecuación de momentos (ver BordesDeLaMalla).
+constexpr int DovelasMallaJanbu = 100;
+// Holgura relativa con que un grupo de dovelas alcanza el ancho de un tramo de la malla.
+constexpr double ToleranciaAnchoMalla = 1e-9;
 
 // Términos de cada dovela que no cambian en el cálculo.
 struct DovelaJanbu {
@@ -72,6 +76,12 @@ struct Trabajo {
 std::size_t Ind(int k)
 {
     return static_cast<std::size_t>(k - 1);
+}
+
+// Índice de un vector que empieza en 0 (bordes y tramos de la malla de Janbu).
+std::size_t U(int j)
+{
+    return static_cast<std::size_t>(j);
 }
 
 double FactorM(const DovelaJanbu& d, double F)
@@ -182,14 +192,58 @@ void AngulosLineaEmpuje(const Proyecto& p, const EstadoCalculo& e, int nd, Tabla
     }
 }
 
+// Malla en que se impone la ecuación de momentos: los bordes k = 0..nd (0 el de la corona, nd el
+// del pie) que la delimitan. Con nd ≤ DovelasMallaJanbu, todos; con más, grupos de dovelas
+// consecutivas de al menos 1/DovelasMallaJanbu de la extensión horizontal de la superficie.
+std::vector<int> BordesDeLaMalla(const Proyecto& p, const EstadoCalculo& e, int nd)
+{
+    std::vector<int> bordes{0};
+    if (nd <= DovelasMallaJanbu) {
+        for (int k = 1; k <= nd; ++k)
+            bordes.push_back(k);
+        return bordes;
+    }
+    const double paso = (e.Dovelas.AbscisaBordeDovela(1) - e.Dovelas.AbscisaBordeDovela(nd + 1)) /
+                        DovelasMallaJanbu;
+    double acumulado = 0.0;
+    for (int k = 1; k < nd; ++k) {
+        acumulado += p.AnchoDovela(k);
+        if (acumulado >= paso * (1.0 - ToleranciaAnchoMalla)) {
+            bordes.push_back(k);
+            acumulado = 0.0;
+        }
+    }
+    bordes.push_back(nd);
+    return bordes;
+}
+
+// Inclinación de la línea de empuje en los bordes interiores de la malla, centrada como en
+// AngulosLineaEmpuje (la recta entre los puntos de empuje de los bordes vecinos de la malla).
+std::vector<double> AngulosEnLaMalla(const Proyecto& p, const EstadoCalculo& e,
+                                     const std::vector<int>& malla)
+{
+    std::vector<double> angulo(malla.size(), 0.0);
+    for (std::size_t j = 1; j + 1 < malla.size(); ++j) {
+        const int anterior = malla[j - 1] + 1, siguiente = malla[j + 1] + 1; // bordes B
+        const double dy = OrdenadaEmpuje(p, e, anterior) - OrdenadaEmpuje(p, e, siguiente);
+        const double dx =
+            e.Dovelas.AbscisaBordeDovela(anterior) - e.Dovelas.AbscisaBordeDovela(siguiente);
+        angulo[j] = std::atan(dy / dx);
+    }
+    return angulo;
+}
+
 // Con F dado, las fuerzas entre dovelas que cumplen a la vez, en cada dovela k,
 //   ΔE(k) = ΔE⁰(k) + a(k)·ΔT(k),  ΔE⁰ = D⁰ − R⁰/(m·F),  a = tan α − tan φ/(m·F) = tan(α − φm),
-// y en cada borde interior k la ecuación de momentos
-//   T(k) = −E(k)·tan αt(k) + ht(k)·(E(k + 1) − E(k − 1))/(b(k) + b(k + 1)) − sismo + cargas,
-// con E(0) = hw, T(0) = T(nd) = 0: un sistema lineal en banda. Devuelve false si es singular;
-// en `pie` queda la fuerza normal que sobra en el pie, E(nd).
-bool FuerzasConFactor(const Proyecto& p, const Trabajo& t, const Tabla<double>& angulo, double F,
-                      FuerzasEntreDovelas& r, double& pie)
+// y en cada borde interior J de la malla (BordesDeLaMalla) la ecuación de momentos
+//   T(J) = −E(J)·tan αt(J) + ht(J)·(E(J+) − E(J−))/(x(J−) − x(J+)) − sismo + cargas,
+// con J− y J+ los bordes vecinos de la malla, E(0) = hw, T(0) = T(nd) = 0 y T lineal en x entre
+// los bordes de la malla. Sumadas las dovelas de cada tramo de la malla, es un sistema lineal en
+// banda en E y T de sus bordes. Devuelve false si es singular; en `pie` queda la fuerza normal
+// que sobra en el pie, E(nd).
+bool FuerzasConFactor(const Proyecto& p, const Trabajo& t, const std::vector<int>& malla,
+                      const std::vector<double>& angulo, double F, FuerzasEntreDovelas& r,
+                      double& pie)
 {
     const int nd = t.Dovelas();
     const double kh = p.CoeficienteSismicoHorizontal;
@@ -207,59 +261,92 @@ bool FuerzasConFactor(const Proyecto& p, const Trabajo& t, const Tabla<double>& 
         pie = t.empujeGrieta + dE0[0];
         return std::isfinite(pie);
     }
-    const int n = 2 * (nd - 1);
-    SistemaBanda A(n, InferioresSistema, SuperioresSistema);
-    std::vector<double> b(static_cast<std::size_t>(n), 0.0);
-    auto filaE = [](int k) { return 2 * k - 1; }; // E(k) y la ecuación de fuerzas de la dovela k
-    auto filaT = [](int k) { return 2 * k; };     // T(k) y la ecuación de momentos del borde k
-    for (int k = 1; k <= nd - 1; ++k) {
-        const double ak = a[Ind(k)];
-        // Fuerzas de la dovela k: E(k) − E(k−1) − a·T(k) + a·T(k−1) = ΔE⁰(k).
-        int i = filaE(k);
-        A(i, filaE(k)) = 1.0;
-        A(i, filaT(k)) = -ak;
-        b[Ind(i)] = dE0[Ind(k)];
-        if (k > 1) {
-            A(i, filaE(k - 1)) = -1.0;
-            A(i, filaT(k - 1)) = ak;
-        } else {
-            b[Ind(i)] += t.empujeGrieta;
+    // Tramos j = 1..M de la malla: ancho B, ΔE⁰ sumado, a ponderado con el ancho (ΔT de cada
+    // dovela es su parte b/B del cambio de T en el tramo) y densidad de momento de las fuerzas
+    // exteriores (sismo y cargas) por ancho.
+    const int M = static_cast<int>(malla.size()) - 1;
+    std::vector<double> B(U(M + 1), 0.0), dE0t(B.size(), 0.0), at(B.size(), 0.0),
+        momento(B.size(), 0.0);
+    for (int j = 1; j <= M; ++j) {
+        for (int k = malla[U(j - 1)] + 1; k <= malla[U(j)]; ++k) {
+            const DovelaJanbu& d = t(k);
+            B[U(j)] += d.b;
+            dE0t[U(j)] += dE0[Ind(k)];
+            at[U(j)] += a[Ind(k)] * d.b;
+            // Por dovela, (momento de kh·W respecto de la base y de las cargas)/(2b), por b.
+            momento[U(j)] +=
+                (-(d.yt - d.yo) * (kh * Mitad * d.W) / (2.0 * d.b) + d.momentoCargas) * d.b;
         }
-        // Momentos en el borde k: T(k) + tan αt·E(k) − c·(E(k+1) − E(k−1)) = S(k).
-        const DovelaJanbu& izq = t(k);
-        const DovelaJanbu& der = t(k + 1);
-        const double c = p.ValoresDeHt(k) / (izq.b + der.b);
-        i = filaT(k);
-        A(i, filaT(k)) = 1.0;
-        A(i, filaE(k)) = std::tan(angulo(k));
-        b[Ind(i)] = -(izq.yt - izq.yo) * (kh * Mitad * izq.W) / (2.0 * izq.b) -
-                    (der.yt - der.yo) * (kh * Mitad * der.W) / (2.0 * der.b) + izq.momentoCargas +
-                    der.momentoCargas;
-        if (k > 1)
-            A(i, filaE(k - 1)) = c;
-        else
-            b[Ind(i)] -= c * t.empujeGrieta;
-        if (k + 1 <= nd - 1) {
-            A(i, filaE(k + 1)) = -c;
-        } else {
-            // E(nd) = E(nd−1) + ΔE⁰(nd) − a(nd)·T(nd−1).
-            A(i, filaE(k)) += -c;
-            A(i, filaT(k)) += c * a[Ind(nd)];
-            b[Ind(i)] += c * dE0[Ind(nd)];
+        at[U(j)] /= B[U(j)];
+        momento[U(j)] /= B[U(j)];
+    }
+    const int n = 2 * (M - 1);
+    std::vector<double> E(U(M + 1), 0.0), T(U(M + 1), 0.0); // por borde de la malla
+    E[0] = t.empujeGrieta;
+    if (M > 1) {
+        SistemaBanda A(n, InferioresSistema, SuperioresSistema);
+        std::vector<double> b(static_cast<std::size_t>(n), 0.0);
+        auto filaE = [](int j) { return 2 * j - 1; }; // E(j) y las fuerzas del tramo j
+        auto filaT = [](int j) { return 2 * j; };     // T(j) y los momentos del borde j
+        for (int j = 1; j <= M - 1; ++j) {
+            const double aj = at[U(j)];
+            // Fuerzas del tramo j: E(j) − E(j−1) − a·T(j) + a·T(j−1) = ΔE⁰(j).
+            int i = filaE(j);
+            A(i, filaE(j)) = 1.0;
+            A(i, filaT(j)) = -aj;
+            b[Ind(i)] = dE0t[U(j)];
+            if (j > 1) {
+                A(i, filaE(j - 1)) = -1.0;
+                A(i, filaT(j - 1)) = aj;
+            } else {
+                b[Ind(i)] += t.empujeGrieta;
+            }
+            // Momentos en el borde j: T(j) + tan αt·E(j) − c·(E(j+1) − E(j−1)) = S(j).
+            const double c = p.ValoresDeHt(malla[U(j)]) / (B[U(j)] + B[U(j + 1)]);
+            i = filaT(j);
+            A(i, filaT(j)) = 1.0;
+            A(i, filaE(j)) = std::tan(angulo[U(j)]);
+            b[Ind(i)] = momento[U(j)] + momento[U(j + 1)];
+            if (j > 1)
+                A(i, filaE(j - 1)) = c;
+            else
+                b[Ind(i)] -= c * t.empujeGrieta;
+            if (j + 1 <= M - 1) {
+                A(i, filaE(j + 1)) = -c;
+            } else {
+                // E(M) = E(M−1) + ΔE⁰(M) − a(M)·T(M−1).
+                A(i, filaE(j)) += -c;
+                A(i, filaT(j)) += c * at[U(M)];
+                b[Ind(i)] += c * dE0t[U(M)];
+            }
+        }
+        if (!A.Resolver(b)) return false;
+        for (int j = 1; j <= M - 1; ++j) {
+            E[U(j)] = b[Ind(filaE(j))];
+            T[U(j)] = b[Ind(filaT(j))];
         }
     }
-    if (!A.Resolver(b)) return false;
-    for (int k = 1; k <= nd - 1; ++k) {
-        r.E[Ind(k)] = b[Ind(filaE(k))];
-        r.T[Ind(k)] = b[Ind(filaT(k))];
+    pie = E[U(M - 1)] + dE0t[U(M)] - at[U(M)] * T[U(M - 1)];
+    if (!std::isfinite(pie)) return false;
+
+    // Por dovela: T lineal en x dentro de cada tramo, ΔT y E acumulada desde la corona.
+    double Eanterior = t.empujeGrieta, Tanterior = 0.0;
+    for (int j = 1; j <= M; ++j) {
+        double x = 0.0;
+        for (int k = malla[U(j - 1)] + 1; k <= malla[U(j)]; ++k) {
+            x += t(k).b;
+            const double Tk = k == nd ? 0.0 : T[U(j - 1)] + (T[U(j)] - T[U(j - 1)]) * x / B[U(j)];
+            r.dT[Ind(k)] = Tk - Tanterior;
+            const double Ek = Eanterior + dE0[Ind(k)] + a[Ind(k)] * r.dT[Ind(k)];
+            if (k < nd) {
+                r.T[Ind(k)] = Tk;
+                r.E[Ind(k)] = Ek;
+            }
+            Tanterior = Tk;
+            Eanterior = Ek;
+        }
     }
-    for (int k = 1; k <= nd; ++k) {
-        const double T = k < nd ? r.T[Ind(k)] : 0.0;
-        const double Tanterior = k > 1 ? r.T[Ind(k - 1)] : 0.0;
-        r.dT[Ind(k)] = T - Tanterior;
-    }
-    pie = r.E[Ind(nd - 1)] + dE0[Ind(nd)] - a[Ind(nd)] * r.T[Ind(nd - 1)];
-    return std::isfinite(pie);
+    return true;
 }
 
 // F entre t.Fmin y t.Fmax que anula la fuerza en el pie `pie(F, valor)`, empezando en F0 y F1.
@@ -297,11 +384,15 @@ Raiz FactorDeEquilibrio(const Trabajo& t, FuerzaPie& pie, double F0, double F1)
 
 // Una pasada de la segunda etapa: F y las fuerzas entre dovelas con la línea de empuje dada,
 // desde el F de la pasada anterior.
-bool PasadaGeneralizada(const Proyecto& p, const Trabajo& t, const Tabla<double>& angulo,
+bool PasadaGeneralizada(const Proyecto& p, const EstadoCalculo& e, const Trabajo& t,
                         double Fanterior, FuerzasEntreDovelas& r)
 {
+    const std::vector<int> malla = BordesDeLaMalla(p, e, t.Dovelas());
+    const std::vector<double> angulo = AngulosEnLaMalla(p, e, malla);
     FuerzasEntreDovelas prueba;
-    auto pie = [&](double F, double& v) { return FuerzasConFactor(p, t, angulo, F, prueba, v); };
+    auto pie = [&](double F, double& v) {
+        return FuerzasConFactor(p, t, malla, angulo, F, prueba, v);
+    };
     const double F0 = std::clamp(Fanterior, t.Fmin, t.Fmax);
     // Segundo punto: el paso de punto fijo Σ(R/m)/(hw + ΣD) con las fuerzas de F0.
     double F1 = F0 * RazonBarridoFactor;
@@ -319,7 +410,7 @@ bool PasadaGeneralizada(const Proyecto& p, const Trabajo& t, const Tabla<double>
     const Raiz F = FactorDeEquilibrio(t, pie, F0, F1);
     if (!F.hallada) return false;
     double sobrante = 0.0;
-    return FuerzasConFactor(p, t, angulo, F.x, r, sobrante);
+    return FuerzasConFactor(p, t, malla, angulo, F.x, r, sobrante);
 }
 
 // Las fuerzas asentaron entre dos pasadas: el cambio de T no pasa de ToleranciaFS por la mayor
@@ -436,7 +527,7 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         }
         AngulosLineaEmpuje(p, e, t.Dovelas(), anguloEmpuje);
         FuerzasEntreDovelas pasada;
-        if (!PasadaGeneralizada(p, t, anguloEmpuje, F, pasada)) {
+        if (!PasadaGeneralizada(p, e, t, F, pasada)) {
             ui.Mensaje(textos::JanbuSinSolucion, textos::TituloLimiteCalculo);
             return salirSinResultados(FinCalculo::Limite);
         }

@@ -24,7 +24,8 @@ constexpr double LimiteMAlfaJanbu = 0.01;
 // dominio o no asienta en 50 pasos, la ecuación de fuerzas se resuelve directamente).
 // Segunda etapa, por pasadas: con la línea de empuje vigente (ht, inclinación αt centrada en cada
 // borde) el factor F y las fuerzas entre dovelas E, T se resuelven juntos: para cada F las
-// ecuaciones de fuerzas de las dovelas y la de momentos de cada borde,
+// ecuaciones de fuerzas de las dovelas y la de momentos de cada borde de una malla de a lo sumo
+// 100 tramos (todos los bordes con 100 dovelas o menos; T lineal en x entre sus bordes),
 //   T = −E·tan αt + ht·dE/dx − (términos sísmicos y de cargas),
 // forman un sistema lineal en banda, y F es el que deja sin fuerza el pie. Tras cada pasada,
 // Form17 (Interaccion::IteracionJanbu), donde la persona puede cambiar ht. Termina cuando una

@@ -1,7 +1,7 @@
-// vertana-cli calcular sobre todos los proyectos de prueba (los problemas clásicos publicados y
-// los ejemplos), con cada método y con 30, las del archivo y 3000 dovelas: una salida correcta
-// (código 0) trae siempre un factor de seguridad finito y positivo; sin él, el código es el de un
-// cálculo sin resultados (3) y el factor es null.
+// vertana-cli calcular sobre todos los proyectos de prueba (los problemas clásicos publicados, los
+// de robustez y los ejemplos), con cada método y con 30, las del archivo y 3000 dovelas: una salida
+// correcta (código 0) trae siempre un factor de seguridad finito y positivo; sin él, el código es
+// el de un cálculo sin resultados (3) y el factor es null.
 #include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"
@@ -36,8 +36,10 @@ std::vector<fs::path> Proyectos(const std::string& carpeta)
 TEST(BarridoCalcular, SalidaCorrectaSoloConUnFactorFinitoYPositivo)
 {
     std::vector<fs::path> archivos = Proyectos(std::string(VERTANA_DATOS_PRUEBA) + "/clasicos");
-    for (const fs::path& e : Proyectos(VERTANA_EJEMPLOS))
-        archivos.push_back(e);
+    for (const std::string& carpeta :
+         {std::string(VERTANA_DATOS_PRUEBA) + "/robustez", std::string(VERTANA_EJEMPLOS)})
+        for (const fs::path& e : Proyectos(carpeta))
+            archivos.push_back(e);
     ASSERT_GE(archivos.size(), 8u);
     const std::vector<std::vector<std::string>> metodos = {
         {"--metodo", "fellenius"},

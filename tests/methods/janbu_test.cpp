@@ -64,6 +64,41 @@ TEST(Janbu, AsentadoDe30A3000Dovelas)
     }
 }
 
+// Capas que cambian de golpe el signo de tan(α − φm) a lo largo de la superficie
+// (tests/datos/robustez): impuesta la ecuación de momentos en cada borde de miles de dovelas, el
+// sistema resonaba cerca de la raíz (sin resultado desde 1000 dovelas en la capa débil; 0.66 en
+// vez de 0.74 en la capa delgada resistente). En la malla de a lo sumo 100 tramos el factor es el
+// mismo (1 %) de 300 a 3000 dovelas y queda a menos del 2 % del de Spencer.
+TEST(Janbu, CapasQueCortanLaSuperficieDe300A3000Dovelas)
+{
+    for (const char* archivo : {"capa_debil_bajo_circulo.cod", "capa_delgada_resistente.cod"}) {
+        double referencia = 0.0;
+        for (int dovelas : {3000, 1000, 300}) {
+            Proyecto p;
+            ReiniciarProyecto(p);
+            InteraccionLote lectura;
+            ASSERT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) + "/robustez/" + archivo, p,
+                                     lectura));
+            p.NumeroDovelas = dovelas;
+            Proyecto q = p;
+            InteraccionLote ui;
+            const ResultadoCalculo r = PorLotes(p, Metodo::Janbu, ui);
+            ASSERT_TRUE(r.Convergio()) << archivo << " " << dovelas << ": " << r.Mensaje;
+            const double F = *r.FactorSeguridad;
+            if (referencia == 0.0) referencia = F;
+            EXPECT_NEAR(F, referencia, 0.01 * referencia) << archivo << " " << dovelas;
+            EstadoCalculo e;
+            ReiniciarEstadoCalculo(e);
+            InteraccionLote otra;
+            PrepararRespuestasPorLotes(otra, false);
+            const ResultadoRiguroso spencer =
+                CalcularRiguroso(q, e, {MetodoRiguroso::Spencer}, otra).front();
+            ASSERT_TRUE(spencer.Convergio()) << archivo;
+            EXPECT_NEAR(F, *spencer.FactorSeguridad, 0.02 * F) << archivo << " " << dovelas;
+        }
+    }
+}
+
 // Círculo sin fricción (φ = 0, c = 6): la normal de cada base pasa por el centro, de modo que
 // el equilibrio de momentos de la masa da F = c·R·(longitud del arco)/Σ W·(x − xo) sea cual sea
 // la fuerza entre dovelas. Integrado aquí en franjas de 1 mm. Fellenius, Bishop y Spencer lo
