@@ -14,6 +14,8 @@ namespace vertana {
 namespace {
 
 constexpr double Mitad = 0.5;
+// Centros de momentos que se piden a la persona en un cálculo, cuando el que hay no sirve.
+constexpr int IntentosCentroDeMomentos = 5;
 
 // Una pasada de las dovelas con el factor F. Devuelve false si la persona abandona.
 bool PasadaBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
@@ -215,6 +217,19 @@ ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
 
     ChequeosBishop chequeos;
     SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
+    // En una superficie compuesta, un centro que no sirve (sin momento motor o con un factor que
+    // no es positivo; p. ej. el que fijan los parámetros de cálculo) se cambia por el que dé la
+    // persona, si da alguno.
+    for (int intento = 0; !CirculoUnicoDeCalculo(p) && intento < IntentosCentroDeMomentos &&
+                          (r.estado == EstadoBishop::MomentoNulo ||
+                           (r.estado == EstadoBishop::Convergio && r.FS <= 0.0));
+         ++intento) {
+        const std::optional<PuntoCentro> dado = ui.CentroDeMomentos(p, CentroSugeridoDeMomentos(p));
+        if (!dado) break;
+        p.CentroCirculoXGuardado = p.CentroCirculoX = dado->X;
+        p.CentroCirculoYGuardado = p.CentroCirculoY = dado->Y;
+        r = IteracionBishop(p, e, ui, chequeos);
+    }
     if (r.estado != EstadoBishop::Convergio) {
         MensajeFinSinResultados(r.estado, ui);
         return FinSegun(r.estado);

@@ -67,9 +67,10 @@ inline constexpr char FaltaCentroDeMomentos[] =
 // Diálogo en que se da el centro.
 inline constexpr char TituloDialogoCentro[] = "Centro de momentos";
 inline constexpr char ExplicacionDialogoCentro[] =
-    "La superficie de falla es compuesta y el archivo del proyecto no guarda su centro de "
-    "momentos. Dé el punto respecto del cual el método de Bishop toma los momentos (por ejemplo, "
-    "el centro del arco de la superficie). El programa propone el del círculo que pasa por los "
+    "La superficie de falla es compuesta: el método de Bishop toma los momentos respecto de un "
+    "centro que el archivo del proyecto no guarda, y el que hay falta o da un factor de seguridad "
+    "que no es positivo. Dé el punto respecto del cual se toman los momentos (por ejemplo, el "
+    "centro del arco de la superficie). El programa propone el del círculo que pasa por los "
     "extremos de la superficie y por su punto más hondo.";
 inline constexpr char EtiquetaAbscisaCentro[] = "Abscisa del centro (m):";
 inline constexpr char EtiquetaOrdenadaCentro[] = "Ordenada del centro (m):";

@@ -87,14 +87,20 @@ DialogoContraste::DialogoContraste(const Proyecto& p,
                     textos::ColumnaLambdaContraste, textos::ColumnaDiferenciaContraste});
     lista->setRootIsDecorated(false);
     int fila = 0;
-    for (const FilaContraste& f : FilasDelContraste(p, resultados))
-        InsertarFila(lista, fila++, {Q(f.Metodo), Q(f.Factor), Q(f.Lambda), Q(f.Diferencia)});
+    for (const FilaContraste& f : FilasDelContraste(p, resultados)) {
+        QTreeWidgetItem* item =
+            InsertarFila(lista, fila++, {Q(f.Metodo), Q(f.Factor), Q(f.Lambda), Q(f.Diferencia)});
+        item->setTextAlignment(0, Qt::AlignLeft | Qt::AlignVCenter); // el nombre, a la izquierda
+    }
+    // El nombre del método entero; la última columna ocupa lo que sobra.
     lista->header()->setMinimumSectionSize(AnchoColumnaMinimo);
-    lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < lista->columnCount(); ++c)
+    lista->header()->setStretchLastSection(true);
+    for (int c = 0; c + 1 < lista->columnCount(); ++c)
         lista->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-    const int alto = lista->sizeHintForRow(0) * (fila + 1) + lista->header()->height();
-    lista->setMinimumHeight(alto);
+    // Tan alta como sus filas.
+    const int alto = lista->sizeHintForRow(0) * (fila + 1) + lista->header()->sizeHint().height() +
+                     2 * lista->frameWidth();
+    lista->setFixedHeight(alto);
 
     auto* notas = new QLabel(Q(NotasDelContraste(resultados)), this);
     notas->setObjectName("EtiquetaNotasContraste");

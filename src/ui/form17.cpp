@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@ constexpr char FormatoFS[] = "#0.0000";
 constexpr char FormatoAngulo[] = "#0.0000";
 constexpr char FormatoHt[] = "#0.00";
 constexpr int ColumnaDovela = 0, ColumnaAngulo = 1, ColumnaHt = 2, ColumnaNuevoHt = 3;
+constexpr int MargenColumna = 12; // px a la derecha del texto más ancho de cada columna
 
 QString Q(const std::string& texto)
 {
@@ -93,6 +95,15 @@ void Form17::Llenar()
         fila->setText(ColumnaHt, Q(Formato(ht, FormatoHt)));
         fila->setText(ColumnaNuevoHt, Q(Formato(nuevo, FormatoHt)));
     }
+    // Las cuatro columnas caben sin barra horizontal.
+    int ancho = 2 * lista_->frameWidth() + lista_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < lista_->columnCount(); ++c) {
+        lista_->resizeColumnToContents(c); // el texto más ancho, encabezado incluido
+        const int columna = lista_->columnWidth(c) + MargenColumna;
+        lista_->setColumnWidth(c, columna);
+        ancho += columna;
+    }
+    lista_->setMinimumWidth(ancho);
     const int n = p_.NumeroIteraciones;
     numeroIteracion_->setText(Q(Formato(n, FormatoIteracion)));
     const auto historia = [&](int i) {

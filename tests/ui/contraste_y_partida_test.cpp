@@ -250,7 +250,8 @@ TEST_F(VentanaConClasico, JanbuConUnHtCambiadoEnForm17)
 // Una superficie compuesta leída de un archivo no trae su centro de momentos: Bishop abre el
 // diálogo "Centro de momentos" con un centro propuesto. Si la persona sale, el mensaje dice dónde
 // darlo y no hay resultados; si escribe el centro del arco del mecanismo, Bishop calcula con él
-// (el mismo factor que vertana-cli calcular --centro=5.7735,10).
+// (el mismo factor que vertana-cli calcular --centro=5.7735,10). Lo mismo cuando el centro que hay
+// da un factor negativo.
 TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
 {
     Abrir("chen_shao_1988_carga_en_corona.cod");
@@ -296,6 +297,21 @@ TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
     ASSERT_TRUE(p.HayResultados) << UltimoMensaje();
     EXPECT_EQ(p.CentroCirculoXGuardado, 5.7735);
     EXPECT_EQ(p.CentroCirculoYGuardado, 10.0);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
+
+    // Aceptar los parámetros de cálculo fija el centro (Δx/2, Δy/2) de los extremos del talud,
+    // que en esta superficie da un factor negativo: Bishop vuelve a pedir el centro.
+    MenuConDialogo("MenúArchivoConstantes", [&](QDialog& d) { prueba::Pulsar(d, "Aceptar"); });
+    EXPECT_EQ(p.CentroCirculoXGuardado, 11.5);
+    ui.AlPedirCentroDeMomentos(abrirDialogo(true));
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaRecalcular, true)
+        .EsperarPregunta(textos::PreguntaPrimeraVezCalculo, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    Menu("MétodoBishop");
+    EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
+    EXPECT_EQ(ui.VecesCentroDeMomentos(), 3);
+    EXPECT_EQ(p.CentroCirculoXGuardado, 5.7735);
     EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
 }
 
