@@ -1,7 +1,8 @@
 // vertana-cli calcular sobre todos los proyectos de prueba (los problemas clásicos publicados, los
-// de robustez y los ejemplos), con cada método y con 30, las del archivo y 3000 dovelas: una salida
-// correcta (código 0) trae siempre un factor de seguridad finito y positivo; sin él, el código es
-// el de un cálculo sin resultados (3) y el factor es null.
+// de robustez y los ejemplos), con cada método y con 30, las del archivo y 1000 dovelas (hasta 3000
+// en Clasicos.FredlundKrahnCaso1De30A3000Dovelas y en las pruebas de Janbu): una salida correcta
+// (código 0) trae siempre un factor de seguridad finito y positivo; sin él, el código es el de un
+// cálculo sin resultados (3) y el factor es null.
 #include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"
@@ -52,7 +53,7 @@ TEST(BarridoCalcular, SalidaCorrectaSoloConUnFactorFinitoYPositivo)
     prueba::CarpetaTemporal carpeta;
     int correctas = 0;
     for (const fs::path& archivo : archivos) {
-        for (int dovelas : {0, 30, 3000}) {
+        for (int dovelas : {0, 30, 1000}) {
             std::string ruta = archivo.string();
             if (dovelas > 0) {
                 Proyecto p;
