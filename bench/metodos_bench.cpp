@@ -1,7 +1,9 @@
 // Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn), la
 // búsqueda completa del radio, una solución variacional convergida (con los valores de partida
-// de Form2 y con los automáticos) y una de Janbu, con 30 a 3000 dovelas (preparación incluida).
+// de Form2 y con los automáticos) y una de Janbu, con 30 a 3000 dovelas (preparación incluida), y
+// una orden de Bishop con y sin el servicio de cálculo.
 // Meta: menos de 1 ms por solución de Bishop.
+#include "calculo/calculo.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "geometry/preparacion.h"
@@ -129,6 +131,26 @@ void SolucionJanbu(benchmark::State& estado)
     MetodoCompleto(estado, Metodo::Janbu);
 }
 BENCHMARK(SolucionJanbu)->Arg(30)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Lo que agrega el servicio de cálculo (validación de los datos, copia del proyecto para volver
+// atrás, coordenadas relativas a la sección) a una orden de Bishop completa: Arg(0) el método
+// solo, Arg(1) por Calcular.
+void OrdenBishop(benchmark::State& estado)
+{
+    const Proyecto original = Caso1();
+    const bool porElServicio = estado.range(0) == 1;
+    for (auto _ : estado) {
+        Proyecto p = original;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        InteraccionLote ui(true);
+        if (porElServicio)
+            benchmark::DoNotOptimize(Calcular(p, e, Metodo::Bishop, {}, ui).FactorSeguridad);
+        else
+            benchmark::DoNotOptimize(MetodoBishop(p, e, ui));
+    }
+}
+BENCHMARK(OrdenBishop)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vertana

@@ -54,7 +54,7 @@ bool PrepararContraste(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 const char* NombreDeMetodoRiguroso(MetodoRiguroso metodo)
 {
     return metodo == MetodoRiguroso::Spencer ? textos::NombreMetodoSpencer
-                                             : textos::NombreMetodoMorgensternPrice;
+                                             : textos::NombreMetodoMorgensternPriceMedioSeno;
 }
 
 std::vector<ResultadoRiguroso> CalcularRiguroso(Proyecto& p, EstadoCalculo& e,

@@ -1,5 +1,6 @@
 #include "cli/orden_calcular.h"
 
+#include "calculo/marco_relativo.h"
 #include "cli/orden_anclajes.h"
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
@@ -52,8 +53,11 @@ std::optional<std::pair<double, double>> CentroDeTexto(const std::string& texto)
 bool AplicarCentro(Proyecto& p, std::pair<double, double> centro)
 {
     if (EsCirculoUnico(p)) return false;
-    p.CentroCirculoXGuardado = p.CentroCirculoX = centro.first;
-    p.CentroCirculoYGuardado = p.CentroCirculoY = centro.second;
+    const PuntoDeReferencia r = ReferenciaDeLaSeccion(p);
+    p.CentroCirculoX = centro.first;
+    p.CentroCirculoY = centro.second;
+    p.CentroCirculoXGuardado = centro.first - r.x;
+    p.CentroCirculoYGuardado = centro.second - r.y;
     return true;
 }
 
@@ -206,8 +210,10 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
+        for (const auto& ev : lectura.Eventos()) {
             errores << ev.texto << ": " << o.archivo << '\n';
+            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
+        }
         if (!leido) return SalidaArchivo;
     }
     if (o.metodo) p.MetodoDeCalculo = *o.metodo;
@@ -240,8 +246,6 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         calculo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, uiInstantaneo);
     }
     const bool conResultados = calculo.Convergio();
-    const InteraccionLote& ultima =
-        o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
         if (o.instantaneos) {
@@ -261,12 +265,13 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         if (conResultados) salida << CalculoTexto(p, calculo);
     }
     if (!conResultados) {
-        // En texto los mensajes ya se mostraron y el último cierra la lista.
-        const auto& eventos = ultima.Eventos();
-        if (eventos.empty())
+        // En texto los mensajes ya se mostraron y el último cierra la lista; en JSON la razón es
+        // el último mensaje del cálculo (nunca el título de un diálogo abierto).
+        if (calculo.Mensaje.empty())
             errores << SinResultados << '\n';
         else if (o.comoJson)
-            errores << eventos.back().texto << '\n';
+            errores << (calculo.TituloMensaje.empty() ? "" : calculo.TituloMensaje + " ")
+                    << calculo.Mensaje << '\n';
         return SalidaSinResultados;
     }
     if (!o.guardarEn.empty()) {

@@ -42,9 +42,11 @@ struct OpcionesCalcular {
 // "X,Y" con dos números; nada si el texto no lo es.
 std::optional<std::pair<double, double>> CentroDeTexto(const std::string& texto);
 
-// Pone el centro de momentos de una superficie compuesta (las copias guardadas y el centro de
-// trabajo). Falso, sin cambiar nada, si la superficie es un círculo único: su centro sale del
-// radio y de los dos puntos.
+// Pone el centro de momentos de una superficie compuesta, dado en coordenadas absolutas, en las
+// copias guardadas y en el centro de trabajo (éste, tal cual). Las copias guardadas de una
+// superficie compuesta se leen relativas a la esquina de la sección (calculo/marco_relativo.h): se
+// guarda el centro menos ReferenciaDeLaSeccion. Falso, sin cambiar nada, si la superficie es un
+// círculo único: su centro sale del radio y de los dos puntos.
 bool AplicarCentro(Proyecto& p, std::pair<double, double> centro);
 
 // MetodoDeCalculo de "fellenius", "bishop", "janbu" o "variacional"; nada si el nombre no es

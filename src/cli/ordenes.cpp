@@ -1,7 +1,9 @@
 #include "cli/ordenes.h"
 
+#include "calculo/validacion.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_anclajes.h"
+#include "cli/orden_buscar.h"
 #include "cli/orden_calcular.h"
 #include "cli/orden_dovelas.h"
 #include "cli/orden_grafico.h"
@@ -12,6 +14,7 @@
 #include "io/codigos.h"
 #include "model/error.h"
 #include "model/numeros.h"
+#include "model/textos.h"
 
 #include <CLI/CLI.hpp>
 #include <sstream>
@@ -36,8 +39,10 @@ bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
 {
     InteraccionLote interaccion;
     const bool leido = LeerProyecto(ruta, p, interaccion);
-    for (const auto& e : interaccion.Eventos())
+    for (const auto& e : interaccion.Eventos()) {
         errores << e.texto << ": " << ruta << '\n';
+        if (!e.detalle.empty()) errores << e.detalle << '\n';
+    }
     return leido;
 }
 
@@ -91,6 +96,11 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
         if (const auto fs = FactorDeSeguridadGuardado(p)) resultados["factor_seguridad"] = *fs;
     }
     r["resultados"] = resultados;
+    // Lo que un diálogo rechazaría y lo que detendría la preparación del cálculo.
+    json problemas = json::array();
+    for (const ProblemaDeDatos& problema : ProblemasDelProyecto(p))
+        problemas.push_back({{"titulo", problema.Titulo}, {"texto", problema.Texto}});
+    r["problemas"] = problemas;
     return r;
 }
 
@@ -130,6 +140,12 @@ std::string ResumenTexto(const Proyecto& p)
     } else {
         s << "Resultados: no\n";
     }
+    const std::vector<ProblemaDeDatos> problemas = ProblemasDelProyecto(p);
+    s << "Problemas de los datos:" << (problemas.empty() ? " " : "")
+      << (problemas.empty() ? textos::SinProblemasDeDatos : "") << '\n';
+    for (const ProblemaDeDatos& problema : problemas)
+        s << "- " << (problema.Titulo.empty() ? "" : problema.Titulo + " ") << problema.Texto
+          << '\n';
     return s.str();
 }
 
@@ -208,6 +224,9 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     informe->add_option("--salida", salidaInforme,
                         "Archivo .txt (páginas separadas por saltos de página) o .pdf; sin él, "
                         "el texto va a la salida");
+    bool informeConGraficos = false;
+    informe->add_flag("--con-graficos", informeConGraficos,
+                      "En un PDF, añade detrás del texto la sección y los gráficos de esfuerzos");
     OpcionesGraficoCli grafico;
     std::string metodoGrafico;
     auto* graficoCli = app.add_subcommand(
@@ -229,6 +248,8 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
         ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
     OpcionesAnclajes anclajes;
     auto* ordenAnclajes = AgregarOrdenAnclajes(app, anclajes);
+    OpcionesBuscar busqueda;
+    auto* buscar = RegistrarOrdenBuscar(app, busqueda);
 
     std::vector<std::string> invertidos(argumentos.rbegin(), argumentos.rend());
     try {
@@ -263,7 +284,7 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     if (*informe) {
         try {
-            return OrdenInforme(archivoInforme, salidaInforme, salida, errores);
+            return OrdenInforme(archivoInforme, salidaInforme, informeConGraficos, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;
@@ -292,6 +313,15 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     if (*ordenAnclajes) {
         try {
             return OrdenAnclajes(anclajes, salida, errores);
+        } catch (const ErrorVertana& e) {
+            errores << e.what() << '\n';
+            return SalidaArchivo;
+        }
+    }
+
+    if (*buscar) {
+        try {
+            return OrdenBuscar(busqueda, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

@@ -1,7 +1,6 @@
 #include "methods/janbu.h"
 
 #include "geometry/preparacion.h"
-#include "methods/admisibilidad.h"
 #include "methods/buscar_raiz.h"
 #include "methods/momento_cargas.h"
 #include "methods/sistema_banda.h"
@@ -12,7 +11,6 @@
 #include <cmath>
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vertana {
@@ -467,6 +465,11 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         ui.Mensaje(texto, textos::TituloLimiteCalculo);
         return ResultadoMetodo::Sin(FinCalculo::Limite);
     };
+    // Sin fuerza que empuje la masa (hw + ΣD⁰ = 0) el factor no está definido.
+    double empuje = t.empujeGrieta;
+    for (double D : t.D0)
+        empuje += D;
+    if (empuje == 0.0) return limite(textos::MomentoMotorNulo);
     if (!DominioDelFactor(t)) return limite(textos::JanbuPrimeraEtapaSinSolucion);
 
     // Primera etapa: sin fuerzas tangenciales entre dovelas, por pasos de punto fijo mientras
@@ -551,9 +554,8 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
     EscribirHistoria(p, historia);
     MarcarResultados(p);
     p.HayValoresDeHt = true;
-    std::vector<std::string> avisos = AvisarAdmisibilidad(p, e, ui);
     ui.Mensaje(textos::FinJanbu);
-    return ResultadoMetodo::Con(F, std::move(avisos));
+    return ResultadoMetodo::Con(F);
 }
 
 } // namespace vertana

@@ -3,7 +3,6 @@
 #include "model/dialogos_calculo.h"
 
 #include "geometry/preparacion.h"
-#include "methods/admisibilidad.h"
 #include "methods/dovelas_rigurosas.h"
 #include "methods/variacional_arranque.h"
 #include "methods/variacional_banda.h"
@@ -103,9 +102,8 @@ ResultadoMetodo ConPartidaAutomatica(Proyecto& p, EstadoCalculo& e, DatosVariaci
     e.SumaFuerzasVerticales = s.V;
     e.SumaMomentos = s.M;
     EscribirResultados(p, datos, z);
-    std::vector<std::string> avisos = AvisarAdmisibilidad(p, e, ui);
     ui.Mensaje(textos::FinVariacional);
-    return ResultadoMetodo::Con(z[2], std::move(avisos));
+    return ResultadoMetodo::Con(z[2]);
 }
 
 } // namespace
@@ -209,15 +207,14 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
         const DecisionIteracion decision = ui.ResultadosDeLasIteraciones(p, {s.H, s.V, s.M});
         if (decision == DecisionIteracion::Aceptar) {
             EscribirResultados(p, datos, z);
-            return terminar(ResultadoMetodo::Con(z[2], AvisarAdmisibilidad(p, e, ui)));
+            return terminar(ResultadoMetodo::Con(z[2]));
         }
         if (decision == DecisionIteracion::Salir)
             return terminar(ResultadoMetodo::Sin(FinCalculo::Abandonado));
         if (SumasConvergidas(s)) {
             EscribirResultados(p, datos, z);
-            std::vector<std::string> avisos = AvisarAdmisibilidad(p, e, ui);
             ui.Mensaje(textos::FinVariacional);
-            return terminar(ResultadoMetodo::Con(z[2], std::move(avisos)));
+            return terminar(ResultadoMetodo::Con(z[2]));
         }
     }
 }

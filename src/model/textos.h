@@ -79,14 +79,18 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 
 } // namespace vertana::textos
 
+#include "model/textos_busqueda.h"
 #include "model/textos_dialogos.h"
+#include "model/textos_escritorio.h"
 #include "model/textos_graficos.h"
 #include "model/textos_informe.h"
 #include "model/textos_instantaneos.h"
 #include "model/textos_iteraciones.h"
+#include "model/textos_lectura.h"
 #include "model/textos_metodos.h"
 #include "model/textos_preparacion.h"
 #include "model/textos_resultados.h"
 #include "model/textos_roca.h"
+#include "model/textos_validacion.h"
 #include "model/textos_ventana.h"
 #include "model/textos_verificacion.h"

@@ -39,8 +39,7 @@ inline constexpr char FactorDudoso[] =
     "tracción.";
 
 // Contraste con los métodos rigurosos.
-inline constexpr char NombreMetodoSpencer[] = "Spencer";
-inline constexpr char NombreMetodoMorgensternPrice[] = "Morgenstern-Price (medio seno)";
+inline constexpr char NombreMetodoMorgensternPriceMedioSeno[] = "Morgenstern-Price (medio seno)";
 inline constexpr char TituloContraste[] = "Contraste con Spencer y Morgenstern-Price";
 inline constexpr char ContrasteSinDovelasInstantaneas[] =
     "El proyecto se calcula con parámetros instantáneos: el contraste usa la cohesión y la "

@@ -234,10 +234,19 @@ Color ColorDeEstrato(int estrato)
 
 Color ColorLineaDeEstrato(int estrato)
 {
-    constexpr double Oscurecer = 0.55; // de cada componente del relleno
-    const Color c = ColorDeEstrato(estrato);
-    auto oscuro = [](std::uint8_t v) { return static_cast<std::uint8_t>(v * Oscurecer); };
-    return {oscuro(c.r), oscuro(c.g), oscuro(c.b)};
+    // El tono de cada relleno, saturado y oscuro: los rellenos claros sólo oscurecidos dan grises
+    // parecidos entre sí, y dos estratos dibujados con líneas no se distinguirían. Ninguno es el
+    // rojo de la superficie de falla ni el negro del talud.
+    constexpr std::array<Color, 8> Paleta{{{176, 120, 20},
+                                           {40, 130, 40},
+                                           {140, 70, 30},
+                                           {30, 110, 150},
+                                           {200, 60, 140},
+                                           {120, 140, 0},
+                                           {110, 50, 170},
+                                           {60, 60, 60}}};
+    const int i = (std::max(estrato, 1) - 1) % static_cast<int>(Paleta.size());
+    return Paleta[static_cast<std::size_t>(i)];
 }
 
 CurvaDeFalla CurvaSuperficieFalla(const Proyecto& p)

@@ -1,5 +1,6 @@
 // Preguntas, negativas, chequeos y casos límite de Fellenius, Bishop y Janbu.
 #include "apoyo/interaccion_guionada.h"
+#include "calculo/calculo.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
@@ -145,6 +146,31 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
     EXPECT_NEAR(factores[2], factores[1], ToleranciaFS);
 }
 
+// Con F diminuto la resistencia movilizada (c + σ′·tan φ)/F y mα crecen como 1/F y el cociente
+// de Bishop tiende a 0: F = 0 es un punto fijo espurio. Desde 10⁻⁹ la iteración se queda junto
+// a él; se repite desde 1 y da el factor que da desde 1.5, el publicado (Fredlund y Krahn 1977,
+// Bishop 2.080).
+TEST(Bishop, FactorInicialDiminutoNoSeQuedaJuntoACero)
+{
+    double factores[2];
+    int i = 0;
+    for (double inicial : {1.5, 1e-9}) {
+        Proyecto p = Caso1Con(2);
+        p.FSInicial = inicial;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        InteraccionLote ui; // continúa tras los chequeos de dovela
+        PrepararRespuestasPorLotes(ui, false);
+        ASSERT_TRUE(EjecutarPreparacion(p, e, ui));
+        ChequeosBishop chequeos;
+        const SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
+        ASSERT_EQ(r.estado, EstadoBishop::Convergio) << inicial;
+        factores[i++] = r.FS;
+    }
+    EXPECT_NEAR(factores[1], factores[0], ToleranciaFS);
+    EXPECT_NEAR(factores[0], 2.080, 0.01);
+}
+
 // Con F inicial 0.1 el pie del círculo da mα < 0.2 (y N < 0 en la corona, como con cualquier F):
 // No abandona el cálculo sin resultados; Sí lo suprime para el resto del cálculo.
 TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
@@ -188,9 +214,10 @@ TEST(Bishop, NegativasEnOrden)
 }
 
 // Una superficie compuesta leída de un archivo no trae el centro de momentos (el archivo guarda
-// 0, 0): Bishop lo pide (diálogo "Centro de momentos"); sin él dice dónde darlo y no calcula. Con
-// el centro dado en el diálogo o por --centro de la línea de órdenes da el mismo factor que el
-// proyecto que se guardó con ese centro.
+// 0, 0): Bishop lo pide (diálogo "Centro de momentos"); sin él dice dónde darlo y no calcula. El
+// centro que da la persona (y el que propone el programa) está en coordenadas absolutas, aunque el
+// cálculo corra en las relativas a la esquina de la sección: dado en el diálogo o por --centro de
+// la línea de órdenes, el factor es el del proyecto que se guardó con ese centro.
 TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
 {
     prueba::CarpetaTemporal carpeta;
@@ -203,45 +230,52 @@ TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
     p.MetodoDeCalculo = Metodo::Bishop;
     const std::pair<double, double> centro{5.7735, 10.0}; // centro del arco del mecanismo
     ASSERT_TRUE(AplicarCentro(p, centro));
-    auto bishop = [](Proyecto q, InteraccionLote& ui) {
+    auto bishop = [](Proyecto& q, InteraccionRegistrada& ui) {
         EstadoCalculo e;
         ReiniciarEstadoCalculo(e);
-        PrepararRespuestasPorLotes(ui, false);
-        return MetodoBishop(q, e, ui);
+        return Calcular(q, e, Metodo::Bishop, {}, ui);
     };
     InteraccionLote conCentro;
-    const ResultadoMetodo antes = bishop(p, conCentro);
-    ASSERT_EQ(antes, FinCalculo::Resultados) << conCentro.Eventos().back().texto;
+    PrepararRespuestasPorLotes(conCentro, false);
+    Proyecto guardado = p;
+    const ResultadoCalculo antes = bishop(p, conCentro);
+    ASSERT_TRUE(antes.Convergio()) << antes.Mensaje;
 
     const std::string ruta = carpeta.Ruta("compuesta.cod");
-    EscribirProyecto(ruta, p);
+    EscribirProyecto(ruta, guardado);
     Proyecto leido;
     ReiniciarProyecto(leido);
     ASSERT_TRUE(LeerProyecto(ruta, leido, lectura));
-    InteraccionLote sinCentro;
-    EXPECT_EQ(bishop(leido, sinCentro), FinCalculo::Detenido);
-    EXPECT_EQ(sinCentro.VecesCentroDeMomentos(), 1);
-    EXPECT_EQ(sinCentro.Eventos().back().texto, textos::FaltaCentroDeMomentos);
-    EXPECT_EQ(sinCentro.Eventos().back().titulo, textos::TituloCentroDeMomentos);
-
-    InteraccionGuionada enElDialogo;
-    enElDialogo.AlPedirCentroDeMomentos([&](const Proyecto&, PuntoCentro) {
-        return PuntoCentro{centro.first, centro.second};
-    });
-    enElDialogo.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
-        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
     {
         Proyecto q = leido;
-        EstadoCalculo e;
-        ReiniciarEstadoCalculo(e);
-        EXPECT_DOUBLE_EQ(MetodoBishop(q, e, enElDialogo).FactorSeguridad, antes.FactorSeguridad);
+        InteraccionLote sinCentro;
+        PrepararRespuestasPorLotes(sinCentro, false);
+        EXPECT_FALSE(bishop(q, sinCentro).Convergio());
+        EXPECT_EQ(sinCentro.VecesCentroDeMomentos(), 1);
+        EXPECT_EQ(sinCentro.Eventos().back().texto, textos::FaltaCentroDeMomentos);
+        EXPECT_EQ(sinCentro.Eventos().back().titulo, textos::TituloCentroDeMomentos);
+    }
+    {
+        const PuntoCentro propuesto = CentroSugeridoDeMomentos(leido);
+        InteraccionGuionada enElDialogo;
+        enElDialogo.AlPedirCentroDeMomentos([&](const Proyecto&, PuntoCentro sugerido) {
+            EXPECT_NEAR(sugerido.X, propuesto.X, 1e-9);
+            EXPECT_NEAR(sugerido.Y, propuesto.Y, 1e-9);
+            return PuntoCentro{centro.first, centro.second};
+        });
+        enElDialogo.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+            .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+        Proyecto q = leido;
+        const ResultadoCalculo r = bishop(q, enElDialogo);
+        ASSERT_TRUE(r.Convergio()) << r.Mensaje;
+        EXPECT_DOUBLE_EQ(*r.FactorSeguridad, *antes.FactorSeguridad);
         EXPECT_TRUE(enElDialogo.Cumplido());
-        EXPECT_EQ(q.CentroCirculoXGuardado, centro.first);
     }
 
     ASSERT_TRUE(AplicarCentro(leido, centro));
     InteraccionLote otraVez;
-    EXPECT_DOUBLE_EQ(bishop(leido, otraVez).FactorSeguridad, antes.FactorSeguridad);
+    PrepararRespuestasPorLotes(otraVez, false);
+    EXPECT_DOUBLE_EQ(*bishop(leido, otraVez).FactorSeguridad, *antes.FactorSeguridad);
     // Un círculo único no toma un centro dado: sale de su radio y de sus dos puntos.
     Proyecto circulo = Caso1Con(2);
     EXPECT_FALSE(AplicarCentro(circulo, centro));
@@ -413,6 +447,7 @@ TEST(Calcular, JsonGuardarYCodigosDeSalida)
     std::ostringstream s3, e3;
     Proyecto roca = Caso1Con(3);
     roca.SueloRoca = Material::Roca;
+    roca.CompresionSimple(1) = 1000.0; // datos de roca válidos: la negativa es la del método
     EscribirProyecto(carpeta.Ruta("roca.cod"), roca);
     EXPECT_EQ(EjecutarCli({"calcular", carpeta.Ruta("roca.cod")}, s3, e3), SalidaSinResultados);
     EXPECT_NE(e3.str().rfind(textos::MaterialEsRoca), std::string::npos);

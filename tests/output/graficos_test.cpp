@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace vertana {
@@ -388,6 +389,25 @@ TEST(GraficosEsfuerzos, TangencialesEnSusPixelesYResistenciaSobreLaEnvolvente)
     ASSERT_EQ(siete.series.size(), 3u);
     EXPECT_EQ(siete.series[1].nombre, textos::LeyendaNormalEfectivo);
     EXPECT_EQ(siete.series[2].color, colores::Azul);
+}
+
+// Las líneas de los estratos (gráfico 9) se distinguen entre sí, de la superficie de falla, del
+// talud y de las dovelas: ningún par de colores a menos de 80 en la suma de las diferencias de
+// sus componentes.
+TEST(ColoresDeEstratos, LasLineasSeDistinguen)
+{
+    auto distancia = [](const Color& a, const Color& b) {
+        return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+    };
+    constexpr int Minima = 80;
+    constexpr int Estratos = 8; // la paleta se repite después
+    for (int i = 1; i <= Estratos; ++i) {
+        for (const Color& otro : {colores::Falla, colores::Talud, colores::Dovela})
+            EXPECT_GE(distancia(ColorLineaDeEstrato(i), otro), Minima) << i;
+        for (int j = i + 1; j <= Estratos; ++j)
+            EXPECT_GE(distancia(ColorLineaDeEstrato(i), ColorLineaDeEstrato(j)), Minima)
+                << i << " y " << j;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // "Valores de partida automáticos" de Form2 y el cálculo que la usa, los ht cambiados en Form17
 // entre pasadas de Janbu y el diálogo del centro de momentos de una superficie compuesta.
 #include "ayuda_dialogos.h"
+#include "calculo/marco_relativo.h"
 #include "model/textos.h"
 #include "ui/dialogo_centro.h"
 #include "ui/dialogo_contraste.h"
@@ -295,8 +296,10 @@ TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
     Menu("MétodoBishop");
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     ASSERT_TRUE(p.HayResultados) << UltimoMensaje();
-    EXPECT_EQ(p.CentroCirculoXGuardado, 5.7735);
-    EXPECT_EQ(p.CentroCirculoYGuardado, 10.0);
+    // Guardado relativo a la esquina de la sección, como el que fijan los parámetros de cálculo.
+    const PuntoDeReferencia esquina = ReferenciaDeLaSeccion(p);
+    EXPECT_NEAR(p.CentroCirculoXGuardado, 5.7735 - esquina.x, 1e-12);
+    EXPECT_NEAR(p.CentroCirculoYGuardado, 10.0 - esquina.y, 1e-12);
     EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
 
     // Aceptar los parámetros de cálculo fija el centro (Δx/2, Δy/2) de los extremos del talud,
@@ -311,7 +314,7 @@ TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
     Menu("MétodoBishop");
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(ui.VecesCentroDeMomentos(), 3);
-    EXPECT_EQ(p.CentroCirculoXGuardado, 5.7735);
+    EXPECT_NEAR(p.CentroCirculoXGuardado, 5.7735 - esquina.x, 1e-12);
     EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
 }
 
