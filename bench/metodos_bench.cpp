@@ -1,12 +1,15 @@
 // Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn), la
-// búsqueda completa del radio, una solución variacional convergida con 30 y con 100 dovelas y una
-// orden de Bishop con y sin el servicio de cálculo.
+// búsqueda completa del radio, una solución variacional convergida (con los valores de partida
+// de Form2 y con los automáticos) y una de Janbu, con 30 a 3000 dovelas (preparación incluida), y
+// una orden de Bishop con y sin el servicio de cálculo.
 // Meta: menos de 1 ms por solución de Bishop.
 #include "calculo/calculo.h"
 #include "cli/interaccion_lote.h"
+#include "cli/orden_calcular.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
 #include "methods/bishop.h"
+#include "methods/janbu.h"
 #include "methods/variacional.h"
 
 #include <benchmark/benchmark.h>
@@ -79,7 +82,55 @@ void SolucionVariacional(benchmark::State& estado)
     }
     estado.counters["FS"] = fs;
 }
-BENCHMARK(SolucionVariacional)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(SolucionVariacional)
+    ->Arg(30)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Unit(benchmark::kMillisecond);
+
+// El método `metodo` completo por lotes con `dovelas` dovelas; la partida automática para el
+// variacional.
+void MetodoCompleto(benchmark::State& estado, Metodo metodo)
+{
+    Proyecto original = Caso1();
+    original.MetodoDeCalculo = metodo;
+    original.NumeroDovelas = static_cast<double>(estado.range(0));
+    double fs = 0.0;
+    int iteraciones = 0;
+    for (auto _ : estado) {
+        Proyecto p = original;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        e.PartidaAutomatica = true;
+        InteraccionLote ui;
+        PrepararRespuestasPorLotes(ui, false);
+        const ResultadoMetodo r =
+            metodo == Metodo::Janbu ? MetodoJanbu(p, e, ui) : ProcesoIterativoEnSuelos(p, e, ui);
+        benchmark::DoNotOptimize(r.FactorSeguridad);
+        fs = r.FactorSeguridad;
+        iteraciones = p.NumeroIteraciones;
+    }
+    estado.counters["FS"] = fs;
+    estado.counters["iteraciones"] = iteraciones;
+}
+
+void SolucionVariacionalAutomatica(benchmark::State& estado)
+{
+    MetodoCompleto(estado, Metodo::Variacional);
+}
+BENCHMARK(SolucionVariacionalAutomatica)
+    ->Arg(30)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Unit(benchmark::kMillisecond);
+
+void SolucionJanbu(benchmark::State& estado)
+{
+    MetodoCompleto(estado, Metodo::Janbu);
+}
+BENCHMARK(SolucionJanbu)->Arg(30)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 // Lo que agrega el servicio de cálculo (validación de los datos, copia del proyecto para volver
 // atrás, coordenadas relativas a la sección) a una orden de Bishop completa: Arg(0) el método

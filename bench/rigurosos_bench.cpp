@@ -41,7 +41,7 @@ void Solucion(benchmark::State& estado)
     estado.counters["FS"] = s.FS;
     estado.counters["pasadas"] = s.IteracionesFactor;
 }
-BENCHMARK(Solucion<ResolverSpencer>)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Solucion<ResolverSpencer>)->Arg(50)->Arg(200)->Arg(3000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Solucion<ResolverMorgensternPrice>)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "calculo/calculo_instantaneo.h"
 #include "calculo/marco_relativo.h"
+#include "methods/admisibilidad.h"
 #include "methods/bishop.h"
 #include "methods/fellenius.h"
 #include "methods/janbu.h"
@@ -79,6 +80,16 @@ public:
     CambioDeParametrosDeResistencia(const Proyecto& p, const ParametrosDeDovelas& actuales) override
     {
         return EnAbsolutas([&] { return destino_.CambioDeParametrosDeResistencia(p, actuales); });
+    }
+    // El centro se muestra y se da en coordenadas absolutas; el método lo usa en las relativas.
+    std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido) override
+    {
+        const PuntoDeReferencia r = marco_ ? marco_->Referencia() : PuntoDeReferencia{};
+        const std::optional<PuntoCentro> dado = EnAbsolutas([&] {
+            return destino_.CentroDeMomentos(p, {sugerido.X + r.x, sugerido.Y + r.y});
+        });
+        if (!dado) return dado;
+        return PuntoCentro{dado->X - r.x, dado->Y - r.y};
     }
 
     // El método corre en este marco (o en ninguno).
@@ -249,12 +260,21 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     r.Iteraciones = p.NumeroIteraciones;
     for (int i = 1; i <= p.NumeroIteraciones && i <= p.HistoriaFS.Tamano(); ++i)
         r.Historia.push_back(p.HistoriaFS(i));
-    r.Avisos = observada.Avisos();
-    if (!r.Avisos.empty()) {
+    // Admisibilidad estática de Janbu y del método variacional, con las abscisas de la sección.
+    r.Avisos = metodoHecho.Avisos;
+    if (r.MetodoCalculado == Metodo::Janbu || r.MetodoCalculado == Metodo::Variacional) {
+        if (const std::optional<std::string> aviso = AdmisibilidadDelResultado(p, e)) {
+            observada.Entregar(*aviso, textos::TituloAdmisibilidad);
+            r.Avisos.push_back(*aviso);
+        }
+    }
+    const std::vector<std::string>& suprimidos = observada.Avisos();
+    if (!suprimidos.empty()) {
         std::string texto;
-        for (const std::string& aviso : r.Avisos)
+        for (const std::string& aviso : suprimidos)
             texto += (texto.empty() ? "" : "\n") + aviso;
         observada.Entregar(texto, textos::TituloAvisosDelCalculo);
+        r.Avisos.insert(r.Avisos.end(), suprimidos.begin(), suprimidos.end());
     }
     observada.Soltar();
     return terminar(EstadoDelCalculo::Convergido);

@@ -1,5 +1,6 @@
 #include "cli/orden_calcular.h"
 
+#include "calculo/marco_relativo.h"
 #include "cli/orden_anclajes.h"
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
@@ -20,6 +21,9 @@ constexpr char FormatoFS[] = "#0.000";
 constexpr char FormatoTabla[] = "#0.00";
 constexpr char SinResultados[] = "El cálculo terminó sin resultados.";
 constexpr char ConInstantaneos[] = "Segundo cálculo, con parámetros instantáneos:";
+constexpr char CentroSoloCompuesta[] =
+    "--centro sólo se usa con una superficie compuesta: el centro de un círculo único sale de su "
+    "radio y de sus dos puntos.";
 constexpr char MetodoNoDisponible[] =
     "El método de cálculo del proyecto no se calcula con esta orden: use --metodo fellenius, "
     "bishop, janbu o variacional.";
@@ -52,6 +56,27 @@ void AgregarColumnasDeRoca(const Proyecto& p, int s, nlohmann::ordered_json& d)
 }
 
 } // namespace
+
+std::optional<std::pair<double, double>> CentroDeTexto(const std::string& texto)
+{
+    const std::size_t coma = texto.find(',');
+    if (coma == std::string::npos) return std::nullopt;
+    const std::optional<double> x = ValorNumerico(texto.substr(0, coma));
+    const std::optional<double> y = ValorNumerico(texto.substr(coma + 1));
+    if (!x || !y) return std::nullopt;
+    return std::make_pair(*x, *y);
+}
+
+bool AplicarCentro(Proyecto& p, std::pair<double, double> centro)
+{
+    if (EsCirculoUnico(p)) return false;
+    const PuntoDeReferencia r = ReferenciaDeLaSeccion(p);
+    p.CentroCirculoX = centro.first;
+    p.CentroCirculoY = centro.second;
+    p.CentroCirculoXGuardado = centro.first - r.x;
+    p.CentroCirculoYGuardado = centro.second - r.y;
+    return true;
+}
 
 std::optional<Metodo> CodigoDeMetodo(const std::string& nombre)
 {
@@ -241,9 +266,14 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     }
     if (o.metodo) p.MetodoDeCalculo = *o.metodo;
     if (o.definicion) p.DefinicionParametrosInstantaneos = *o.definicion;
+    if (o.centro && !AplicarCentro(p, *o.centro)) {
+        errores << CentroSoloCompuesta << '\n';
+        return SalidaUso;
+    }
 
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
+    e.PartidaAutomatica = o.partidaAutomatica;
     InteraccionLote ui(false);
     PrepararRespuestasPorLotes(ui, o.desembalse);
     // Un proyecto ya calculado con parámetros instantáneos sólo se recalcula con ellos.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calculo/calculo.h"
+#include "calculo/calculo_riguroso.h"
 #include "cli/interaccion_lote.h"
 #include "model/proyecto.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace vertana {
 
@@ -29,7 +31,23 @@ struct OpcionesCalcular {
     // Forma de obtenerlos (1 puntual, 2 entre puntos, 3 por pantalla); sin ella, la del
     // proyecto, que el archivo sólo guarda cuando ya se calculó con ellos.
     std::optional<DefinicionInstantaneos> definicion;
+    // Contraste con Spencer o Morgenstern-Price en vez de un método del proyecto.
+    std::optional<MetodoRiguroso> riguroso;
+    // Método variacional: valores de partida automáticos (EstadoCalculo::PartidaAutomatica).
+    bool partidaAutomatica = false;
+    // Centro de momentos de una superficie compuesta (Bishop), que el archivo no guarda.
+    std::optional<std::pair<double, double>> centro;
 };
+
+// "X,Y" con dos números; nada si el texto no lo es.
+std::optional<std::pair<double, double>> CentroDeTexto(const std::string& texto);
+
+// Pone el centro de momentos de una superficie compuesta, dado en coordenadas absolutas, en las
+// copias guardadas y en el centro de trabajo (éste, tal cual). Las copias guardadas de una
+// superficie compuesta se leen relativas a la esquina de la sección (calculo/marco_relativo.h): se
+// guarda el centro menos ReferenciaDeLaSeccion. Falso, sin cambiar nada, si la superficie es un
+// círculo único: su centro sale del radio y de los dos puntos.
+bool AplicarCentro(Proyecto& p, std::pair<double, double> centro);
 
 // MetodoDeCalculo de "fellenius", "bishop", "janbu" o "variacional"; nada si el nombre no es
 // uno de ellos.

@@ -8,6 +8,7 @@
 #include "cli/orden_dovelas.h"
 #include "cli/orden_grafico.h"
 #include "cli/orden_informe.h"
+#include "cli/orden_riguroso.h"
 #include "cli/orden_roca.h"
 #include "io/archivo_proyecto.h"
 #include "io/codigos.h"
@@ -189,10 +190,21 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     std::optional<int> definicion;
     auto* calcular = app.add_subcommand(
         "calcular",
-        "Calcula el factor de seguridad por Fellenius, Bishop, Janbu o el método variacional");
+        "Calcula el factor de seguridad por Fellenius, Bishop, Janbu o el método variacional, o "
+        "lo contrasta con Spencer o Morgenstern-Price");
     calcular->add_option("archivo", calculo.archivo, "Proyecto .cod")->required();
-    calcular->add_option("--metodo", nombreMetodo, "fellenius, bishop, janbu o variacional")
-        ->check(CLI::IsMember({"fellenius", "bishop", "janbu", "variacional"}));
+    calcular
+        ->add_option("--metodo", nombreMetodo,
+                     "fellenius, bishop, janbu o variacional; spencer o morgenstern-price para "
+                     "contrastar, sin escribir resultados en el proyecto")
+        ->check(CLI::IsMember(
+            {"fellenius", "bishop", "janbu", "variacional", "spencer", "morgenstern-price"}));
+    calcular->add_flag("--partida-automatica", calculo.partidaAutomatica,
+                       "Método variacional: valores de partida automáticos (desde Spencer)");
+    std::string centro;
+    calcular->add_option("--centro", centro,
+                         "X,Y: centro de momentos de una superficie compuesta para Bishop "
+                         "(el archivo no lo guarda); con negativos, --centro=X,Y");
     calcular->add_flag("--json", calculo.comoJson, "Resultado en JSON");
     calcular->add_option("--guardar", calculo.guardarEn, "Guarda el proyecto con sus resultados");
     calcular->add_flag("--desembalse", calculo.desembalse,
@@ -252,8 +264,17 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     if (*calcular) {
         calculo.metodo = CodigoDeMetodo(nombreMetodo);
+        calculo.riguroso = MetodoRigurosoDeNombre(nombreMetodo);
         if (definicion) calculo.definicion = static_cast<DefinicionInstantaneos>(*definicion);
+        if (!centro.empty()) {
+            calculo.centro = CentroDeTexto(centro);
+            if (!calculo.centro) {
+                errores << "--centro espera dos números separados por una coma: X,Y\n";
+                return SalidaUso;
+            }
+        }
         try {
+            if (calculo.riguroso) return OrdenCalcularRiguroso(calculo, salida, errores);
             return OrdenCalcular(calculo, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';

@@ -7,12 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vertana {
 
 namespace {
 
 constexpr double Mitad = 0.5;
+// Centros de momentos que se piden a la persona en un cálculo, cuando el que hay no sirve.
+constexpr int IntentosCentroDeMomentos = 5;
 
 // Una pasada de las dovelas con el factor F. Devuelve false si la persona abandona.
 bool PasadaBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
@@ -168,6 +171,44 @@ bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, doubl
     return true;
 }
 
+PuntoCentro CentroSugeridoDeMomentos(const Proyecto& p)
+{
+    const int n = p.NumeroCoordenadasFalla();
+    if (n < 2) return {};
+    const double x1 = p.AbscisasFalla(1), y1 = p.OrdenadasFalla(1);
+    const double x2 = p.AbscisasFalla(n), y2 = p.OrdenadasFalla(n);
+    const double cx = x2 - x1, cy = y2 - y1, cuerda = std::hypot(cx, cy);
+    PuntoCentro centro;
+    if (!(cuerda > 0.0)) return centro;
+    // Lado de la masa: la normal de la cuerda que apunta hacia arriba.
+    const double nx = (cx > 0.0 ? -cy : cy) / cuerda, ny = (cx > 0.0 ? cx : -cx) / cuerda;
+    // Punto más hondo: el de mayor distancia a la cuerda del lado contrario a la masa.
+    double hondura = 0.0, xh = 0.0, yh = 0.0;
+    for (int k = 2; k < n; ++k) {
+        const double d = -((p.AbscisasFalla(k) - x1) * nx + (p.OrdenadasFalla(k) - y1) * ny);
+        if (d > hondura) {
+            hondura = d;
+            xh = p.AbscisasFalla(k);
+            yh = p.OrdenadasFalla(k);
+        }
+    }
+    // Circuncentro de los tres puntos.
+    const double ax = x1 - xh, ay = y1 - yh, bx = x2 - xh, by = y2 - yh;
+    const double det = 2.0 * (ax * by - ay * bx);
+    if (hondura > 0.0 && det != 0.0) {
+        const double a2 = ax * ax + ay * ay, b2 = bx * bx + by * by;
+        centro.X = xh + (by * a2 - ay * b2) / det;
+        centro.Y = yh + (ax * b2 - bx * a2) / det;
+        const double lado = (centro.X - x1) * nx + (centro.Y - y1) * ny;
+        if (std::isfinite(centro.X) && std::isfinite(centro.Y) && lado > 0.0) return centro;
+    }
+    // Radio igual a la cuerda: el centro está a √3/2 de la cuerda sobre su punto medio.
+    const double altura = cuerda * std::sqrt(3.0) * Mitad;
+    centro.X = x1 + Mitad * cx + altura * nx;
+    centro.Y = y1 + Mitad * cy + altura * ny;
+    return centro;
+}
+
 ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
                              std::vector<EnsayoRadio>* ensayos)
 {
@@ -184,11 +225,36 @@ ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
         return detenido;
     }
     if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
+    // Una superficie compuesta leída de un archivo no trae su centro de momentos: se pide a la
+    // persona; sin él no hay cálculo.
+    if (!CirculoUnicoDeCalculo(p) && p.CentroCirculoXGuardado == 0.0 &&
+        p.CentroCirculoYGuardado == 0.0) {
+        const std::optional<PuntoCentro> dado = ui.CentroDeMomentos(p, CentroSugeridoDeMomentos(p));
+        if (!dado) {
+            ui.Mensaje(textos::FaltaCentroDeMomentos, textos::TituloCentroDeMomentos);
+            return detenido;
+        }
+        p.CentroCirculoXGuardado = p.CentroCirculoX = dado->X;
+        p.CentroCirculoYGuardado = p.CentroCirculoY = dado->Y;
+    }
     if (!PrepararDovelasDelMetodo(p, e, ui, true)) return detenido;
     if (p.NumeroPuntosDovelas < 2) return detenido;
 
     ChequeosBishop chequeos;
     SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
+    // En una superficie compuesta, un centro que no sirve (sin momento motor o con un factor que
+    // no es positivo; p. ej. el que fijan los parámetros de cálculo) se cambia por el que dé la
+    // persona, si da alguno.
+    for (int intento = 0; !CirculoUnicoDeCalculo(p) && intento < IntentosCentroDeMomentos &&
+                          (r.estado == EstadoBishop::MomentoNulo ||
+                           (r.estado == EstadoBishop::Convergio && r.FS <= 0.0));
+         ++intento) {
+        const std::optional<PuntoCentro> dado = ui.CentroDeMomentos(p, CentroSugeridoDeMomentos(p));
+        if (!dado) break;
+        p.CentroCirculoXGuardado = p.CentroCirculoX = dado->X;
+        p.CentroCirculoYGuardado = p.CentroCirculoY = dado->Y;
+        r = IteracionBishop(p, e, ui, chequeos);
+    }
     if (r.estado != EstadoBishop::Convergio) {
         MensajeFinSinResultados(r.estado, ui);
         return FinSegun(r.estado);

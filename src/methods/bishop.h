@@ -60,6 +60,12 @@ struct EnsayoRadio {
 // Falso si el radio no alcanza la mitad de la cuerda.
 bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, double& xo, double& yo);
 
+// Centro de momentos que se propone para una superficie compuesta (Bishop lo pide cuando falta):
+// el del círculo por el primer punto, el último y el punto de la superficie más hondo bajo la
+// cuerda entre ambos, si queda del lado de la masa deslizante (por encima de la cuerda); si no
+// (dos puntos, puntos alineados), el del círculo de radio igual a la cuerda por los extremos.
+PuntoCentro CentroSugeridoDeMomentos(const Proyecto& p);
+
 // Orden MétodoBishop: comprobaciones y preguntas, preparación, iteración, búsqueda del radio si
 // VariaElRadio (círculo único), esfuerzos, sumas e historia en el proyecto.
 // `ensayos`, si se da, recibe los radios probados por la búsqueda.

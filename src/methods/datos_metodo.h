@@ -8,6 +8,8 @@
 #include "model/proyecto.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace vertana {
@@ -37,9 +39,15 @@ enum class FinCalculo {
 struct ResultadoMetodo {
     FinCalculo Fin = FinCalculo::Detenido;
     double FactorSeguridad = 0.0;
+    // Con resultados, lo que el método advierte sobre ellos (p. ej. que la solución no es
+    // estáticamente admisible); ya se mostró por la interacción.
+    std::vector<std::string> Avisos;
 
-    static ResultadoMetodo Con(double factor) { return {FinCalculo::Resultados, factor}; }
-    static ResultadoMetodo Sin(FinCalculo fin) { return {fin, 0.0}; }
+    static ResultadoMetodo Con(double factor, std::vector<std::string> avisos = {})
+    {
+        return {FinCalculo::Resultados, factor, std::move(avisos)};
+    }
+    static ResultadoMetodo Sin(FinCalculo fin) { return {fin, 0.0, {}}; }
     bool operator==(FinCalculo fin) const { return Fin == fin; }
 };
 

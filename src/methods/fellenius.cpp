@@ -58,7 +58,7 @@ SolucionFellenius CalcularFellenius(const Proyecto& p, const EstadoCalculo& e)
                 N += dx * p.CargaUniformeQx(j) * tanBeta * sa + dx * p.CargaUniformeQy(j) * ca;
         for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j)
             if (CargaPuntualEnDovela(p, e, j, s))
-                N += -p.CargaPuntualPx(j) * sa + p.CargaPuntualPy(j) * ca;
+                N += p.CargaPuntualPx(j) * sa + p.CargaPuntualPy(j) * ca;
         r.N(s) = N;
         const double S = (N - u * l) * tf + c * l;
         double D = 0.0;

@@ -1,5 +1,7 @@
 #include "methods/rigurosos.h"
 
+#include "methods/buscar_raiz.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -21,23 +23,12 @@ constexpr double FactorMaximo = 1e3;
 constexpr double RazonBarridoFactor = 1.25;
 // mα mínimo admitido al resolver F: con mα → 0 la fuerza normal crece sin límite.
 constexpr double MAlfaMinimoAdmitido = 1e-3;
-// Pasos de secante antes de recurrir al barrido.
-constexpr int PasosSecante = 12;
-// Residuo relativo que se toma como cero exacto (p. ej. un talud infinito, donde toda λ cumple
-// los momentos porque E = 0 en todos los bordes).
-constexpr double ResiduoDespreciable = 1e-12;
-// Residuo relativo máximo de una raíz aceptada: una "raíz" con más residuo es un salto de la
-// función (p. ej. F que cambia de rama al variar λ), no una solución.
-constexpr double ResiduoMaximoRaiz = 1e-6;
 // Aumento relativo de F con que se comprueba que E_n pasa de negativa a positiva en la raíz.
 constexpr double SeparacionRama = 1e-6;
 // Raíces espurias (E_n decreciente) que se saltan antes de desistir.
 constexpr int IntentosRamaFisica = 4;
 // |E| por debajo de esta fracción de la escala de fuerzas: la línea de empuje no está definida.
 constexpr double FraccionEmpujeNulo = 1e-9;
-// Holgura, relativa a la escala de fuerzas o a la altura del borde, de las comprobaciones de
-// admisibilidad.
-constexpr double HolguraAdmisibilidad = 1e-9;
 // Escala de las holguras cuando la natural (Σ fuerzas en ton/m, altura del borde en m) es menor.
 constexpr double EscalaMinima = 1.0;
 
@@ -191,169 +182,6 @@ void SumasMomentos(const Datos& datos, const std::vector<double>& E, double& A, 
         B += Mitad * t.b * (datos.f[i] * E[i] + datos.f[i + 1] * E[i + 1]);
     }
 }
-
-// Búsqueda de la raíz de una función que puede no estar definida en algunos puntos: secante
-// desde (x0, x1); en cuanto dos puntos tienen signos distintos, Illinois (regula falsi
-// modificada) en ese intervalo; si la secante no converge ni encuentra un cambio de signo, un
-// barrido desde x0 hacia ambos lados (pasos lineales o geométricos) busca el intervalo. Sólo se
-// acepta una raíz con |valor| ≤ ResiduoMaximoRaiz; un intervalo que encierra un salto de la
-// función en vez de una raíz se descarta y el barrido sigue.
-struct ReglasRaiz {
-    double minimo = 0.0, maximo = 0.0; // intervalo de búsqueda
-    double toleranciaAbsoluta = 0.0, toleranciaRelativa = 0.0;
-    int maximoEvaluaciones = 0;
-    double pasoBarrido = 0.0; // lineal, o razón si `geometrico`
-    bool geometrico = false;
-};
-
-struct Raiz {
-    bool hallada = false;
-    double x = 0.0;
-};
-
-template <class Funcion> class BuscadorRaiz {
-public:
-    BuscadorRaiz(Funcion& g, const ReglasRaiz& reglas) : g_(g), r_(reglas) {}
-
-    int Evaluaciones() const { return evaluaciones_; }
-
-    // `v0`, si se da, es el valor ya calculado en x0 (que debe estar dentro del intervalo).
-    Raiz Buscar(double x0, double x1, const double* v0conocido = nullptr)
-    {
-        x0 = Acotar(x0);
-        double v0 = 0.0;
-        bool valido0 = false;
-        if (v0conocido) {
-            v0 = *v0conocido;
-            valido0 = Finito(v0);
-        } else {
-            valido0 = Evaluar(x0, v0);
-        }
-        if (valido0) {
-            if (std::fabs(v0) <= ResiduoDespreciable) return {true, x0};
-            const Raiz s = Secante(x0, v0, Acotar(x1));
-            if (s.hallada || agotado_) return s;
-        }
-        return Barrido(x0, valido0, v0);
-    }
-
-private:
-    double Tolerancia(double x) const
-    {
-        return r_.toleranciaAbsoluta + r_.toleranciaRelativa * std::fabs(x);
-    }
-    double Acotar(double x) const { return std::clamp(x, r_.minimo, r_.maximo); }
-
-    bool Evaluar(double x, double& v)
-    {
-        if (evaluaciones_ >= r_.maximoEvaluaciones) {
-            agotado_ = true;
-            return false;
-        }
-        ++evaluaciones_;
-        return g_(x, v) && Finito(v);
-    }
-
-    static bool SignosDistintos(double a, double b) { return (a < 0.0) != (b < 0.0); }
-
-    Raiz Secante(double x0, double v0, double x1)
-    {
-        for (int paso = 0; paso < PasosSecante; ++paso) {
-            if (x1 == x0) return {};
-            double v1 = 0.0;
-            if (!Evaluar(x1, v1)) return {};
-            if (std::fabs(v1) <= ResiduoDespreciable) return {true, x1};
-            if (SignosDistintos(v0, v1)) return Illinois(x0, v0, x1, v1);
-            if (std::fabs(x1 - x0) <= Tolerancia(x1))
-                return {std::fabs(v1) <= ResiduoMaximoRaiz, x1};
-            if (v1 == v0) return {};
-            const double x2 = x1 - v1 * (x1 - x0) / (v1 - v0);
-            if (!Finito(x2)) return {};
-            x0 = x1;
-            v0 = v1;
-            x1 = Acotar(x2);
-        }
-        return {};
-    }
-
-    Raiz Illinois(double a, double va, double b, double vb)
-    {
-        double anterior = b;
-        int lado = 0;
-        while (!agotado_) {
-            double x = (a * vb - b * va) / (vb - va);
-            const double menor = std::min(a, b), mayor = std::max(a, b);
-            if (!(x > menor && x < mayor)) x = Mitad * (a + b);
-            double v = 0.0;
-            if (!Evaluar(x, v)) {
-                x = Mitad * (a + b);
-                if (!Evaluar(x, v)) return {};
-            }
-            if (std::fabs(v) <= ResiduoDespreciable) return {true, x};
-            if (SignosDistintos(v, va)) {
-                b = x;
-                vb = v;
-                if (lado == -1) va *= Mitad;
-                lado = -1;
-            } else {
-                a = x;
-                va = v;
-                if (lado == 1) vb *= Mitad;
-                lado = 1;
-            }
-            if (std::fabs(x - anterior) <= Tolerancia(x) || std::fabs(b - a) <= Tolerancia(x))
-                return {std::fabs(v) <= ResiduoMaximoRaiz, x};
-            anterior = x;
-        }
-        return {};
-    }
-
-    double Paso(double centro, int sentido, int k) const
-    {
-        if (r_.geometrico) return centro * std::pow(r_.pasoBarrido, sentido * k);
-        return centro + sentido * k * r_.pasoBarrido;
-    }
-
-    Raiz Barrido(double x0, bool valido0, double v0)
-    {
-        struct Lado {
-            int sentido;
-            bool valido;
-            double x, v;
-            bool terminado;
-        };
-        Lado lados[2] = {{1, valido0, x0, v0, false}, {-1, valido0, x0, v0, false}};
-        for (int k = 1; !agotado_ && !(lados[0].terminado && lados[1].terminado); ++k) {
-            for (Lado& s : lados) {
-                if (s.terminado) continue;
-                const double crudo = Paso(x0, s.sentido, k);
-                const double x = Acotar(crudo);
-                if (x == s.x) {
-                    s.terminado = true;
-                    continue;
-                }
-                if (crudo != x) s.terminado = true; // el último punto es el extremo
-                double v = 0.0;
-                const bool valido = Evaluar(x, v);
-                if (agotado_) return {};
-                if (valido && std::fabs(v) <= ResiduoDespreciable) return {true, x};
-                if (valido && s.valido && SignosDistintos(v, s.v)) {
-                    const Raiz r = Illinois(s.x, s.v, x, v);
-                    if (r.hallada || agotado_) return r;
-                }
-                s.valido = valido;
-                s.x = x;
-                s.v = v;
-            }
-        }
-        return {};
-    }
-
-    Funcion& g_;
-    ReglasRaiz r_;
-    int evaluaciones_ = 0;
-    bool agotado_ = false;
-};
 
 // E_n pasa de negativa a positiva al crecer F por la raíz. Con F → ∞, E_n tiende a la fuerza
 // que desliza la masa sin resistencia (positiva), de modo que la solución física es la raíz
@@ -543,23 +371,37 @@ SolucionRigurosa ResolverMorgensternPrice(const ProblemaRiguroso& problema,
 }
 
 AdmisibilidadRigurosa ComprobarAdmisibilidad(const ProblemaRiguroso& problema,
-                                             const SolucionRigurosa& solucion)
+                                             const SolucionRigurosa& solucion,
+                                             const CriterioAdmisibilidad& criterio)
 {
     AdmisibilidadRigurosa a;
     const std::size_t n = problema.Dovelas.size();
-    if (solucion.E.size() != n + 1 || solucion.FuerzaNormal.size() != n) return a;
+    if (solucion.E.size() != n + 1 || solucion.FuerzaNormal.size() != n ||
+        solucion.AlturaEmpuje.size() != n + 1)
+        return a;
     double escala = 0.0;
     for (const DovelaRigurosa& d : problema.Dovelas)
         escala += std::fabs(d.Peso);
-    const double tolerancia = HolguraAdmisibilidad * std::max(escala, EscalaMinima);
+    escala = std::max(escala, EscalaMinima);
+    const double tolerancia = criterio.Holgura * escala;
+    auto anotar = [](int& cuantos, double& desde, double& hasta, double x) {
+        if (cuantos++ == 0) desde = hasta = x;
+        desde = std::max(desde, x); // desde la corona: abscisas decrecientes
+        hasta = std::min(hasta, x);
+    };
     for (std::size_t j = 1; j < n; ++j) {
-        if (solucion.E[j] < -tolerancia) ++a.BordesEnTraccion;
-        const double h = solucion.AlturaEmpuje[j];
-        if (!Finito(h)) continue;
+        const double E = solucion.E[j];
         const BordeRiguroso& borde = problema.Bordes[j];
+        a.MayorCompresion = std::max(a.MayorCompresion, E);
+        a.MayorTraccion = std::max(a.MayorTraccion, -E);
+        if (E < -tolerancia)
+            anotar(a.BordesEnTraccion, a.TraccionDesde, a.TraccionHasta, borde.Abscisa);
+        const double h = solucion.AlturaEmpuje[j];
+        if (!Finito(h) || E <= criterio.FraccionEmpujeDefinido * escala) continue;
         const double altura = borde.OrdenadaTalud - borde.OrdenadaBase;
-        const double holgura = HolguraAdmisibilidad * std::max(altura, EscalaMinima);
-        if (h < -holgura || h > altura + holgura) ++a.EmpujeFueraDeLaMasa;
+        const double margen = criterio.Holgura * std::max(altura, EscalaMinima);
+        if (h < -margen || h > altura + margen)
+            anotar(a.EmpujeFueraDeLaMasa, a.EmpujeDesde, a.EmpujeHasta, borde.Abscisa);
     }
     for (std::size_t i = 0; i < n; ++i) {
         const DovelaRigurosa& d = problema.Dovelas[i];
@@ -567,6 +409,35 @@ AdmisibilidadRigurosa ComprobarAdmisibilidad(const ProblemaRiguroso& problema,
         if (solucion.FuerzaNormal[i] - d.PresionPoros * l < -tolerancia) ++a.BasesEnTraccion;
     }
     return a;
+}
+
+SolucionRigurosa FuerzasDesdeLasBases(const ProblemaRiguroso& problema,
+                                      const std::vector<double>& N, const std::vector<double>& S,
+                                      double fraccionEmpujeNulo)
+{
+    SolucionRigurosa s;
+    const std::size_t n = problema.Dovelas.size();
+    if (N.size() != n || S.size() != n || !DatosValidos(problema, FuncionConstante(problema)))
+        return s;
+    const Datos datos = PrepararDatos(problema, FuncionConstante(problema));
+    s.E.assign(n + 1, 0.0);
+    s.X.assign(n + 1, 0.0);
+    s.AlturaEmpuje.assign(n + 1, NoDefinido);
+    s.FuerzaNormal = N;
+    s.FuerzaCorte = S;
+    double momento = 0.0; // z_j·E_j
+    for (std::size_t i = 0; i < n; ++i) {
+        const Terminos& t = datos.d[i];
+        s.E[i + 1] = s.E[i] - t.H + N[i] * t.sa - S[i] * t.ca;
+        s.X[i + 1] = s.X[i] + t.V - N[i] * t.ca - S[i] * t.sa;
+        momento += t.yb * (s.E[i + 1] - s.E[i]) - Mitad * t.b * (s.X[i] + s.X[i + 1]) + t.M;
+        if (i + 1 < n && std::fabs(s.E[i + 1]) > fraccionEmpujeNulo * datos.escalaFuerzas)
+            s.AlturaEmpuje[i + 1] = momento / s.E[i + 1] - problema.Bordes[i + 1].OrdenadaBase;
+    }
+    s.ResiduoFuerzas = (std::fabs(s.E[n]) + std::fabs(s.X[n])) / datos.escalaFuerzas;
+    s.ResiduoMomentos = std::fabs(momento) / datos.escalaMomentos;
+    s.Estado = EstadoRiguroso::Convergio;
+    return s;
 }
 
 } // namespace vertana

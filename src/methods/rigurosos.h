@@ -140,17 +140,50 @@ SolucionRigurosa ResolverMorgensternPrice(const ProblemaRiguroso& problema,
 
 // Admisibilidad estática de una solución: bordes interiores con E < 0 (tracción entre dovelas),
 // bordes interiores con la línea de empuje fuera de la masa (bajo la superficie de falla o sobre
-// el talud) y dovelas con fuerza normal efectiva N − u·l negativa.
+// el talud) y dovelas con fuerza normal efectiva N − u·l negativa; dónde están y cuánto.
 struct AdmisibilidadRigurosa {
     int BordesEnTraccion = 0;
     int EmpujeFueraDeLaMasa = 0;
     int BasesEnTraccion = 0;
+    // Abscisas extremas de los bordes de cada defecto (sin defectos, 0).
+    double TraccionDesde = 0.0, TraccionHasta = 0.0;
+    double EmpujeDesde = 0.0, EmpujeHasta = 0.0;
+    double MayorTraccion = 0.0;   // −mín E (ton/m)
+    double MayorCompresion = 0.0; // máx E (ton/m)
     bool Admisible() const
     {
         return BordesEnTraccion == 0 && EmpujeFueraDeLaMasa == 0 && BasesEnTraccion == 0;
     }
 };
+
+// Cómo de estricta es la comprobación.
+struct CriterioAdmisibilidad {
+    // Fracción de la escala de fuerzas (Σ|W|, al menos 1 ton/m) que se tolera como tracción y de
+    // la altura del borde (al menos 1 m) que la línea de empuje puede salirse.
+    double Holgura = 1e-9;
+    // La línea de empuje sólo se comprueba donde E pasa de esta fracción de la escala de fuerzas
+    // (y AlturaEmpuje es finita): donde E es casi nula, momento/E no dice dónde actúa.
+    double FraccionEmpujeDefinido = 0.0;
+};
+
+// El criterio con que se informa de una solución: tracciones de más del 0.1 % de los pesos; línea
+// de empuje fuera de la masa por más del 0.1 % de la altura del borde, donde la compresión pasa
+// del 1 % de los pesos.
+constexpr CriterioAdmisibilidad CriterioDelInforme{1e-3, 1e-2};
+
 AdmisibilidadRigurosa ComprobarAdmisibilidad(const ProblemaRiguroso& problema,
-                                             const SolucionRigurosa& solucion);
+                                             const SolucionRigurosa& solucion,
+                                             const CriterioAdmisibilidad& criterio = {});
+
+// Fuerzas entre dovelas por el equilibrio de cada dovela desde la corona, con las fuerzas
+// exteriores del problema y las de la base que se dan (N normal, S de corte hacia la corona):
+//   E_i = E_{i−1} − H_i + N_i·sin α − S_i·cos α,   X_i = X_{i−1} + V_i − N_i·cos α − S_i·sin α,
+// E_0 = X_0 = 0, y la línea de empuje con el momento de cada dovela respecto de su base (como en
+// ResolverConFuncion). Llena E, X, AlturaEmpuje (NaN donde |E| no pasa de `fraccionEmpujeNulo`
+// por la escala de fuerzas), FuerzaNormal, FuerzaCorte y los dos residuos (lo que sobra en el pie);
+// Estado queda en Convergio y FS, λ en 0. Con tamaños que no cuadran, Estado DatosInvalidos.
+SolucionRigurosa FuerzasDesdeLasBases(const ProblemaRiguroso& problema,
+                                      const std::vector<double>& N, const std::vector<double>& S,
+                                      double fraccionEmpujeNulo);
 
 } // namespace vertana

@@ -3,17 +3,25 @@
 #include "model/dialogos_calculo.h"
 
 #include "geometry/preparacion.h"
+#include "methods/dovelas_rigurosas.h"
+#include "methods/variacional_arranque.h"
+#include "methods/variacional_banda.h"
 #include "methods/variacional_sistema.h"
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 
 #include <cmath>
 #include <cstddef>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace vertana {
 
 namespace {
+
+// F de partida automática cuando no hay solución rigurosa ni FSInicial positivo.
+constexpr double FactorPartidaSinRiguroso = 1.5;
 
 std::size_t Ind(int i)
 {
@@ -24,11 +32,8 @@ std::size_t Ind(int i)
 // σ − u < −c/tan φ (la igualdad pasa). 0 si todas pasan.
 int NodoSinChequeo(const DatosVariacional& datos, const std::vector<double>& sigma)
 {
-    for (int i = 1; i <= datos.Dovelas(); ++i) {
-        const DovelaVariacional& d = datos(i);
-        if (sigma[Ind(i - 1)] - d.u < -d.c / d.T) return i + 1;
-    }
-    return 0;
+    const int dovela = DovelaSinResistencia(datos, sigma);
+    return dovela == 0 ? 0 : dovela + 1;
 }
 
 // Fila k de la historia: xc, yc, F y los esfuerzos de los nodos (el 1 es la cresta).
@@ -74,11 +79,31 @@ void EscribirResultados(Proyecto& p, const DatosVariacional& datos, const std::v
     MarcarResultados(p);
 }
 
-bool Convergio(const SumasEquilibrio& s)
+// Partida automática (EstadoCalculo::PartidaAutomatica): la solución de
+// ResolverConPartidaAutomatica, con su σo, sin form9; la historia guarda las iteraciones del punto
+// (xc, yc) que convergió.
+ResultadoMetodo ConPartidaAutomatica(Proyecto& p, EstadoCalculo& e, DatosVariacional datos,
+                                     Interaccion& ui)
 {
-    return std::fabs(s.H) <= ToleranciaFuerzasVariacional &&
-           std::fabs(s.V) <= ToleranciaFuerzasVariacional &&
-           std::fabs(s.M) <= ToleranciaMomentosVariacional;
+    const double factorSinRiguroso = p.FSInicial > 0.0 ? p.FSInicial : FactorPartidaSinRiguroso;
+    const ArranqueVariacional a = ResolverConPartidaAutomatica(
+        datos, ProblemaRigurosoDesdeDovelas(p, e), factorSinRiguroso, MaximoIteracionesVariacional);
+    if (!a.Convergio) {
+        ui.Mensaje(textos::VariacionalSinPartidaAutomatica, textos::TituloLimiteCalculo);
+        return ResultadoMetodo::Sin(FinCalculo::Limite);
+    }
+    datos.sigmaCresta = a.SigmaCresta;
+    for (std::size_t k = 0; k < a.Iteraciones.size(); ++k)
+        AnotarIteracion(p, e, datos, static_cast<int>(k) + 1, a.Iteraciones[k]);
+    const std::vector<double>& z = a.Iteraciones.back();
+    const SumasEquilibrio s =
+        SumasDeEquilibrio(datos, z[2], std::vector<double>(z.begin() + 3, z.end()));
+    e.SumaFuerzasHorizontales = s.H;
+    e.SumaFuerzasVerticales = s.V;
+    e.SumaMomentos = s.M;
+    EscribirResultados(p, datos, z);
+    ui.Mensaje(textos::FinVariacional);
+    return ResultadoMetodo::Con(z[2]);
 }
 
 } // namespace
@@ -119,10 +144,12 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
         return r;
     };
 
+    if (e.PartidaAutomatica) return terminar(ConPartidaAutomatica(p, e, datos, ui));
+
     // 9. Primera solución con los valores iniciales.
     std::vector<double> z{p.MultiplicadorLagrange1, p.MultiplicadorLagrange2, p.FSInicial};
     std::vector<double> sigma;
-    if (!PrimeraSolucion(datos, z[0], z[1], z[2], sigma)) {
+    if (!PrimeraSolucionBanda(datos, z[0], z[1], z[2], sigma)) {
         ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
         return detenido;
     }
@@ -146,17 +173,12 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
             ui.Mensaje(textos::HistoriaVariacionalLlena, textos::TituloLimiteCalculo);
             return terminar(ResultadoMetodo::Sin(FinCalculo::Limite));
         }
-        const std::vector<double> G = ResiduosVariacionales(datos, z);
-        Matriz inversa;
-        if (!InvertirGaussJordan(JacobianoVariacional(datos, z), inversa)) {
+        std::vector<double> delta;
+        if (!ResolverPasoNewton(JacobianoBandaVariacional(datos, z),
+                                ResiduosVariacionales(datos, z), delta)) {
             ui.Mensaje(textos::DeterminanteNulo, textos::TituloEnCalculo);
             return detenido;
         }
-        const int n = static_cast<int>(z.size());
-        std::vector<double> delta(z.size(), 0.0);
-        for (int i = 1; i <= n; ++i)
-            for (int j = 1; j <= n; ++j)
-                delta[Ind(i - 1)] -= inversa[Ind(i)][Ind(j)] * G[Ind(j - 1)];
         for (std::size_t i = 0; i < z.size(); ++i)
             z[i] += delta[i];
         ++k;
@@ -189,7 +211,7 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
         }
         if (decision == DecisionIteracion::Salir)
             return terminar(ResultadoMetodo::Sin(FinCalculo::Abandonado));
-        if (Convergio(s)) {
+        if (SumasConvergidas(s)) {
             EscribirResultados(p, datos, z);
             ui.Mensaje(textos::FinVariacional);
             return terminar(ResultadoMetodo::Con(z[2]));

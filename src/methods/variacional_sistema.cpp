@@ -161,10 +161,10 @@ DatosVariacional DatosDeDovelas(const Proyecto& p, const EstadoCalculo& e, bool 
         }
         for (int j = 1; j <= p.NumeroCargasPuntuales(); ++j) {
             if (!CargaPuntualEnDovela(p, e, j, i, true)) continue;
-            d.cargaH -= p.CargaPuntualPx(j);
+            d.cargaH += p.CargaPuntualPx(j);
             d.cargaV += p.CargaPuntualPy(j);
             d.cargaM +=
-                p.CargaPuntualX(j) * p.CargaPuntualPy(j) - p.CargaPuntualY(j) * p.CargaPuntualPx(j);
+                p.CargaPuntualX(j) * p.CargaPuntualPy(j) + p.CargaPuntualY(j) * p.CargaPuntualPx(j);
         }
     }
     return datos;

@@ -38,9 +38,10 @@ struct DovelaVariacional {
     double W = 0.0;          // peso de la columna por metro de ancho: (t − y)·γ + q (ton/m2)
     double h = 0.0;          // espaciado desde el centro anterior (o la cresta) (m)
     // Cargas de la dovela, ya sumadas (sin el factor F):
-    double cargaH = 0.0; // Σ qx·b·s − Σ Px
+    // Px y qx son positivas hacia las x crecientes (comprimen el talud), Py y qy hacia abajo.
+    double cargaH = 0.0; // Σ qx·b·s + Σ Px
     double cargaV = 0.0; // Σ qy·b + Σ Py
-    double cargaM = 0.0; // Σ (t·qx·s + x·qy)·b + Σ (xp·Py − yp·Px)
+    double cargaM = 0.0; // Σ (t·qx·s + x·qy)·b + Σ (xp·Py + yp·Px)
 };
 
 struct DatosVariacional {

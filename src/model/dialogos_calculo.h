@@ -38,6 +38,13 @@ struct DecisionJanbu {
     std::optional<Tabla<double>> ValoresDeHt;
 };
 
+// Centro de momentos (m) que pide Bishop en una superficie compuesta que no lo tiene.
+struct PuntoCentro {
+    double X = 0.0;
+    double Y = 0.0;
+    bool operator==(const PuntoCentro&) const = default;
+};
+
 // Qué se chequea en Form13: decide los textos del diálogo y cómo se guardan los esfuerzos.
 enum class MaterialDelChequeo {
     Suelo,            // σ total, ley de Mohr-Coulomb

@@ -38,6 +38,11 @@ Interaccion::CambioDeParametrosDeResistencia(const Proyecto&, const ParametrosDe
     return std::nullopt;
 }
 
+std::optional<PuntoCentro> Interaccion::CentroDeMomentos(const Proyecto&, PuntoCentro)
+{
+    return std::nullopt;
+}
+
 void InteraccionRegistrada::Dialogo(const std::string& titulo)
 {
     eventos_.push_back({EventoInteraccion::Tipo::Dialogo, titulo, {}, false, {}});
@@ -99,6 +104,14 @@ InteraccionRegistrada::CambioDeParametrosDeResistencia(const Proyecto& p,
     ++vecesCambio_;
     Dialogo(textos::TituloForm18);
     return Interaccion::CambioDeParametrosDeResistencia(p, actuales);
+}
+
+std::optional<PuntoCentro> InteraccionRegistrada::CentroDeMomentos(const Proyecto& p,
+                                                                   PuntoCentro sugerido)
+{
+    ++vecesCentro_;
+    Dialogo(textos::TituloCentroDeMomentos);
+    return Interaccion::CentroDeMomentos(p, sugerido);
 }
 
 std::vector<std::string> InteraccionRegistrada::Mensajes() const

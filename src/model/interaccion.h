@@ -49,6 +49,10 @@ public:
     // dovela tal como la persona los acepta. Por omisión nada cambia.
     virtual std::optional<ParametrosDeDovelas>
     CambioDeParametrosDeResistencia(const Proyecto& p, const ParametrosDeDovelas& actuales);
+    // Bishop sobre una superficie compuesta sin centro de momentos (el archivo del proyecto no lo
+    // guarda): el centro que da la persona, con `sugerido` como valor de partida. Por omisión
+    // ninguno: el cálculo dice dónde darlo y termina.
+    virtual std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido);
 };
 
 // Lo que pasó por una interacción, en orden.
@@ -79,16 +83,19 @@ public:
     std::optional<ParametrosDeDovelas>
     CambioDeParametrosDeResistencia(const Proyecto& p,
                                     const ParametrosDeDovelas& actuales) override;
+    std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido) override;
 
     const std::vector<EventoInteraccion>& Eventos() const { return eventos_; }
     std::vector<std::string> Mensajes() const;
     std::vector<std::string> Preguntas() const;
-    // Veces que se abrieron el diálogo de parámetros de cálculo, Form17, form9, Form13 y Form18.
+    // Veces que se abrieron el diálogo de parámetros de cálculo, Form17, form9, Form13, Form18 y
+    // el del centro de momentos.
     int VecesParametrosDeCalculo() const { return vecesParametros_; }
     int VecesForm17() const { return vecesForm17_; }
     int VecesResultadosDeLasIteraciones() const { return vecesIteraciones_; }
     int VecesChequeoDeEsfuerzos() const { return vecesChequeo_; }
     int VecesCambioDeParametros() const { return vecesCambio_; }
+    int VecesCentroDeMomentos() const { return vecesCentro_; }
 
 protected:
     // Respuesta a una pregunta (true = Sí).
@@ -103,6 +110,7 @@ private:
     int vecesIteraciones_ = 0;
     int vecesChequeo_ = 0;
     int vecesCambio_ = 0;
+    int vecesCentro_ = 0;
 };
 
 } // namespace vertana

@@ -94,3 +94,4 @@ std::string DebeIntroducirNumeroEn(const std::string& campo);
 #include "model/textos_roca.h"
 #include "model/textos_validacion.h"
 #include "model/textos_ventana.h"
+#include "model/textos_verificacion.h"

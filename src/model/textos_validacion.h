@@ -34,7 +34,7 @@ inline constexpr char SismicoHorizontalFueraDeRango[] =
 inline constexpr char SismicoVerticalFueraDeRango[] =
     "El coeficiente sísmico vertical debe ser mayor que -1: con -1 o menos el peso de las dovelas "
     "se anula o cambia de sentido.";
-// "El número de dovelas debe ser como máximo 500."
+// "El número de dovelas debe ser como máximo 5000."
 std::string DemasiadasDovelasPedidas(int maximo);
 
 // Coordenadas y cargas. `de`: "de la superficie del talud", "del nivel freático"...

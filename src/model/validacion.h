@@ -28,10 +28,11 @@
 
 namespace vertana {
 
-// Mayor número de dovelas que se puede pedir. Con él el método más costoso (el variacional, que
-// invierte una matriz densa de nd + 3 filas en cada paso de Newton) termina en pocos segundos;
-// bench_metodos lo mide. Las zonas pueden agregar algunas dovelas más.
-constexpr int MaximoNumeroDovelas = 500;
+// Mayor número de dovelas que se puede pedir. Todos los métodos cuestan tiempo y memoria
+// proporcionales al número de dovelas (el variacional resuelve cada paso de Newton en banda):
+// con 5000 el más costoso, el variacional con valores de partida automáticos, tarda del orden de
+// 10 ms; bench_metodos lo mide hasta 3000. Las zonas pueden agregar algunas dovelas más.
+constexpr int MaximoNumeroDovelas = 5000;
 
 // Un problema de los datos: el texto (el mismo del diálogo) y un título que nombra dónde se
 // corrige (vacío en los mensajes de los diálogos, que no llevan título).

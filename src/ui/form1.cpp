@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "calculo/calculo_riguroso.h"
 #include "dibujo/informe_pdf.h"
 #include "io/archivo_geometria.h"
 #include "io/archivo_proyecto.h"
@@ -13,6 +14,7 @@
 #include "ui/archivos_recientes.h"
 #include "ui/costumbres_escritorio.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/dialogo_contraste.h"
 #include "ui/form14.h"
 #include "ui/form15.h"
 #include "ui/form18.h"
@@ -177,6 +179,7 @@ void Form1::CrearMenus()
         opciones.ParametrosInstantaneos = true;
         EjecutarCalculo(proyecto_.MetodoDeCalculo, opciones);
     });
+    agregar(calcular, "MenúContrasteRiguroso", textos::MenuContraste, [this] { Contrastar(); });
     archivo->addSeparator();
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
@@ -447,6 +450,7 @@ void Form1::ConectarDialogosDeDatos()
 {
     ConectarDialogo("MenúArchivoConstantes", CondicionParametrosIniciales, [this] {
         Form2 dialogo(proyecto_, interaccion_, this);
+        dialogo.EnlazarPartidaAutomatica(&estado_.PartidaAutomatica);
         dialogo.exec();
     });
     ConectarDialogo("MénuGeometríaEntrePuntosSuperficieFalla", CondicionGeometriaFalla, [this] {
@@ -523,6 +527,16 @@ void Form1::EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones)
     ultimoCalculo_ = Calcular(proyecto_, estado_, metodo, opciones, interaccion_);
     vista_->Actualizar();
     ultimoResultado_->Calculado(*ultimoCalculo_, proyecto_, editor_);
+}
+
+void Form1::Contrastar()
+{
+    const std::vector<ResultadoRiguroso> resultados =
+        CalcularRiguroso(proyecto_, estado_,
+                         {MetodoRiguroso::Spencer, MetodoRiguroso::MorgensternPrice}, interaccion_);
+    if (resultados.front().Estado == EstadoDelCalculo::Rechazado) return; // ya se dijo por qué
+    DialogoContraste dialogo(proyecto_, resultados, this);
+    dialogo.exec();
 }
 
 void Form1::NuevoProyecto()

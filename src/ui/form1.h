@@ -132,6 +132,8 @@ private:
 
     // Cálculo de un método (o la orden de los parámetros instantáneos) desde su menú.
     void EjecutarCalculo(Metodo metodo, const OpcionesCalculo& opciones);
+    // Contraste con Spencer y Morgenstern-Price junto al último resultado del método elegido.
+    void Contrastar();
 
     // El informe del proyecto en la impresora.
     void Imprimir();

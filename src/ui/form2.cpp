@@ -9,6 +9,7 @@
 #include "model/textos.h"
 #include "model/validacion.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,8 +77,9 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
         if (metodo == Metodo::Fellenius) return rechazo(textos::FelleniusNoAplicaEnRoca);
     }
 
-    // 5. Valores de partida de las iteraciones.
-    if (metodo == Metodo::Variacional) {
+    // 5. Valores de partida de las iteraciones (con los automáticos, el método variacional no
+    // los usa).
+    if (metodo == Metodo::Variacional && !e.PartidaAutomatica) {
         if (!NumeroDe(e.MultiplicadorLagrange1))
             return rechazo(textos::PrimerMultiplicadorNoNumerico);
         if (!NumeroDe(e.MultiplicadorLagrange2))
@@ -334,6 +336,11 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     renglon(generales, textos::EtiquetaMultiplicadorLagrange2, mu2_);
     renglon(generales, textos::EtiquetaFSInicial, fs_);
     renglon(generales, textos::EtiquetaEsfuerzoInicialCresta, esfuerzo_);
+    partidaAutomatica_ = new QCheckBox(textos::CasillaPartidaAutomatica, this);
+    partidaAutomatica_->setObjectName("CasillaPartidaAutomática");
+    partidaAutomatica_->setToolTip(textos::AyudaPartidaAutomatica);
+    partidaAutomatica_->setVisible(false);
+    generales->addWidget(partidaAutomatica_, fila++, 0, 1, 2);
     renglon(generales, textos::EtiquetaCoeficienteSismicoHorizontal, kh_);
     renglon(generales, textos::EtiquetaCoeficienteSismicoVertical, kv_);
     renglon(generales, textos::EtiquetaNumeroDovelas, dovelas_);
@@ -388,17 +395,29 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
     // Orden de tabulación: primero la columna izquierda, luego la derecha, luego los botones.
     const QList<QWidget*> tabulacion = {
-        sueloRoca_, metodo_,   mu1_,          mu2_,   fs_,         esfuerzo_, kh_,
-        kv_,        dovelas_,  instantaneos_, radio_, variaRadio_, xGrieta1_, yGrieta1_,
-        xGrieta2_,  yGrieta2_, xAgua_,        yAgua_, aceptar,     salir};
+        sueloRoca_, metodo_,   mu1_,      mu2_,          fs_,    esfuerzo_,   partidaAutomatica_,
+        kh_,        kv_,       dovelas_,  instantaneos_, radio_, variaRadio_, xGrieta1_,
+        yGrieta1_,  xGrieta2_, yGrieta2_, xAgua_,        yAgua_, aceptar,     salir};
     OrdenDeTabulacion(tabulacion);
 
     connect(aceptar, &QPushButton::clicked, this, &Form2::AceptarClic);
     connect(salir, &QPushButton::clicked, this, &QDialog::reject);
+    // Con los valores de partida automáticos, los cuadros de los valores de partida no cuentan.
+    connect(partidaAutomatica_, &QCheckBox::toggled, this, [this](bool automatica) {
+        for (QLineEdit* cuadro : {mu1_, mu2_, fs_, esfuerzo_})
+            cuadro->setEnabled(!automatica);
+    });
+}
+
+void Form2::EnlazarPartidaAutomatica(bool* opcion)
+{
+    opcionPartidaAutomatica_ = opcion;
+    partidaAutomatica_->setVisible(opcion != nullptr);
 }
 
 void Form2::Activar()
 {
+    partidaAutomatica_->setChecked(opcionPartidaAutomatica_ && *opcionPartidaAutomatica_);
     // Los cuadros se llenan ya; los avisos esperan a que el diálogo esté en pantalla. Un aviso
     // dado mientras el diálogo se abre lo dejaba sin pintar y sin su tamaño.
     avisos_.clear();
@@ -440,6 +459,7 @@ void Form2::AceptarClic()
         return;
     }
     AplicarForm2(proyecto_, resultado.valores);
+    if (opcionPartidaAutomatica_) *opcionPartidaAutomatica_ = partidaAutomatica_->isChecked();
     if (resultado.valores.Circulo) {
         PonerTexto(radio_, TextoNumero(proyecto_.RadioCirculoFalla));
         PonerTexto(cuerda_, Formato(proyecto_.CuerdaCirculo, FormatoCuerda));
@@ -469,6 +489,7 @@ EntradaForm2 Form2::Entrada() const
     e.OrdenadaSegundoPuntoGrieta = TextoDe(yGrieta2_);
     e.AbscisaNivelFreaticoGrieta = TextoDe(xAgua_);
     e.OrdenadaNivelFreaticoGrieta = TextoDe(yAgua_);
+    e.PartidaAutomatica = opcionPartidaAutomatica_ && partidaAutomatica_->isChecked();
     return e;
 }
 

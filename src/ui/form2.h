@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace vertana {
@@ -38,6 +39,8 @@ struct EntradaForm2 {
     std::string OrdenadaSegundoPuntoGrieta;
     std::string AbscisaNivelFreaticoGrieta;
     std::string OrdenadaNivelFreaticoGrieta;
+    // Casilla "Valores de partida automáticos": el método variacional no usa µ1, µ2, FS ni σo.
+    bool PartidaAutomatica = false;
 };
 
 // Datos del círculo único calculados al aceptar.
@@ -104,6 +107,9 @@ public:
     void Activar() override;
     // Comprueba y, si todo pasa, guarda y oculta el diálogo.
     void AceptarClic();
+    // La opción de la sesión que guarda la casilla "Valores de partida automáticos"
+    // (EstadoCalculo::PartidaAutomatica); sin ella la casilla no se muestra.
+    void EnlazarPartidaAutomatica(bool* opcion);
 
 private:
     EntradaForm2 Entrada() const;
@@ -133,6 +139,8 @@ private:
     QLineEdit* yGrieta2_;
     QLineEdit* xAgua_;
     QLineEdit* yAgua_;
+    QCheckBox* partidaAutomatica_;
+    bool* opcionPartidaAutomatica_ = nullptr;
 };
 
 } // namespace vertana

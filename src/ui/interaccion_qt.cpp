@@ -1,6 +1,7 @@
 #include "ui/interaccion_qt.h"
 
 #include "model/textos.h"
+#include "ui/dialogo_centro.h"
 #include "ui/form13.h"
 #include "ui/form17.h"
 #include "ui/form18.h"
@@ -107,6 +108,13 @@ InteraccionQt::CambioDeParametrosDeResistencia(const Proyecto&, const Parametros
     Form18 dialogo(actuales, *this, Padre(padre_));
     dialogo.exec();
     return dialogo.Resultado();
+}
+
+std::optional<PuntoCentro> InteraccionQt::CentroDeMomentos(const Proyecto&, PuntoCentro sugerido)
+{
+    DialogoCentro dialogo(sugerido, *this, Padre(padre_));
+    dialogo.exec();
+    return dialogo.Centro();
 }
 
 } // namespace vertana

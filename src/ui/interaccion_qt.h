@@ -29,6 +29,8 @@ public:
     std::optional<ParametrosDeDovelas>
     CambioDeParametrosDeResistencia(const Proyecto& p,
                                     const ParametrosDeDovelas& actuales) override;
+    // El diálogo "Centro de momentos", modal, con el centro sugerido.
+    std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido) override;
 
 private:
     QWidget* padre_;

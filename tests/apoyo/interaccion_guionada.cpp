@@ -93,4 +93,17 @@ InteraccionGuionada::CambioDeParametrosDeResistencia(const Proyecto& p,
     return accionCambio_ ? accionCambio_(p, actuales) : parametros;
 }
 
+void InteraccionGuionada::AlPedirCentroDeMomentos(
+    std::function<std::optional<PuntoCentro>(const Proyecto&, PuntoCentro)> accion)
+{
+    accionCentro_ = std::move(accion);
+}
+
+std::optional<PuntoCentro> InteraccionGuionada::CentroDeMomentos(const Proyecto& p,
+                                                                 PuntoCentro sugerido)
+{
+    auto centro = InteraccionRegistrada::CentroDeMomentos(p, sugerido);
+    return accionCentro_ ? accionCentro_(p, sugerido) : centro;
+}
+
 } // namespace vertana

@@ -43,6 +43,9 @@ public:
     using AccionForm17 =
         std::function<DecisionJanbu(const Proyecto&, const IteracionJanbuMostrada&)>;
     void AlAbrirForm17(AccionForm17 accion);
+    // El centro de momentos que da la persona cuando Bishop lo pide (sin acción, ninguno).
+    void AlPedirCentroDeMomentos(
+        std::function<std::optional<PuntoCentro>(const Proyecto&, PuntoCentro)> accion);
 
     bool ParametrosDeCalculo(Proyecto& p) override;
     DecisionJanbu IteracionJanbu(const Proyecto& p, const IteracionJanbuMostrada& pasada) override;
@@ -53,6 +56,7 @@ public:
     std::optional<ParametrosDeDovelas>
     CambioDeParametrosDeResistencia(const Proyecto& p,
                                     const ParametrosDeDovelas& actuales) override;
+    std::optional<PuntoCentro> CentroDeMomentos(const Proyecto& p, PuntoCentro sugerido) override;
 
 protected:
     bool Responder(const std::string& texto) override;
@@ -71,6 +75,7 @@ private:
         accionChequeo_;
     std::function<std::optional<ParametrosDeDovelas>(const Proyecto&, const ParametrosDeDovelas&)>
         accionCambio_;
+    std::function<std::optional<PuntoCentro>(const Proyecto&, PuntoCentro)> accionCentro_;
 };
 
 } // namespace vertana

@@ -1,5 +1,6 @@
 // Preguntas, negativas, chequeos y casos límite de Fellenius, Bishop y Janbu.
 #include "apoyo/interaccion_guionada.h"
+#include "calculo/calculo.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
@@ -212,24 +213,92 @@ TEST(Bishop, NegativasEnOrden)
     EXPECT_EQ(roca.ui.Mensajes().back(), textos::MaterialEsRocaSinInstantaneos);
 }
 
-// Búsqueda del radio: pasos de 1 m, el menor factor queda como resultado y en el proyecto.
-// Una superficie compuesta leída de un archivo lleva el centro guardado en (0, 0); en el bloque
-// de Priest ese punto está sobre el plano de falla y los momentos se anulan: no hay resultados.
-TEST(Bishop, CentroDeMomentosInservibleNoDaResultados)
+// Una superficie compuesta leída de un archivo no trae el centro de momentos (el archivo guarda
+// 0, 0): Bishop lo pide (diálogo "Centro de momentos"); sin él dice dónde darlo y no calcula. El
+// centro que da la persona (y el que propone el programa) está en coordenadas absolutas, aunque el
+// cálculo corra en las relativas a la esquina de la sección: dado en el diálogo o por --centro de
+// la línea de órdenes, el factor es el del proyecto que se guardó con ese centro.
+TEST(Bishop, CompuestaLeidaDeUnArchivoPideElCentro)
 {
+    prueba::CarpetaTemporal carpeta;
     Proyecto p;
     ReiniciarProyecto(p);
     InteraccionLote lectura;
-    ASSERT_TRUE(LeerProyecto(
-        std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/priest_1993_bloque_grieta.cod", p, lectura));
+    ASSERT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) +
+                                 "/clasicos/chen_shao_1988_carga_en_corona.cod",
+                             p, lectura));
     p.MetodoDeCalculo = Metodo::Bishop;
-    EstadoCalculo e;
-    ReiniciarEstadoCalculo(e);
-    InteraccionLote ui;
-    PrepararRespuestasPorLotes(ui, false);
-    EXPECT_EQ(MetodoBishop(p, e, ui), FinCalculo::Limite);
-    EXPECT_FALSE(p.HayResultados);
-    EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloLimiteCalculo);
+    const std::pair<double, double> centro{5.7735, 10.0}; // centro del arco del mecanismo
+    ASSERT_TRUE(AplicarCentro(p, centro));
+    auto bishop = [](Proyecto& q, InteraccionRegistrada& ui) {
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        return Calcular(q, e, Metodo::Bishop, {}, ui);
+    };
+    InteraccionLote conCentro;
+    PrepararRespuestasPorLotes(conCentro, false);
+    Proyecto guardado = p;
+    const ResultadoCalculo antes = bishop(p, conCentro);
+    ASSERT_TRUE(antes.Convergio()) << antes.Mensaje;
+
+    const std::string ruta = carpeta.Ruta("compuesta.cod");
+    EscribirProyecto(ruta, guardado);
+    Proyecto leido;
+    ReiniciarProyecto(leido);
+    ASSERT_TRUE(LeerProyecto(ruta, leido, lectura));
+    {
+        Proyecto q = leido;
+        InteraccionLote sinCentro;
+        PrepararRespuestasPorLotes(sinCentro, false);
+        EXPECT_FALSE(bishop(q, sinCentro).Convergio());
+        EXPECT_EQ(sinCentro.VecesCentroDeMomentos(), 1);
+        EXPECT_EQ(sinCentro.Eventos().back().texto, textos::FaltaCentroDeMomentos);
+        EXPECT_EQ(sinCentro.Eventos().back().titulo, textos::TituloCentroDeMomentos);
+    }
+    {
+        const PuntoCentro propuesto = CentroSugeridoDeMomentos(leido);
+        InteraccionGuionada enElDialogo;
+        enElDialogo.AlPedirCentroDeMomentos([&](const Proyecto&, PuntoCentro sugerido) {
+            EXPECT_NEAR(sugerido.X, propuesto.X, 1e-9);
+            EXPECT_NEAR(sugerido.Y, propuesto.Y, 1e-9);
+            return PuntoCentro{centro.first, centro.second};
+        });
+        enElDialogo.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+            .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+        Proyecto q = leido;
+        const ResultadoCalculo r = bishop(q, enElDialogo);
+        ASSERT_TRUE(r.Convergio()) << r.Mensaje;
+        EXPECT_DOUBLE_EQ(*r.FactorSeguridad, *antes.FactorSeguridad);
+        EXPECT_TRUE(enElDialogo.Cumplido());
+    }
+
+    ASSERT_TRUE(AplicarCentro(leido, centro));
+    InteraccionLote otraVez;
+    PrepararRespuestasPorLotes(otraVez, false);
+    EXPECT_DOUBLE_EQ(*bishop(leido, otraVez).FactorSeguridad, *antes.FactorSeguridad);
+    // Un círculo único no toma un centro dado: sale de su radio y de sus dos puntos.
+    Proyecto circulo = Caso1Con(2);
+    EXPECT_FALSE(AplicarCentro(circulo, centro));
+    EXPECT_EQ(circulo.CentroCirculoX, 18.288);
+}
+
+// Centro propuesto: con puntos sobre el círculo de centro (5, 10) y radio 10 (a 60° y 30° a cada
+// lado de la vertical y en su fondo), ese centro; con dos puntos (10, 10) y (0, 0), el del círculo
+// de radio igual a la cuerda (10·√2) por encima de ella: (5 − 5·√3, 5 + 5·√3).
+TEST(Bishop, CentroPropuestoParaUnaSuperficieCompuesta)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    const double r3 = std::sqrt(3.0);
+    prueba::FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla,
+                        {{5.0 + 5.0 * r3, 5.0}, {5.0, 0.0}, {0.0, 10.0 - 5.0 * r3}});
+    PuntoCentro c = CentroSugeridoDeMomentos(p);
+    EXPECT_NEAR(c.X, 5.0, 1e-9);
+    EXPECT_NEAR(c.Y, 10.0, 1e-9);
+    prueba::FijarPuntos(p.AbscisasFalla, p.OrdenadasFalla, {{10.0, 10.0}, {0.0, 0.0}});
+    c = CentroSugeridoDeMomentos(p);
+    EXPECT_NEAR(c.X, 5.0 - 5.0 * r3, 1e-9);
+    EXPECT_NEAR(c.Y, 5.0 + 5.0 * r3, 1e-9);
 }
 
 TEST(Bishop, BusquedaDelRadio)

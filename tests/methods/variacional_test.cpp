@@ -377,5 +377,47 @@ TEST(Variacional, Form13YEsfuerzosDelUsuario)
     EXPECT_TRUE(e.SigmasModificados);
 }
 
+// Valores de partida automáticos: la partida de Spencer, pasos amortiguados y otros puntos
+// (xc, yc) llegan a la solución desde cualquier valor que tenga el proyecto, sin form9, con la
+// masa en equilibrio y la historia de las iteraciones del punto que convergió.
+TEST(Variacional, PartidaAutomaticaNoDependeDeLosValoresDados)
+{
+    double referencia = 0.0;
+    for (const Iniciales& v : {InicialesFK, Iniciales{0.0, 0.0, 5.0, -50.0}}) {
+        Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", v);
+        EstadoCalculo e;
+        InteraccionVariacional ui;
+        ReiniciarEstadoCalculo(e);
+        e.PartidaAutomatica = true;
+        ASSERT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Resultados)
+            << ui.Eventos().back().texto;
+        EXPECT_TRUE(ui.iteracionesMostradas.empty());
+        EXPECT_EQ(ui.Eventos().back().texto, textos::FinVariacional);
+        ASSERT_GE(p.NumeroIteraciones, 2);
+        if (referencia == 0.0) referencia = Factor(p);
+        EXPECT_NEAR(Factor(p), referencia, 1e-6);
+        EXPECT_NEAR(Factor(p), 2.073, 0.01 * 2.073); // Spencer (Fredlund y Krahn 1977)
+        ComprobarEquilibrio(EquilibrioDeResultados(p, e));
+        // Los valores de partida de la persona quedan como estaban.
+        EXPECT_EQ(p.MultiplicadorLagrange1, v.xc);
+        EXPECT_EQ(p.EsfuerzoInicialCresta, v.sigmaO);
+    }
+}
+
+// Sin peso nada empuja la masa: no hay solución rigurosa ni variacional, y el cálculo termina
+// sin resultados con su mensaje.
+TEST(Variacional, PartidaAutomaticaSinSolucionNoDaResultados)
+{
+    Proyecto p = LeerClasico("fredlund_krahn_1977_caso1.cod", InicialesFK);
+    p.PesoUnitarioHumedo(1) = p.PesoUnitarioSaturado(1) = 0.0;
+    EstadoCalculo e;
+    InteraccionVariacional ui;
+    ReiniciarEstadoCalculo(e);
+    e.PartidaAutomatica = true;
+    EXPECT_EQ(ProcesoIterativoEnSuelos(p, e, ui), FinCalculo::Limite);
+    EXPECT_EQ(ui.Eventos().back().texto, textos::VariacionalSinPartidaAutomatica);
+    EXPECT_FALSE(p.HayResultados);
+}
+
 } // namespace
 } // namespace vertana

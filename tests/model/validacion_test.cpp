@@ -69,7 +69,7 @@ TEST(Validacion, CadaReglaDaElMensajeDeSuCampo)
         {"2 dovelas", [](Proyecto& p) { p.NumeroDovelas = 2; }, textos::DovelasNoRazonable},
         {"2.5 dovelas", [](Proyecto& p) { p.NumeroDovelas = 2.5; }, textos::DovelasNoRazonable},
         {"32766 dovelas", [](Proyecto& p) { p.NumeroDovelas = 32766; },
-         "El número de dovelas debe ser como máximo 500."},
+         "El número de dovelas debe ser como máximo 5000."},
         {"radio NaN", [](Proyecto& p) { p.RadioCirculoFalla = NaN; }, textos::RadioNoNumerico},
         {"talud Inf", [](Proyecto& p) { p.OrdenadasTalud(3) = Inf; },
          "El punto 3 de la superficie del talud tiene una coordenada que no es un número. Vaya "

@@ -92,11 +92,11 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
         {textos::VariaElRadioNoSN, "", "TextoVaríaElRadio", "s"},
         {textos::SismicoHorizontalNoNumerico, "", "TextoCoeficienteSísmicoHorizontal", "-1"},
         {textos::SismicoVerticalNoNumerico, "", "TextoCoeficienteSísmicoVertical", "-1"},
-        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "501"},
-        // Los rangos de la validación del proyecto: |kh| < 1, kv > −1, a lo sumo 500 dovelas.
+        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "5001"},
+        // Los rangos de la validación del proyecto: |kh| < 1, kv > −1, a lo sumo 5000 dovelas.
         {textos::SismicoHorizontalFueraDeRango, "", "TextoCoeficienteSísmicoHorizontal", "0.1"},
         {textos::SismicoVerticalFueraDeRango, "", "TextoCoeficienteSísmicoVertical", "-0.05"},
-        {"El número de dovelas debe ser como máximo 500.", "", "TextoNúmeroDovelas", "12"},
+        {"El número de dovelas debe ser como máximo 5000.", "", "TextoNúmeroDovelas", "12"},
         {textos::GrietaNoNumerica, textos::TituloAbscisaPrimerPuntoGrieta,
          "TextoAbscisaPrimerPuntoGrieta", "0"},
         {textos::GrietaNoNumerica, textos::TituloOrdenadaPrimerPuntoGrieta,
