@@ -1,6 +1,8 @@
 // Una solución de Bishop sobre un círculo de 100 dovelas (el caso 1 de Fredlund y Krahn), la
-// búsqueda completa del radio y una solución variacional convergida con 30 y con 100 dovelas.
+// búsqueda completa del radio, una solución variacional convergida con 30 y con 100 dovelas y una
+// orden de Bishop con y sin el servicio de cálculo.
 // Meta: menos de 1 ms por solución de Bishop.
+#include "calculo/calculo.h"
 #include "cli/interaccion_lote.h"
 #include "geometry/preparacion.h"
 #include "io/archivo_proyecto.h"
@@ -78,6 +80,26 @@ void SolucionVariacional(benchmark::State& estado)
     estado.counters["FS"] = fs;
 }
 BENCHMARK(SolucionVariacional)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Lo que agrega el servicio de cálculo (validación de los datos, copia del proyecto para volver
+// atrás, coordenadas relativas a la sección) a una orden de Bishop completa: Arg(0) el método
+// solo, Arg(1) por Calcular.
+void OrdenBishop(benchmark::State& estado)
+{
+    const Proyecto original = Caso1();
+    const bool porElServicio = estado.range(0) == 1;
+    for (auto _ : estado) {
+        Proyecto p = original;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        InteraccionLote ui(true);
+        if (porElServicio)
+            benchmark::DoNotOptimize(Calcular(p, e, Metodo::Bishop, {}, ui).FactorSeguridad);
+        else
+            benchmark::DoNotOptimize(MetodoBishop(p, e, ui));
+    }
+}
+BENCHMARK(OrdenBishop)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace vertana

@@ -274,6 +274,47 @@ Proyecto RocaConLaboratorio()
     return p;
 }
 
+void Trasladar(Proyecto& p, double dx, double dy)
+{
+    auto mover = [](Tabla<double>& t, double d) {
+        for (int k = 1; k <= t.Tamano(); ++k)
+            t(k) += d;
+    };
+    mover(p.AbscisasTalud, dx);
+    mover(p.OrdenadasTalud, dy);
+    mover(p.AbscisasFalla, dx);
+    mover(p.OrdenadasFalla, dy);
+    mover(p.AbscisasFreatico, dx);
+    mover(p.OrdenadasFreatico, dy);
+    for (int i = 1; i <= p.AbscisasEstratos.Filas(); ++i)
+        for (int j = 1; j <= p.AbscisasEstratos.Columnas(); ++j) {
+            p.AbscisasEstratos(i, j) += dx;
+            p.OrdenadasEstratos(i, j) += dy;
+        }
+    mover(p.CargaUniformeXo, dx);
+    mover(p.CargaUniformeXf, dx);
+    mover(p.CargaUniformeYo, dy);
+    mover(p.CargaUniformeYf, dy);
+    mover(p.CargaPuntualX, dx);
+    mover(p.CargaPuntualY, dy);
+    p.AbscisaPrimerPuntoGrieta += dx;
+    p.AbscisaSegundoPuntoGrieta += dx;
+    p.AbscisaNivelFreaticoGrieta += dx;
+    p.OrdenadaPrimerPuntoGrieta += dy;
+    p.OrdenadaSegundoPuntoGrieta += dy;
+    if (p.OrdenadaNivelFreaticoGrieta > 0.0) p.OrdenadaNivelFreaticoGrieta += dy;
+    p.MultiplicadorLagrange1 += dx;
+    p.MultiplicadorLagrange2 += dy;
+    if (EsCirculoUnico(p)) {
+        p.CentroCirculoX += dx;
+        p.CentroCirculoY += dy;
+        if (p.CentroCirculoYGuardado > 0.0) {
+            p.CentroCirculoXGuardado += dx;
+            p.CentroCirculoYGuardado += dy;
+        }
+    }
+}
+
 std::string LeerBytes(const std::string& ruta)
 {
     std::ifstream f(ruta, std::ios::binary);

@@ -34,6 +34,12 @@ Proyecto RocaConResultados(bool instantaneos);
 // Macizo rocoso sin resultados con datos de laboratorio en sus dos estratos (3 y 1 pares).
 Proyecto RocaConLaboratorio();
 
+// Traslada (dx, dy) todo lo que es un punto de la sección: poligonales, cargas, grieta, (xc, yc)
+// de partida del método variacional y el centro de un círculo único. El centro guardado de una
+// superficie compuesta no es un punto (Form2 lo calcula como semidiferencia de los extremos del
+// talud), ni lo son las marcas 0 del centro guardado y del agua en la grieta.
+void Trasladar(Proyecto& p, double dx, double dy);
+
 // Contenido de un archivo leído del disco.
 std::string LeerBytes(const std::string& ruta);
 

@@ -33,13 +33,15 @@ struct ResultadoCalculo {
     Metodo MetodoCalculado = Metodo::SinDefinir;
     bool ConParametrosInstantaneos = false;
     EstadoDelCalculo Estado = EstadoDelCalculo::Rechazado;
-    // Sólo cuando la iteración convergió: finito y positivo.
+    // Sólo cuando la iteración convergió: finito y no menor que FactorSeguridadMinimo
+    // (methods/datos_metodo.h).
     std::optional<double> FactorSeguridad;
     int Iteraciones = 0;
     std::vector<double> Historia; // HistoriaFS(1..NumeroIteraciones) al terminar
     // El último mensaje que el cálculo mostró (la razón, cuando no hay resultados).
     std::string Mensaje;
     std::string TituloMensaje;
+    std::vector<std::string> Avisos;
 
     bool Convergio() const { return Estado == EstadoDelCalculo::Convergido; }
 };
@@ -47,6 +49,16 @@ struct ResultadoCalculo {
 // Corre el método `metodo` (el manejador de su menú, que comprueba que sea el elegido en
 // MetodoDeCalculo) o, con opciones.ParametrosInstantaneos, la orden de los parámetros
 // instantáneos sobre el método del proyecto.
+//
+// Antes de empezar valida los datos (model/validacion.h, para MetodoDeCalculo): con un problema
+// muestra su mensaje y termina Rechazado sin tocar el proyecto ni hacer preguntas. El método
+// corre en coordenadas relativas a la sección (calculo/marco_relativo.h). Un factor de seguridad
+// menor que FactorSeguridadMinimo, negativo o no finito no es un resultado: el proyecto y el
+// estado del cálculo vuelven a como estaban antes (con sus resultados anteriores, si los había),
+// el mensaje de fin del método no se muestra y en su lugar se explica por qué. Sin memoria
+// (std::bad_alloc) ocurre lo mismo, con su mensaje. Un ErrorVertana deja también el proyecto
+// como estaba y sigue hacia quien dio la orden. Un factor obtenido tras suprimir un chequeo de
+// dovela lleva sus avisos en Avisos, que además se muestran en un mensaje antes del de fin.
 ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
                           const OpcionesCalculo& opciones, Interaccion& ui);
 

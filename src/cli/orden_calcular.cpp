@@ -91,6 +91,7 @@ nlohmann::ordered_json CalculoJson(const Proyecto& p, const ResultadoCalculo& ca
     } else {
         r["factor_seguridad"] = nullptr;
     }
+    r["avisos"] = calculo.Avisos;
     json mensajes = json::array();
     for (const auto& ev : ui.Eventos()) {
         // Un diálogo abierto se anota con su título.
@@ -184,8 +185,10 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
+        for (const auto& ev : lectura.Eventos()) {
             errores << ev.texto << ": " << o.archivo << '\n';
+            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
+        }
         if (!leido) return SalidaArchivo;
     }
     if (o.metodo) p.MetodoDeCalculo = *o.metodo;
@@ -213,8 +216,6 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         calculo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, uiInstantaneo);
     }
     const bool conResultados = calculo.Convergio();
-    const InteraccionLote& ultima =
-        o.instantaneos && (primero || yaInstantaneo) ? uiInstantaneo : ui;
 
     if (o.comoJson) {
         if (o.instantaneos) {
@@ -234,12 +235,13 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         if (conResultados) salida << CalculoTexto(p, calculo);
     }
     if (!conResultados) {
-        // En texto los mensajes ya se mostraron y el último cierra la lista.
-        const auto& eventos = ultima.Eventos();
-        if (eventos.empty())
+        // En texto los mensajes ya se mostraron y el último cierra la lista; en JSON la razón es
+        // el último mensaje del cálculo (nunca el título de un diálogo abierto).
+        if (calculo.Mensaje.empty())
             errores << SinResultados << '\n';
         else if (o.comoJson)
-            errores << eventos.back().texto << '\n';
+            errores << (calculo.TituloMensaje.empty() ? "" : calculo.TituloMensaje + " ")
+                    << calculo.Mensaje << '\n';
         return SalidaSinResultados;
     }
     if (!o.guardarEn.empty()) {

@@ -165,8 +165,10 @@ int OrdenDovelas(const std::string& archivo, bool comoJson, bool desembalseRapid
     {
         InteraccionLote lectura;
         const bool leido = LeerProyecto(archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
+        for (const auto& ev : lectura.Eventos()) {
             errores << ev.texto << ": " << archivo << '\n';
+            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
+        }
         if (!leido) return SalidaArchivo;
     }
     EstadoCalculo e;

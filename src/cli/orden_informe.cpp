@@ -2,6 +2,7 @@
 
 #include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
+#include "dibujo/dibujos_informe.h"
 #include "dibujo/informe_pdf.h"
 #include "io/archivo_proyecto.h"
 #include "output/informe.h"
@@ -20,6 +21,8 @@ namespace {
 
 constexpr char NoSePudoEscribir[] = "No se pudo escribir el informe en ";
 constexpr char SalidaDesconocida[] = "El informe se escribe en un archivo .txt o .pdf: ";
+constexpr char GraficosSoloEnPdf[] =
+    "--con-graficos necesita un informe en PDF: --salida ARCHIVO.pdf";
 
 // Los avisos de Qt sobre el entorno (por ejemplo XDG_RUNTIME_DIR sin definir) no dicen nada del
 // informe: sólo los errores graves pasan a la salida de errores.
@@ -68,13 +71,17 @@ FormatoInforme FormatoDeSalida(const std::string& ruta)
     return FormatoInforme::Desconocido;
 }
 
-int OrdenInforme(const std::string& archivo, const std::string& destino, std::ostream& salida,
-                 std::ostream& errores)
+int OrdenInforme(const std::string& archivo, const std::string& destino, bool conGraficos,
+                 std::ostream& salida, std::ostream& errores)
 {
     const FormatoInforme formato =
         destino.empty() ? FormatoInforme::Texto : FormatoDeSalida(destino);
     if (formato == FormatoInforme::Desconocido) {
         errores << SalidaDesconocida << destino << '\n';
+        return SalidaUso;
+    }
+    if (conGraficos && formato != FormatoInforme::Pdf) {
+        errores << GraficosSoloEnPdf << '\n';
         return SalidaUso;
     }
     Proyecto p;
@@ -92,7 +99,11 @@ int OrdenInforme(const std::string& archivo, const std::string& destino, std::os
     else if (formato == FormatoInforme::Texto)
         escrito = EscribirTexto(destino, InformeComoTexto(informe));
     else
-        escrito = ConAplicacionSinPantalla([&] { return EscribirInformePdf(destino, informe); });
+        escrito = ConAplicacionSinPantalla([&] {
+            return EscribirInformePdf(destino, informe,
+                                      conGraficos ? PaginasDeDibujos(p)
+                                                  : std::vector<PintorDePagina>{});
+        });
     if (!escrito) {
         errores << NoSePudoEscribir << destino << '\n';
         return SalidaArchivo;

@@ -14,9 +14,11 @@ enum class FormatoInforme { Texto, Pdf, Desconocido };
 // ".pdf" un PDF, ".txt" texto, sin distinguir mayúsculas; cualquier otra cosa, desconocido.
 FormatoInforme FormatoDeSalida(const std::string& ruta);
 
-// Lee el proyecto y escribe su informe en `destino`; sin destino, el texto va a la salida. Los
-// mensajes van a la salida de errores. Devuelve el código de salida de vertana-cli.
-int OrdenInforme(const std::string& archivo, const std::string& destino, std::ostream& salida,
-                 std::ostream& errores);
+// Lee el proyecto y escribe su informe en `destino`; sin destino, el texto va a la salida. Con
+// `conGraficos` (sólo en PDF) añade detrás del texto el dibujo de la sección y, si el proyecto
+// tiene resultados, los gráficos de esfuerzos, una página cada uno. Los mensajes van a la salida
+// de errores. Devuelve el código de salida de vertana-cli.
+int OrdenInforme(const std::string& archivo, const std::string& destino, bool conGraficos,
+                 std::ostream& salida, std::ostream& errores);
 
 } // namespace vertana

@@ -1,5 +1,6 @@
 #include "cli/ordenes.h"
 
+#include "calculo/validacion.h"
 #include "cli/interaccion_lote.h"
 #include "cli/orden_anclajes.h"
 #include "cli/orden_buscar.h"
@@ -12,6 +13,7 @@
 #include "io/codigos.h"
 #include "model/error.h"
 #include "model/numeros.h"
+#include "model/textos.h"
 
 #include <CLI/CLI.hpp>
 #include <sstream>
@@ -36,8 +38,10 @@ bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
 {
     InteraccionLote interaccion;
     const bool leido = LeerProyecto(ruta, p, interaccion);
-    for (const auto& e : interaccion.Eventos())
+    for (const auto& e : interaccion.Eventos()) {
         errores << e.texto << ": " << ruta << '\n';
+        if (!e.detalle.empty()) errores << e.detalle << '\n';
+    }
     return leido;
 }
 
@@ -91,6 +95,11 @@ nlohmann::ordered_json ResumenJson(const Proyecto& p)
         if (const auto fs = FactorDeSeguridadGuardado(p)) resultados["factor_seguridad"] = *fs;
     }
     r["resultados"] = resultados;
+    // Lo que un diálogo rechazaría y lo que detendría la preparación del cálculo.
+    json problemas = json::array();
+    for (const ProblemaDeDatos& problema : ProblemasDelProyecto(p))
+        problemas.push_back({{"titulo", problema.Titulo}, {"texto", problema.Texto}});
+    r["problemas"] = problemas;
     return r;
 }
 
@@ -130,6 +139,12 @@ std::string ResumenTexto(const Proyecto& p)
     } else {
         s << "Resultados: no\n";
     }
+    const std::vector<ProblemaDeDatos> problemas = ProblemasDelProyecto(p);
+    s << "Problemas de los datos:" << (problemas.empty() ? " " : "")
+      << (problemas.empty() ? textos::SinProblemasDeDatos : "") << '\n';
+    for (const ProblemaDeDatos& problema : problemas)
+        s << "- " << (problema.Titulo.empty() ? "" : problema.Titulo + " ") << problema.Texto
+          << '\n';
     return s.str();
 }
 
@@ -197,6 +212,9 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
     informe->add_option("--salida", salidaInforme,
                         "Archivo .txt (páginas separadas por saltos de página) o .pdf; sin él, "
                         "el texto va a la salida");
+    bool informeConGraficos = false;
+    informe->add_flag("--con-graficos", informeConGraficos,
+                      "En un PDF, añade detrás del texto la sección y los gráficos de esfuerzos");
     OpcionesGraficoCli grafico;
     std::string metodoGrafico;
     auto* graficoCli = app.add_subcommand(
@@ -245,7 +263,7 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     if (*informe) {
         try {
-            return OrdenInforme(archivoInforme, salidaInforme, salida, errores);
+            return OrdenInforme(archivoInforme, salidaInforme, informeConGraficos, salida, errores);
         } catch (const ErrorVertana& e) {
             errores << e.what() << '\n';
             return SalidaArchivo;

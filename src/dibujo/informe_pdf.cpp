@@ -172,15 +172,20 @@ bool PintarPaginas(QPagedPaintDevice& dispositivo, const std::vector<PintorDePag
     return pintor.end();
 }
 
+QPageLayout DisenoDelPdf()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(MargenPdfMm, MargenPdfMm, MargenPdfMm, MargenPdfMm),
+                       QPageLayout::Millimeter);
+}
+
 bool EscribirInformePdf(const std::string& ruta, const Informe& informe,
                         const std::vector<PintorDePagina>& adicionales)
 {
     QPdfWriter pdf(QFile::decodeName(QByteArray::fromStdString(ruta)));
     pdf.setCreator(QString::fromUtf8(textos::NombrePrograma));
     pdf.setTitle(QString::fromUtf8(textos::NombrePrograma));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(MargenPdfMm, MargenPdfMm, MargenPdfMm, MargenPdfMm),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(DisenoDelPdf());
     pdf.setPageOrientation(OrientacionDelInforme(informe, pdf));
     std::vector<PintorDePagina> paginas = PaginasDelInforme(informe);
     paginas.insert(paginas.end(), adicionales.begin(), adicionales.end());

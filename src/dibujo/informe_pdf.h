@@ -48,6 +48,9 @@ QPageLayout::Orientation OrientacionDelInforme(const Informe& informe,
 bool PintarPaginas(QPagedPaintDevice& dispositivo, const std::vector<PintorDePagina>& paginas,
                    const AvanceDePaginas& avance = {});
 
+// La página de los PDF del informe: A4 vertical con márgenes de 15 mm.
+QPageLayout DisenoDelPdf();
+
 // Escribe el informe en un PDF (A4 con márgenes de 15 mm, en la orientación que da la letra más
 // grande) con las páginas adicionales detrás. Devuelve false si no pudo escribirse. Necesita una
 // QGuiApplication.

@@ -72,8 +72,8 @@ ResultadoPreparacion AsignarMateriales(Proyecto& p, EstadoCalculo& e)
                 puntos, [&](int j) { return p.AbscisasEstratos(i, j); },
                 [&](int j) { return p.OrdenadasEstratos(i, j); }, xo);
             if (!y)
-                return ResultadoPreparacion::Fallo(
-                    textos::CentroFueraDePoligonal(s, xo, textos::LineaDelEstrato(i)));
+                return ResultadoPreparacion::Fallo(textos::CentroFueraDePoligonal(
+                    s, xo + e.OrigenX, textos::DeLaLineaDelEstrato(i)));
             t.OrdenadaEstratoEnDovela(s, i) = *y;
         }
         const double yb = p.OrdenadaCentroDovela(s);

@@ -61,6 +61,11 @@ struct EstadoCalculo {
 
     TablaDeDovelas Dovelas;
 
+    // Origen de las coordenadas relativas en que corre un cálculo (calculo/marco_relativo.h):
+    // los mensajes que muestran una abscisa la dan absoluta sumándole OrigenX.
+    double OrigenX = 0.0;
+    double OrigenY = 0.0;
+
     // Respuesta del método a "¿desembalse rápido?".
     bool DesembalseRapido = false;
 

@@ -10,7 +10,7 @@ namespace {
 // Interpola una poligonal del proyecto en todos los bordes y centros.
 ResultadoPreparacion InterpolarEnDovelas(const Proyecto& p, const EstadoCalculo& e, int n,
                                          const Tabla<double>& X, const Tabla<double>& Y,
-                                         const char* que, Tabla<double>& enBordes,
+                                         const char* de, Tabla<double>& enBordes,
                                          Tabla<double>& enCentros)
 {
     const int N = p.NumeroPuntosDovelas;
@@ -21,13 +21,17 @@ ResultadoPreparacion InterpolarEnDovelas(const Proyecto& p, const EstadoCalculo&
     for (int k = 1; k <= N; ++k) {
         const double xb = e.Dovelas.AbscisaBordeDovela(k);
         const auto v = OrdenadaEnPoligonal(n, x, y, xb);
-        if (!v) return ResultadoPreparacion::Fallo(textos::BordeFueraDePoligonal(k, xb, que));
+        if (!v)
+            return ResultadoPreparacion::Fallo(
+                textos::BordeFueraDePoligonal(k, xb + e.OrigenX, de));
         enBordes(k) = *v;
     }
     for (int s = 1; s < N; ++s) {
         const double xc = p.AbscisaCentroDovela(s);
         const auto v = OrdenadaEnPoligonal(n, x, y, xc);
-        if (!v) return ResultadoPreparacion::Fallo(textos::CentroFueraDePoligonal(s, xc, que));
+        if (!v)
+            return ResultadoPreparacion::Fallo(
+                textos::CentroFueraDePoligonal(s, xc + e.OrigenX, de));
         enCentros(s) = *v;
     }
     return ResultadoPreparacion::Bien();
@@ -48,9 +52,9 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
     for (int s = 1; s < N; ++s)
         p.AnchoDovela(s) = t.AbscisaBordeDovela(s) - t.AbscisaBordeDovela(s + 1);
 
-    ResultadoPreparacion r =
-        InterpolarEnDovelas(p, e, nt, p.AbscisasTalud, p.OrdenadasTalud, textos::PoligonalTalud,
-                            t.OrdenadaTaludBorde, p.OrdenadaTaludDovela);
+    ResultadoPreparacion r = InterpolarEnDovelas(p, e, nt, p.AbscisasTalud, p.OrdenadasTalud,
+                                                 textos::DeLaSuperficieDelTalud,
+                                                 t.OrdenadaTaludBorde, p.OrdenadaTaludDovela);
     if (!r) return r;
     t.PendienteTaludDovela.Redimensionar(N - 1);
     for (int s = 1; s < N; ++s)
@@ -61,9 +65,9 @@ ResultadoPreparacion GeometriaDovelas(Proyecto& p, EstadoCalculo& e)
     if (nf > 0) {
         if (p.AbscisasFreatico.Tamano() < nf || p.OrdenadasFreatico.Tamano() < nf)
             return ResultadoPreparacion::Fallo(textos::CentroFueraDePoligonal(
-                1, p.AbscisaCentroDovela(1), textos::PoligonalFreatico));
+                1, p.AbscisaCentroDovela(1) + e.OrigenX, textos::DelNivelFreatico));
         r = InterpolarEnDovelas(p, e, nf, p.AbscisasFreatico, p.OrdenadasFreatico,
-                                textos::PoligonalFreatico, t.OrdenadaFreaticoBorde,
+                                textos::DelNivelFreatico, t.OrdenadaFreaticoBorde,
                                 t.OrdenadaFreaticoDovela);
         if (!r) return r;
     } else {

@@ -482,7 +482,8 @@ ResultadoPreparacion ConstruirSPF(Proyecto& p, EstadoCalculo& e, Interaccion& ui
             e.OrdenadasSPF(i) =
                 yo - std::sqrt(R * R - (e.AbscisasSPF(i) - xo) * (e.AbscisasSPF(i) - xo));
             if (!std::isfinite(e.OrdenadasSPF(i)))
-                return ResultadoPreparacion::Fallo(textos::CirculoNoAlcanza(e.AbscisasSPF(i)));
+                return ResultadoPreparacion::Fallo(
+                    textos::CirculoNoAlcanza(e.AbscisasSPF(i) + e.OrigenX));
         }
         e.NumeroTramosSPF = static_cast<Entero16>(k);
         e.InicioTramoSPF.Redimensionar(k);

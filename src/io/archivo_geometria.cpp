@@ -22,9 +22,22 @@ std::string RutaArchivoGeometria(const std::string& carpetaPersonal)
 #endif
 }
 
-bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
+namespace {
+bool LeerItemsGeometria(LectorItems& l, Proyecto& p);
+} // namespace
+
+bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p, FallaDeLectura* falla)
 {
     LectorItems l(bytes);
+    const bool leido = LeerItemsGeometria(l, p);
+    if (!leido && falla) *falla = l.Falla();
+    return leido;
+}
+
+namespace {
+
+bool LeerItemsGeometria(LectorItems& l, Proyecto& p)
+{
     Proyecto nuevo; // sólo se usan sus tablas de geometría
     auto leerPares = [&l](Tabla<double>& xs, Tabla<double>& ys) {
         Entero16 cantidad = 0;
@@ -35,20 +48,25 @@ bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
         return true;
     };
     Entero16 estratos = 0;
-    if (!leerPares(nuevo.AbscisasTalud, nuevo.OrdenadasTalud) ||
-        !leerPares(nuevo.AbscisasFreatico, nuevo.OrdenadasFreatico) || !l.Cantidad(estratos))
-        return false;
+    l.Leyendo(textos::LeyendoTalud);
+    if (!leerPares(nuevo.AbscisasTalud, nuevo.OrdenadasTalud)) return false;
+    l.Leyendo(textos::LeyendoFreatico);
+    if (!leerPares(nuevo.AbscisasFreatico, nuevo.OrdenadasFreatico)) return false;
+    l.Leyendo(textos::LeyendoEstratos);
+    if (!l.Cantidad(estratos)) return false;
 
     // Cada estrato: su cantidad y sus puntos. Las tablas crecen hasta la mayor cantidad leída y
     // conservan lo leído antes.
     const int n = estratos;
     nuevo.NumeroCoordenadasEstrato.Redimensionar(n);
     for (int i = 1; i <= n; ++i) {
+        l.Leyendo(textos::LeyendoEstrato(i));
         Entero16 cantidad = 0;
         if (!l.Cantidad(cantidad)) return false;
         nuevo.NumeroCoordenadasEstrato(i) = cantidad;
         const int columnas = std::max<int>(nuevo.AbscisasEstratos.Columnas(), cantidad);
-        if (static_cast<long>(n) * columnas > LimiteCeldasTabla2) return false;
+        if (static_cast<long>(n) * columnas > LimiteCeldasTabla2)
+            return l.Rechazar(textos::LecturaTablaDesmedida(n, columnas, LimiteCeldasTabla2));
         if (nuevo.AbscisasEstratos.Filas() != n || nuevo.AbscisasEstratos.Columnas() < columnas) {
             nuevo.AbscisasEstratos.RedimensionarConservando(n, columnas);
             nuevo.OrdenadasEstratos.RedimensionarConservando(n, columnas);
@@ -69,6 +87,8 @@ bool LeerContenidoGeometria(const std::string& bytes, Proyecto& p)
     return true;
 }
 
+} // namespace
+
 bool CargarGeometria(const std::string& ruta, Proyecto& p, Interaccion& interaccion)
 {
     if (p.NumeroCoordenadasTalud() >= 1 && p.NumeroDeEstratos() >= 1 &&
@@ -76,8 +96,10 @@ bool CargarGeometria(const std::string& ruta, Proyecto& p, Interaccion& interacc
         return false;
     if (!interaccion.Pregunta(textos::PreguntaCarpetaGeometria)) return false;
     const auto contenido = LeerArchivoCompleto(ruta);
-    if (!contenido || !LeerContenidoGeometria(*contenido, p)) {
-        interaccion.Mensaje(textos::ErrorLeyendoArchivo);
+    FallaDeLectura falla;
+    if (!contenido || !LeerContenidoGeometria(*contenido, p, &falla)) {
+        interaccion.MensajeConDetalle(textos::ErrorLeyendoArchivo,
+                                      DetalleErrorDeLectura(ruta, contenido ? &falla : nullptr));
         return false;
     }
     return true;

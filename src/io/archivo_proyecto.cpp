@@ -425,17 +425,22 @@ bool LeerTablaConPares(LectorItems& l, Tabla<double>& xs, Tabla<double>& ys)
     return LeerPares(l, cantidad, xs, ys);
 }
 
-// Lee un texto codificado y lo convierte; falso si no es uno de los valores admitidos.
+// Lee un texto codificado y lo convierte; falso si no es uno de los valores admitidos (dichos en
+// el motivo de la falla).
 template <typename T, typename Conversion>
-bool LeerCodigo(LectorItems& l, T& valor, Conversion conversion)
+bool LeerCodigo(LectorItems& l, T& valor, Conversion conversion, const char* admitidos)
 {
     std::string letra;
     if (!l.Texto(letra)) return false;
     const auto convertido = conversion(letra);
-    if (!convertido) return false;
+    if (!convertido) return l.Rechazar(textos::LecturaValorNoAdmitido(admitidos, letra));
     valor = *convertido;
     return true;
 }
+
+constexpr char AdmitidosMaterial[] = "\"S\" o \"R\"";
+constexpr char AdmitidosUnion[] = "\"L\", \"C\" o \"P\"";
+constexpr char AdmitidosSiNo[] = "\"S\" o \"N\"";
 
 // "S"/"N" de VariaElRadioSN: vacío si Form2 no llegó a pedirlo; en minúsculas vale lo mismo (Form2
 // lo pasa a mayúsculas al cargarlo).
@@ -447,39 +452,58 @@ bool LeerVariaElRadio(LectorItems& l, std::optional<bool>& valor)
         valor.reset();
         return true;
     }
+    const std::string leida = letra;
     if (letra.size() == 1) letra[0] = static_cast<char>(std::toupper(letra[0]));
     valor = SiNoDeLetra(letra);
-    return valor.has_value();
+    return valor.has_value() || l.Rechazar(textos::LecturaValorNoAdmitido(AdmitidosSiNo, leida));
 }
 
-bool CabeEnTabla2(long filas, long columnas)
+// Las tablas de dos dimensiones que pide el archivo caben en el límite; si no, rechaza.
+bool LeerItemsProyecto(LectorItems& l, Proyecto& p);
+
+bool CabeEnTabla2(LectorItems& l, long filas, long columnas)
 {
-    return filas * columnas <= LimiteCeldasTabla2;
+    if (filas * columnas <= LimiteCeldasTabla2) return true;
+    return l.Rechazar(textos::LecturaTablaDesmedida(filas, columnas, LimiteCeldasTabla2));
 }
 
 } // namespace
 
-bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
+bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p, FallaDeLectura* falla)
 {
     LectorItems l(bytes);
+    const bool leido = LeerItemsProyecto(l, p);
+    if (!leido && falla) *falla = l.Falla();
+    return leido;
+}
 
+namespace {
+
+bool LeerItemsProyecto(LectorItems& l, Proyecto& p)
+{
     // 1-5.
+    l.Leyendo(textos::LeyendoDescripcion);
     if (!l.Texto(p.Descripcion)) return false;
+    l.Leyendo(textos::LeyendoInformacion);
     for (std::string* t : {&p.ProgresivaInicial, &p.ProgresivaFinal, &p.FechaProyecto,
                            &p.IngResponsable, &p.Empresa})
         if (!l.Texto(*t)) return false;
-    if (!LeerCodigo(l, p.SueloRoca, MaterialDeLetra)) return false;
+    l.Leyendo(textos::LeyendoMaterial);
+    if (!LeerCodigo(l, p.SueloRoca, MaterialDeLetra, AdmitidosMaterial)) return false;
+    l.Leyendo(textos::LeyendoInstantaneos);
     std::string instantaneos;
     if (!l.Texto(instantaneos)) return false;
     if (instantaneos == LetraSiNo(true)) {
         p.UsaParametrosInstantaneos = true;
         p.ParametrosInstantaneosCalculados = true;
     }
+    l.Leyendo(textos::LeyendoMetodo);
     Entero16 metodo = 0;
     if (!l.Entero(metodo)) return false;
     p.MetodoDeCalculo = static_cast<Metodo>(metodo);
 
     // 6-8.
+    l.Leyendo(textos::LeyendoParametros);
     for (double* v : {&p.MultiplicadorLagrange1, &p.MultiplicadorLagrange2, &p.FSInicial,
                       &p.EsfuerzoInicialCresta, &p.RadioCirculoFalla, &p.CentroCirculoXGuardado,
                       &p.CentroCirculoYGuardado})
@@ -492,18 +516,22 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.ParametrosIntroducidos = true;
 
     // 9-10.
+    l.Leyendo(textos::LeyendoTalud);
     if (!LeerTablaConPares(l, p.AbscisasTalud, p.OrdenadasTalud)) return false;
+    l.Leyendo(textos::LeyendoFalla);
     if (!LeerTablaConPares(l, p.AbscisasFalla, p.OrdenadasFalla)) return false;
 
     // 11-12.
+    l.Leyendo(textos::LeyendoUniones);
     if (!l.Cantidad(p.NumeroTiposDeFalla)) return false;
     p.PuntoInicialTipoFalla.Redimensionar(p.NumeroTiposDeFalla);
     p.PuntoFinalTipoFalla.Redimensionar(p.NumeroTiposDeFalla);
     p.TipoDeFalla.Redimensionar(p.NumeroTiposDeFalla);
     for (int d = 1; d <= p.NumeroTiposDeFalla; ++d)
         if (!l.Real(p.PuntoInicialTipoFalla(d)) || !l.Real(p.PuntoFinalTipoFalla(d)) ||
-            !LeerCodigo(l, p.TipoDeFalla(d), TipoUnionDeLetra))
+            !LeerCodigo(l, p.TipoDeFalla(d), TipoUnionDeLetra, AdmitidosUnion))
             return false;
+    l.Leyendo(textos::LeyendoVariaElRadio);
     if (LlevaVariaElRadio(p) && !LeerVariaElRadio(l, p.VariaElRadioSN)) return false;
     if (!EsCirculoUnico(p)) {
         p.CentroCirculoXGuardado = 0.0;
@@ -512,13 +540,15 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.TiposDeFallaDefinidos = true;
 
     // 13.
+    l.Leyendo(textos::LeyendoFreatico);
     if (!LeerTablaConPares(l, p.AbscisasFreatico, p.OrdenadasFreatico)) return false;
 
     // 14-15.
+    l.Leyendo(textos::LeyendoEstratos);
     Entero16 estratos = 0, maximoPuntos = 0;
     if (!l.Cantidad(estratos) || !l.Cantidad(maximoPuntos) || !l.Entero(p.EstratosCaracterizados))
         return false;
-    if (!CabeEnTabla2(estratos, maximoPuntos)) return false;
+    if (!CabeEnTabla2(l, estratos, maximoPuntos)) return false;
     const int n = estratos;
     p.AbscisasEstratos.Redimensionar(n, maximoPuntos);
     p.OrdenadasEstratos.Redimensionar(n, maximoPuntos);
@@ -527,8 +557,11 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
         t->Redimensionar(n);
     p.TipoDeEstrato.Redimensionar(n);
     for (int i = 1; i <= n; ++i) {
+        l.Leyendo(textos::LeyendoEstrato(i));
         if (!l.Cantidad(p.NumeroCoordenadasEstrato(i))) return false;
-        if (p.NumeroCoordenadasEstrato(i) > maximoPuntos) return false;
+        if (p.NumeroCoordenadasEstrato(i) > maximoPuntos)
+            return l.Rechazar(textos::LecturaMasQueElMaximo(
+                "estrato", i, p.NumeroCoordenadasEstrato(i), "puntos", maximoPuntos));
         if (p.SueloRoca == Material::Suelo) {
             for (double* v : {&p.CohesionMacizo(i), &p.FriccionMacizo(i), &p.PesoUnitarioHumedo(i),
                               &p.PesoUnitarioSaturado(i)})
@@ -550,6 +583,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     p.RocaCaracterizada = true;
 
     // 16-17.
+    l.Leyendo(textos::LeyendoCargasUniformes);
     Entero16 cargas = 0;
     if (!l.Cantidad(cargas)) return false;
     RedimensionarCargasUniformes(p, cargas);
@@ -557,6 +591,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
         for (Tabla<double>* t : TablasCargasUniformes(p))
             if (!l.Real((*t)(k))) return false;
     if (p.NumeroCargasUniformes() > 0) p.CargasUniformesIntroducidas = true;
+    l.Leyendo(textos::LeyendoCargasPuntuales);
     if (!l.Cantidad(cargas)) return false;
     RedimensionarCargasPuntuales(p, cargas);
     for (int k = 1; k <= cargas; ++k)
@@ -564,6 +599,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
             if (!l.Real((*t)(k))) return false;
 
     // 18-22.
+    l.Leyendo(textos::LeyendoResultados);
     std::string resultados;
     if (!l.Texto(resultados)) return false;
     if (resultados == LetraSiNo(true)) {
@@ -575,6 +611,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
             for (Tabla<double>* t : tablas)
                 if (!l.Real((*t)(k))) return false;
+        l.Leyendo(textos::LeyendoHistoria);
         if (!l.Cantidad(p.NumeroIteraciones)) return false;
         p.HistoriaFS.Redimensionar(p.NumeroIteraciones);
         if (p.MetodoDeCalculo == Metodo::Variacional) {
@@ -590,6 +627,7 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     }
 
     // 23.
+    l.Leyendo(textos::LeyendoGrieta);
     for (double* v :
          {&p.AbscisaPrimerPuntoGrieta, &p.OrdenadaPrimerPuntoGrieta, &p.AbscisaSegundoPuntoGrieta,
           &p.OrdenadaSegundoPuntoGrieta, &p.OrdenadaNivelFreaticoGrieta,
@@ -598,36 +636,42 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     if (p.NumeroCargasPuntuales() > 0) p.CargasPuntualesIntroducidas = true;
 
     // 24-26.
+    l.Leyendo(textos::LeyendoLaboratorio);
     std::string laboratorio;
     if (!l.Texto(laboratorio)) return false;
     if (p.SueloRoca == Material::Roca) p.HayDatosLaboratorio = laboratorio == LetraSiNo(true);
     Entero16 maximoLab = 0;
     if (!l.Cantidad(maximoLab)) return false;
-    if (!CabeEnTabla2(n, maximoLab)) return false;
+    if (!CabeEnTabla2(l, n, maximoLab)) return false;
     p.Sigma1Lab.Redimensionar(n, maximoLab);
     p.Sigma3Lab.Redimensionar(n, maximoLab);
     if (p.SueloRoca == Material::Roca) p.NumeroPuntosLab.Redimensionar(n);
     if (p.SueloRoca == Material::Roca && laboratorio == LetraSiNo(true)) {
         for (int i = 1; i <= n; ++i) {
             if (!l.Cantidad(p.NumeroPuntosLab(i))) return false;
-            if (p.NumeroPuntosLab(i) > maximoLab) return false;
+            if (p.NumeroPuntosLab(i) > maximoLab)
+                return l.Rechazar(textos::LecturaMasQueElMaximo("estrato", i, p.NumeroPuntosLab(i),
+                                                                "pares de laboratorio", maximoLab));
             for (int k = 1; k <= p.NumeroPuntosLab(i); ++k)
                 if (!l.Real(p.Sigma1Lab(i, k)) || !l.Real(p.Sigma3Lab(i, k))) return false;
         }
     }
 
     // 27-29.
+    l.Leyendo(textos::LeyendoValoresDeHt);
     if (p.HayResultados && p.MetodoDeCalculo == Metodo::Janbu) {
         p.ValoresDeHt.Redimensionar(NumeroDeDovelas(p));
         for (int k = 1; k <= NumeroDeDovelas(p); ++k)
             if (!l.Real(p.ValoresDeHt(k))) return false;
         p.HayValoresDeHt = true;
     }
+    l.Leyendo(textos::LeyendoDefinicionInstantaneos);
     if (p.UsaParametrosInstantaneos) {
         Entero16 definicion = 0;
         if (!l.Entero(definicion)) return false;
         p.DefinicionParametrosInstantaneos = static_cast<DefinicionInstantaneos>(definicion);
     }
+    l.Leyendo(textos::LeyendoSumasYAnclajes);
     for (double* v :
          {&p.SumaEsfuerzosTangenciales, &p.SumaEsfuerzosNormalesTotales,
           &p.SumaEsfuerzosPrincipalesMayores, &p.SumaEsfuerzosNormalesEfectivos,
@@ -638,12 +682,26 @@ bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p)
     return true;
 }
 
+} // namespace
+
+std::string DetalleErrorDeLectura(const std::string& ruta, const FallaDeLectura* falla)
+{
+    std::string detalle = textos::DetalleArchivo + ruta + "\n";
+    if (!falla) return detalle + textos::LecturaArchivoInexistente + ".";
+    return detalle + textos::DetalleDeLaFalla(falla->Linea, falla->Item, falla->Que, falla->Motivo);
+}
+
 bool LeerProyecto(const std::string& ruta, Proyecto& p, Interaccion& interaccion)
 {
     ReiniciarProyecto(p);
     const auto contenido = LeerArchivoCompleto(ruta);
-    if (!contenido || !LeerContenidoProyecto(*contenido, p)) {
-        interaccion.Mensaje(textos::ErrorLeyendoArchivo);
+    FallaDeLectura falla;
+    const bool leido = contenido && LeerContenidoProyecto(*contenido, p, &falla);
+    // La cuerda del círculo se deduce de la superficie de falla leída, no del proyecto anterior.
+    RecalcularCuerdaCirculo(p);
+    if (!leido) {
+        interaccion.MensajeConDetalle(textos::ErrorLeyendoArchivo,
+                                      DetalleErrorDeLectura(ruta, contenido ? &falla : nullptr));
         return false;
     }
     p.InformacionIntroducida = true;

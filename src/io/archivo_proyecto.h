@@ -2,6 +2,7 @@
 // las mismas condiciones de ambos lados.
 #pragma once
 
+#include "io/items.h"
 #include "model/interaccion.h"
 #include "model/proyecto.h"
 
@@ -26,12 +27,18 @@ std::string ContenidoArchivoProyecto(const Proyecto& p);
 void EscribirProyecto(const std::string& ruta, Proyecto& p);
 
 // Llena el proyecto (ya reiniciado) con el contenido de un archivo. Devuelve false al primer
-// ítem que falta o no es del tipo esperado; lo leído hasta ahí queda en el proyecto.
-bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p);
+// ítem que falta o no es del tipo esperado, y entonces dice en `falla` (si se da) dónde y por
+// qué; lo leído hasta ahí queda en el proyecto.
+bool LeerContenidoProyecto(const std::string& bytes, Proyecto& p, FallaDeLectura* falla = nullptr);
+
+// Detalle del mensaje de una lectura fallida: el archivo y, en otra línea, la línea, el ítem, lo
+// que se leía y el motivo (sin falla: el archivo no existe o no se puede leer).
+std::string DetalleErrorDeLectura(const std::string& ruta, const FallaDeLectura* falla);
 
 // Reinicia el proyecto y lo llena desde la ruta. Ante cualquier falla muestra "Error leyendo
-// archivo" y devuelve false, con el proyecto en el estado reiniciado más lo leído antes de la
-// falla. Con éxito pone InformacionIntroducida.
+// archivo" con el detalle de la falla y devuelve false, con el proyecto en el estado reiniciado
+// más lo leído antes de la falla. Con éxito pone InformacionIntroducida. En ambos casos la cuerda
+// del círculo queda calculada para la superficie de falla leída.
 bool LeerProyecto(const std::string& ruta, Proyecto& p, Interaccion& interaccion);
 
 } // namespace vertana

@@ -2,6 +2,7 @@
 
 #include "io/codificacion.h"
 #include "model/numeros.h"
+#include "model/textos.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,29 +23,57 @@ bool EsEspacio(char c)
 
 } // namespace
 
+void LectorItems::AvanzarHasta(std::size_t posicion)
+{
+    // LF, CR LF y CR solo terminan una línea cada uno.
+    for (; posicion_ < posicion && posicion_ < bytes_.size(); ++posicion_) {
+        const char c = bytes_[posicion_];
+        if (c == '\n' ||
+            (c == '\r' && (posicion_ + 1 >= bytes_.size() || bytes_[posicion_ + 1] != '\n')))
+            ++linea_;
+    }
+}
+
+bool LectorItems::Fallar(std::string motivo)
+{
+    if (!falla_) {
+        falla_ = true;
+        fallaDeLectura_ = {lineaItem_, items_, que_, std::move(motivo)};
+    }
+    return false;
+}
+
+bool LectorItems::Rechazar(std::string motivo)
+{
+    return Fallar(std::move(motivo));
+}
+
 bool LectorItems::SiguienteItem(std::string_view& item, bool& entreComillas)
 {
     if (falla_) return false;
     // Espacios y líneas en blanco antes del ítem.
-    while (posicion_ < bytes_.size() &&
-           (EsEspacio(bytes_[posicion_]) || EsFinDeLinea(bytes_[posicion_])))
-        ++posicion_;
-    if (posicion_ >= bytes_.size()) return Fallar();
+    std::size_t inicio = posicion_;
+    while (inicio < bytes_.size() && (EsEspacio(bytes_[inicio]) || EsFinDeLinea(bytes_[inicio])))
+        ++inicio;
+    AvanzarHasta(inicio);
+    ++items_;
+    lineaItem_ = linea_;
+    if (posicion_ >= bytes_.size()) return Fallar(textos::LecturaFinDelArchivo);
 
     const std::string_view todo(bytes_);
     if (bytes_[posicion_] == '"') {
         const std::size_t cierre = bytes_.find('"', posicion_ + 1);
-        if (cierre == std::string::npos) return Fallar();
+        if (cierre == std::string::npos) return Fallar(textos::LecturaComillaSinCerrar);
         item = todo.substr(posicion_ + 1, cierre - posicion_ - 1);
         entreComillas = true;
-        posicion_ = cierre + 1;
+        AvanzarHasta(cierre + 1);
         while (posicion_ < bytes_.size() && EsEspacio(bytes_[posicion_]))
             ++posicion_;
         if (posicion_ < bytes_.size()) {
             if (bytes_[posicion_] == ',')
                 ++posicion_;
             else if (!EsFinDeLinea(bytes_[posicion_]))
-                return Fallar();
+                return Fallar(textos::LecturaAlgoTrasLasComillas);
         }
         return true;
     }
@@ -74,7 +103,10 @@ bool LectorItems::Real(double& valor)
 {
     std::string_view item;
     bool entreComillas = false;
-    if (!SiguienteItem(item, entreComillas) || entreComillas) return Fallar();
+    if (!SiguienteItem(item, entreComillas)) return false;
+    const std::string texto(item);
+    if (entreComillas)
+        return Fallar(textos::LecturaSeEsperaba(textos::LecturaUnNumero, "\"" + texto + "\""));
     if (item == "NaN") {
         valor = std::numeric_limits<double>::quiet_NaN();
         return true;
@@ -84,8 +116,8 @@ bool LectorItems::Real(double& valor)
                                : std::numeric_limits<double>::infinity();
         return true;
     }
-    const std::string texto(item);
-    if (texto.empty() || EsEspacio(texto.front()) || !EsNumerico(texto)) return Fallar();
+    if (texto.empty() || EsEspacio(texto.front()) || !EsNumerico(texto))
+        return Fallar(textos::LecturaSeEsperaba(textos::LecturaUnNumero, texto));
     valor = *ValorNumerico(texto);
     return true;
 }
@@ -94,10 +126,12 @@ bool LectorItems::Entero(double& valor)
 {
     double leido = 0.0;
     if (!Real(leido)) return false;
-    if (!std::isfinite(leido) || leido != std::floor(leido) ||
-        leido > std::numeric_limits<Entero16>::max() ||
+    const std::string texto = RealParaArchivo(leido);
+    if (!std::isfinite(leido) || leido != std::floor(leido))
+        return Fallar(textos::LecturaSeEsperaba(textos::LecturaUnEntero, texto));
+    if (leido > std::numeric_limits<Entero16>::max() ||
         leido < std::numeric_limits<Entero16>::min())
-        return Fallar();
+        return Fallar(textos::LecturaFueraDeRango(texto));
     valor = leido;
     return true;
 }
@@ -114,7 +148,8 @@ bool LectorItems::Cantidad(Entero16& valor)
 {
     Entero16 leido = 0;
     if (!Entero(leido)) return false;
-    if (leido < 0) return Fallar();
+    if (leido < 0)
+        return Fallar(textos::LecturaSeEsperaba(textos::LecturaUnaCantidad, std::to_string(leido)));
     valor = leido;
     return true;
 }

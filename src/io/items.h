@@ -9,11 +9,27 @@
 
 namespace vertana {
 
+// Dónde y por qué falló la lectura de un archivo: la línea (desde 1) en que empieza el ítem que
+// falló, su número de orden en el archivo (desde 1), lo que se estaba leyendo y el motivo.
+struct FallaDeLectura {
+    int Linea = 0;
+    int Item = 0;
+    std::string Que;    // "coordenadas del talud"; vacío si no se dijo
+    std::string Motivo; // "se esperaba un número y se encontró «2x»"
+};
+
 // Lee ítems en orden. Cada lectura devuelve false cuando el ítem falta o no es del tipo pedido;
-// a partir de ahí el lector queda en falla y toda lectura posterior también falla.
+// a partir de ahí el lector queda en falla, toda lectura posterior también falla y Falla() dice
+// dónde y por qué.
 class LectorItems {
 public:
     explicit LectorItems(std::string bytes) : bytes_(std::move(bytes)) {}
+
+    // Lo que se lee a partir de ahora, para el mensaje de una falla.
+    void Leyendo(std::string que) { que_ = std::move(que); }
+    // Rechaza el último ítem leído (un valor que no es de los admitidos) con su motivo.
+    bool Rechazar(std::string motivo);
+    const FallaDeLectura& Falla() const { return fallaDeLectura_; }
 
     bool Texto(std::string& texto); // entre comillas o sin ellas; se devuelve en UTF-8
     bool Real(double& valor);       // 12, -0.5, .5, 1E+20, 1.5E-07, NaN, Inf, -Inf
@@ -26,15 +42,18 @@ public:
 
 private:
     bool SiguienteItem(std::string_view& item, bool& entreComillas);
-    bool Fallar()
-    {
-        falla_ = true;
-        return false;
-    }
+    // Deja el lector en falla en el ítem en curso con el motivo dado.
+    bool Fallar(std::string motivo);
+    void AvanzarHasta(std::size_t posicion); // cuenta las líneas que pasa
 
     std::string bytes_;
     std::size_t posicion_ = 0;
     bool falla_ = false;
+    int linea_ = 1;     // línea de la posición actual
+    int lineaItem_ = 1; // línea en que empieza el último ítem
+    int items_ = 0;     // ítems empezados
+    std::string que_;
+    FallaDeLectura fallaDeLectura_;
 };
 
 // Escribe ítems: uno por línea o varios separados por comas en una línea, con CR LF.

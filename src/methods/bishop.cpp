@@ -88,6 +88,10 @@ void MensajeFinSinResultados(EstadoBishop estado, Interaccion& ui)
         ui.Mensaje(textos::BishopSinConvergencia, textos::TituloLimiteCalculo);
     else if (estado == EstadoBishop::MomentoNulo)
         ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
+    else if (estado == EstadoBishop::NoFinito)
+        ui.Mensaje(textos::FactorNoFinitoEnIteracion, textos::TituloLimiteCalculo);
+    else if (estado == EstadoBishop::NoPositivo)
+        ui.Mensaje(textos::FactorNoPositivo, textos::TituloLimiteCalculo);
 }
 
 ResultadoMetodo FinSegun(EstadoBishop estado)
@@ -98,15 +102,16 @@ ResultadoMetodo FinSegun(EstadoBishop estado)
 
 } // namespace
 
-SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
-                               ChequeosBishop& chequeos)
+namespace {
+
+SolucionBishop IterarDesde(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
+                           ChequeosBishop& chequeos, double F)
 {
     SolucionBishop r;
     const int nd = p.NumeroPuntosDovelas - 1;
-    r.alfa = AngulosBaseDovelas(p, e, CirculoUnicoDeCalculo(p));
-    r.N.Redimensionar(nd);
     const bool circulo = CirculoUnicoDeCalculo(p);
-    double F = p.FSInicial;
+    r.alfa = AngulosBaseDovelas(p, e, circulo);
+    r.N.Redimensionar(nd);
     for (int pasada = 1; pasada <= MaximoIteracionesBishop; ++pasada) {
         double sumaR = 0.0, sumaD = 0.0;
         if (!PasadaBishop(p, e, ui, chequeos, F, r, sumaR, sumaD)) {
@@ -116,9 +121,16 @@ SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Intera
         }
         r.pasadas = pasada;
         const double Fnuevo = circulo ? p.RadioCirculoFalla * sumaR / sumaD : sumaR / sumaD;
-        if (sumaD == 0.0 || !std::isfinite(Fnuevo)) {
+        EstadoBishop fin = EstadoBishop::Convergio;
+        if (sumaD == 0.0)
+            fin = EstadoBishop::MomentoNulo;
+        else if (!std::isfinite(Fnuevo))
+            fin = EstadoBishop::NoFinito;
+        else if (!(Fnuevo > 0.0))
+            fin = EstadoBishop::NoPositivo; // la pasada siguiente dividiría por F ≤ 0
+        if (fin != EstadoBishop::Convergio) {
             r.FS = -1.0;
-            r.estado = EstadoBishop::MomentoNulo;
+            r.estado = fin;
             return r;
         }
         if (std::fabs(Fnuevo - F) < ToleranciaFS) {
@@ -131,6 +143,19 @@ SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Intera
     r.FS = -1.0;
     r.estado = EstadoBishop::SinConvergencia;
     return r;
+}
+
+} // namespace
+
+SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
+                               ChequeosBishop& chequeos)
+{
+    SolucionBishop r = IterarDesde(p, e, ui, chequeos, p.FSInicial);
+    const bool sirve = r.estado == EstadoBishop::Convergio && r.FS >= FactorSeguridadMinimo;
+    if (sirve || r.estado == EstadoBishop::Abandonada || r.estado == EstadoBishop::MomentoNulo ||
+        p.FSInicial == FactorArranqueNeutro)
+        return r;
+    return IterarDesde(p, e, ui, chequeos, FactorArranqueNeutro);
 }
 
 bool CentroParaRadio(double x1, double y1, double x2, double y2, double R, double& xo, double& yo)

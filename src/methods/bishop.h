@@ -23,7 +23,9 @@ enum class EstadoBishop {
     Convergio,
     Abandonada,      // la persona contestó No a un chequeo de dovela (FS = −1)
     SinConvergencia, // MaximoIteracionesBishop pasadas sin converger
-    MomentoNulo,     // ΣD = 0 o factor no finito
+    MomentoNulo,     // ΣD = 0
+    NoFinito,        // el factor dejó de ser finito
+    NoPositivo,      // una pasada dio un factor cero o negativo
 };
 
 struct SolucionBishop {
@@ -38,6 +40,10 @@ struct SolucionBishop {
 //   N = V/mα,  S = (N − u·l)·tan φ + c·l,
 // círculo único: F' = R·ΣS / Σ[(1 + kv)·W·R·sin α + kh·W·(R·cos α − h/2) + cargas];
 // compuesta: momentos respecto del centro guardado. Termina cuando |F' − F| < 0.001.
+// F = 0 es un punto fijo espurio de esa iteración: desde un FSInicial diminuto puede terminar
+// junto a él. Si desde FSInicial no converge, o converge a un factor menor que
+// FactorSeguridadMinimo, o el factor deja de ser finito, se repite una vez desde
+// FactorArranqueNeutro (con los chequeos ya suprimidos) y vale lo que dé esa segunda iteración.
 SolucionBishop IteracionBishop(const Proyecto& p, const EstadoCalculo& e, Interaccion& ui,
                                ChequeosBishop& chequeos);
 

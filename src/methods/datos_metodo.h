@@ -15,6 +15,14 @@ namespace vertana {
 constexpr double ToleranciaFS = 0.001;       // cambio del factor de seguridad entre pasadas
 constexpr int MaximoHistoriaFS = 100;        // filas de HistoriaFS
 constexpr int MaximoIteracionesBishop = 200; // pasadas de una solución de Bishop
+// Menor factor de seguridad que un cálculo da como resultado. Uno menor significa que la masa
+// tendría más de cien veces la solicitación que resiste: aparece con datos degenerados (pesos
+// unitarios casi nulos, una raíz espuria de la iteración junto a cero), no en un talud real.
+// Calcular (calculo/calculo.h) no da por bueno un factor menor, negativo o no finito.
+constexpr double FactorSeguridadMinimo = 0.01;
+// Factor de partida con que Bishop repite una iteración que, desde un FSInicial lejano, terminó
+// junto a cero, sin converger o con un factor no finito.
+constexpr double FactorArranqueNeutro = 1.0;
 
 // Cómo terminó un cálculo.
 enum class FinCalculo {

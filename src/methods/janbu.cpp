@@ -33,8 +33,9 @@ double FactorM(const DovelaJanbu& d, double F)
     return d.cos2 * (1.0 + d.tanAlfa * d.tf / F);
 }
 
-// Σ(R/m) / (hw + ΣD) con m evaluado en F; devuelve false si el denominador es nulo.
-bool NuevoFactor(const Proyecto& p, Trabajo& t, double F, double& Fnuevo)
+// Σ(R/m) / (hw + ΣD) con m evaluado en F. Devuelve nullptr, o el mensaje de por qué el factor
+// no está definido: denominador nulo o factor no finito.
+const char* NuevoFactor(const Proyecto& p, Trabajo& t, double F, double& Fnuevo)
 {
     double sumaR = 0.0, sumaD = 0.0;
     for (std::size_t k = 0; k < t.d.size(); ++k) {
@@ -44,7 +45,9 @@ bool NuevoFactor(const Proyecto& p, Trabajo& t, double F, double& Fnuevo)
     }
     const double denominador = p.AlturaAguaGrieta + sumaD;
     Fnuevo = sumaR / denominador;
-    return denominador != 0.0 && std::isfinite(Fnuevo);
+    if (denominador == 0.0) return textos::MomentoMotorNulo;
+    if (!std::isfinite(Fnuevo)) return textos::FactorNoFinitoEnIteracion;
+    return nullptr;
 }
 
 Trabajo TerminosDeDovelas(const Proyecto& p, const EstadoCalculo& e)
@@ -191,7 +194,7 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         if (static_cast<int>(historia.size()) >= MaximoHistoriaFS)
             return limite(textos::HistoriaLlena);
         double Fnuevo = 0.0;
-        if (!NuevoFactor(p, t, F, Fnuevo)) return limite(textos::MomentoMotorNulo);
+        if (const char* indefinido = NuevoFactor(p, t, F, Fnuevo)) return limite(indefinido);
         historia.push_back(Fnuevo);
         const bool convergio = std::fabs(Fnuevo - F) <= ToleranciaFS;
         F = Fnuevo;
@@ -226,8 +229,8 @@ ResultadoMetodo MetodoJanbu(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
         }
         PasadaGeneralizada(p, t, F, anguloEmpuje);
         double Fnuevo = 0.0;
-        if (!NuevoFactor(p, t, F, Fnuevo)) {
-            ui.Mensaje(textos::MomentoMotorNulo, textos::TituloLimiteCalculo);
+        if (const char* indefinido = NuevoFactor(p, t, F, Fnuevo)) {
+            ui.Mensaje(indefinido, textos::TituloLimiteCalculo);
             return salirSinResultados(FinCalculo::Limite);
         }
         historia.push_back(Fnuevo);

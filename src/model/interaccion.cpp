@@ -4,6 +4,12 @@
 
 namespace vertana {
 
+void Interaccion::MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                                    const std::string& titulo)
+{
+    Mensaje(detalle.empty() ? texto : texto + "\n\n" + detalle, titulo);
+}
+
 bool Interaccion::ParametrosDeCalculo(Proyecto&)
 {
     return false;
@@ -34,18 +40,24 @@ Interaccion::CambioDeParametrosDeResistencia(const Proyecto&, const ParametrosDe
 
 void InteraccionRegistrada::Dialogo(const std::string& titulo)
 {
-    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, titulo, {}, false});
+    eventos_.push_back({EventoInteraccion::Tipo::Dialogo, titulo, {}, false, {}});
 }
 
 void InteraccionRegistrada::Mensaje(const std::string& texto, const std::string& titulo)
 {
-    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false});
+    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false, {}});
+}
+
+void InteraccionRegistrada::MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                                              const std::string& titulo)
+{
+    eventos_.push_back({EventoInteraccion::Tipo::Mensaje, texto, titulo, false, detalle});
 }
 
 bool InteraccionRegistrada::Pregunta(const std::string& texto, const std::string& titulo)
 {
     const bool respuesta = Responder(texto);
-    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta});
+    eventos_.push_back({EventoInteraccion::Tipo::Pregunta, texto, titulo, respuesta, {}});
     return respuesta;
 }
 

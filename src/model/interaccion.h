@@ -22,6 +22,11 @@ public:
 
     // Mensaje con un botón Aceptar. Sin título se usa el nombre del programa.
     virtual void Mensaje(const std::string& texto, const std::string& titulo = {}) = 0;
+    // Mensaje con un detalle que lo explica (qué archivo, dónde, por qué). El texto es el mismo
+    // de siempre; el detalle va debajo, en letra normal. Por omisión, texto y detalle separados
+    // por una línea en blanco en un solo mensaje.
+    virtual void MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                                   const std::string& titulo = {});
     // Pregunta con botones Sí y No; devuelve true con Sí.
     virtual bool Pregunta(const std::string& texto, const std::string& titulo = {}) = 0;
 
@@ -53,6 +58,7 @@ struct EventoInteraccion {
     std::string texto; // en un diálogo, su título
     std::string titulo;
     bool respuesta = false; // sólo en preguntas
+    std::string detalle;    // sólo en mensajes con detalle
 };
 
 // Interacción sin persona delante que anota en orden todo lo que pasó (mensajes, preguntas con
@@ -61,6 +67,8 @@ struct EventoInteraccion {
 class InteraccionRegistrada : public Interaccion {
 public:
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
+    void MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                           const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) final;
     bool ParametrosDeCalculo(Proyecto& p) override;
     DecisionJanbu IteracionJanbu(const Proyecto& p, const IteracionJanbuMostrada& pasada) override;

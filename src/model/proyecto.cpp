@@ -2,6 +2,8 @@
 
 #include "model/textos.h"
 
+#include <cmath>
+
 namespace vertana {
 
 std::array<Tabla<double>*, 12> TablasPorEstrato(Proyecto& p)
@@ -152,6 +154,20 @@ bool EsCirculoUnico(const Proyecto& p)
 {
     return p.NumeroTiposDeFalla == 1 && p.TipoDeFalla.Tamano() >= 1 &&
            p.TipoDeFalla(1) == TipoUnion::Circular;
+}
+
+void RecalcularCuerdaCirculo(Proyecto& p)
+{
+    constexpr int PuntosDelCirculo = 2; // corona y pie
+    const bool hayPuntos = p.AbscisasFalla.Tamano() >= PuntosDelCirculo &&
+                           p.OrdenadasFalla.Tamano() >= PuntosDelCirculo;
+    if (!EsCirculoUnico(p) || !hayPuntos) {
+        p.CuerdaCirculo = 0.0;
+        return;
+    }
+    const double dx = p.AbscisasFalla(1) - p.AbscisasFalla(2);
+    const double dy = p.OrdenadasFalla(1) - p.OrdenadasFalla(2);
+    p.CuerdaCirculo = std::sqrt(dx * dx + dy * dy);
 }
 
 Entero16 MaximoPuntosEstrato(const Proyecto& p)

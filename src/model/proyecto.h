@@ -172,6 +172,12 @@ std::optional<double> FactorDeSeguridadGuardado(const Proyecto& p);
 // Superficie de falla formada por un único arco de círculo: una sola unión, de tipo "C".
 bool EsCirculoUnico(const Proyecto& p);
 
+// CuerdaCirculo es un valor deducido de la superficie de falla: la distancia entre sus puntos 1
+// y 2 cuando es un círculo único con esos dos puntos, 0 en otro caso. Se recalcula cuando la
+// superficie cambia entera (un proyecto nuevo, un archivo leído, la aceptación de Form2) para
+// que nunca quede la cuerda de otra superficie.
+void RecalcularCuerdaCirculo(Proyecto& p);
+
 // Mayor cantidad de puntos de un estrato (0 sin estratos).
 Entero16 MaximoPuntosEstrato(const Proyecto& p);
 // Mayor cantidad de pares de laboratorio de un estrato (0 sin datos).

@@ -1,15 +1,29 @@
 // Tablas con índice desde 1, como las del proyecto: Tabla (una dimensión) y Tabla2 (estrato x
-// punto). La posición 0 no existe; el acceso fuera de rango es un error de programación.
+// punto). La posición 0 no existe. El acceso fuera de rango es un error de programación y se
+// comprueba en toda compilación (no sólo con assert): lanza ErrorVertana con un mensaje claro,
+// que se atrapa donde empieza una orden de la ventana o el main de la línea de órdenes. La
+// comprobación es una comparación sin signo por acceso; el lanzamiento está fuera de línea.
 #pragma once
 
 #include <algorithm>
-#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace vertana {
+
+// Lanzan ErrorVertana: índice i fuera de una tabla de n entradas; (i, j) fuera de una de
+// filas x columnas.
+[[noreturn]] void IndiceFueraDeTabla(int i, int n);
+[[noreturn]] void IndiceFueraDeTabla2(int i, int j, int filas, int columnas);
+
+// i en 1..n con una sola comparación sin signo (i − 1 < n, restado sin signo: 0 y los
+// negativos dan un número enorme).
+inline bool IndiceValido(int i, int n)
+{
+    return static_cast<unsigned>(i) - 1u < static_cast<unsigned>(n);
+}
 
 template <typename T> class Tabla {
 public:
@@ -29,12 +43,14 @@ public:
 
     T& operator()(int i)
     {
-        assert(i >= 1 && i <= Tamano());
+        if (!IndiceValido(i, Tamano())) [[unlikely]]
+            IndiceFueraDeTabla(i, Tamano());
         return datos_[static_cast<std::size_t>(i - 1)];
     }
     const T& operator()(int i) const
     {
-        assert(i >= 1 && i <= Tamano());
+        if (!IndiceValido(i, Tamano())) [[unlikely]]
+            IndiceFueraDeTabla(i, Tamano());
         return datos_[static_cast<std::size_t>(i - 1)];
     }
 
@@ -71,12 +87,14 @@ public:
 
     T& operator()(int i, int j)
     {
-        assert(i >= 1 && i <= filas_ && j >= 1 && j <= columnas_);
+        if (!IndiceValido(i, filas_) || !IndiceValido(j, columnas_)) [[unlikely]]
+            IndiceFueraDeTabla2(i, j, filas_, columnas_);
         return datos_[Posicion(i, j)];
     }
     const T& operator()(int i, int j) const
     {
-        assert(i >= 1 && i <= filas_ && j >= 1 && j <= columnas_);
+        if (!IndiceValido(i, filas_) || !IndiceValido(j, columnas_)) [[unlikely]]
+            IndiceFueraDeTabla2(i, j, filas_, columnas_);
         return datos_[Posicion(i, j)];
     }
 

@@ -186,4 +186,22 @@ inline constexpr const char* ColumnasAnclajes[] = {
 inline constexpr char PreparandoPaginas[] = "Preparando las páginas del informe...";
 inline constexpr char CancelarImpresion[] = "Cancelar";
 
+// Exportar el informe en PDF (menú Archivo), con los dibujos detrás del texto si se pide.
+inline constexpr char MenuExportarPdf[] = "E&xportar informe en PDF...";
+inline constexpr char TituloExportarPdf[] = "Exportar el informe en PDF";
+inline constexpr char ArchivoPdf[] = "&Archivo PDF:";
+inline constexpr char BotonExaminar[] = "&Examinar...";
+inline constexpr char FiltroPdf[] = "Documentos PDF (*.pdf)";
+inline constexpr char AnadirDibujos[] =
+    "Añadir el &dibujo de la sección y los gráficos de esfuerzos";
+inline constexpr char DibujosConResultados[] =
+    "Detrás del texto: una página con la sección y una con cada uno de los nueve gráficos de "
+    "esfuerzos del último cálculo.";
+inline constexpr char DibujosSinResultados[] =
+    "El proyecto no tiene resultados: detrás del texto se añade sólo el dibujo de la sección.";
+inline constexpr char FaltaArchivoPdf[] = "Escriba el nombre del archivo PDF.";
+inline constexpr char PdfExiste[] = "El archivo ya existe. ¿Desea reemplazarlo?";
+inline constexpr char NoSePudoEscribirPdf[] = "No se pudo escribir el informe en ";
+inline constexpr char PdfEscrito[] = "Informe escrito en ";
+
 } // namespace vertana::textos::informe

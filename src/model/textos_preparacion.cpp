@@ -94,21 +94,16 @@ std::string CirculoNoAlcanza(double x)
            " de la superficie de falla. Revise el radio y el centro del círculo.";
 }
 
-std::string CentroFueraDePoligonal(int dovela, double x, const std::string& que)
+std::string CentroFueraDePoligonal(int dovela, double x, const std::string& de)
 {
     return "El centro de la dovela " + std::to_string(dovela) + " (x = " + Formato(x, "#0.000") +
-           ") queda fuera de las abscisas de " + que + ".";
+           ") queda fuera de las abscisas " + de + ".";
 }
 
-std::string BordeFueraDePoligonal(int borde, double x, const std::string& que)
+std::string BordeFueraDePoligonal(int borde, double x, const std::string& de)
 {
     return "El borde " + std::to_string(borde) + " de las dovelas (x = " + Formato(x, "#0.000") +
-           ") queda fuera de las abscisas de " + que + ".";
-}
-
-std::string LineaDelEstrato(int estrato)
-{
-    return "la línea del estrato " + std::to_string(estrato);
+           ") queda fuera de las abscisas " + de + ".";
 }
 
 std::string BaseBajoElUltimoEstrato(int dovela, int estrato)

@@ -69,14 +69,11 @@ std::string CruceNoEncontrado(int estrato, int puntoA, int puntoB);
 std::string BordeFueraDeLaSuperficie(int borde);
 std::string OrdenadaSuperficieNoValida(int borde);
 std::string CirculoNoAlcanza(double x);
-// que: "la superficie del talud", "el nivel freático", "la línea del estrato 2".
-std::string CentroFueraDePoligonal(int dovela, double x, const std::string& que);
-std::string BordeFueraDePoligonal(int borde, double x, const std::string& que);
-std::string LineaDelEstrato(int estrato);
+// de: "de la superficie del talud", "del nivel freático", "de la línea del estrato 2"
+// (DeLaLineaDelEstrato, textos_validacion.h).
+std::string CentroFueraDePoligonal(int dovela, double x, const std::string& de);
+std::string BordeFueraDePoligonal(int borde, double x, const std::string& de);
 std::string BaseBajoElUltimoEstrato(int dovela, int estrato);
 std::string BaseSobreElTalud(int dovela);
-
-inline constexpr char PoligonalTalud[] = "la superficie del talud";
-inline constexpr char PoligonalFreatico[] = "el nivel freático";
 
 } // namespace vertana::textos

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QLayout>
+#include <QScreen>
 
 namespace vertana {
 
@@ -17,6 +19,18 @@ protected:
     {
         QDialog::showEvent(evento);
         Activar();
+        AjustarAlContenido();
+    }
+
+    // Con el contenido ya puesto (listas llenas, rótulos escritos), el diálogo crece hasta lo que
+    // necesita para mostrarlo entero, sin pasar del tamaño de la pantalla.
+    void AjustarAlContenido()
+    {
+        if (QLayout* disposicion = layout()) disposicion->activate();
+        QSize tamano = size().expandedTo(sizeHint());
+        if (const QScreen* pantalla = screen())
+            tamano = tamano.boundedTo(pantalla->availableSize());
+        resize(tamano);
     }
 };
 

@@ -85,40 +85,78 @@ TablasDeConjunto TablasDelConjunto(Proyecto& p, int conjunto)
 
 } // namespace
 
-bool EditorCoordenadas::Mostrar(int conjunto, int estrato)
+std::vector<EditorCoordenadas::Punto> EditorCoordenadas::PuntosDelProyecto(int conjunto,
+                                                                           int estrato) const
 {
     const Proyecto& p = proyecto_;
-    std::vector<Punto> copia;
-    switch (conjunto) {
-    case ConjuntoTalud:
-    case ConjuntoFalla:
-    case ConjuntoFreatico: {
-        const TablasDeConjunto t = TablasDelConjunto(proyecto_, conjunto);
-        for (int i = 1; i <= t.xs->Tamano() && i <= t.ys->Tamano(); ++i)
-            copia.push_back({(*t.xs)(i), (*t.ys)(i)});
-        break;
-    }
-    case ConjuntoEstratos: {
+    std::vector<Punto> puntos;
+    if (conjunto == ConjuntoEstratos) {
         if (estrato < 1 || estrato > p.NumeroDeEstratos() ||
             estrato > p.NumeroCoordenadasEstrato.Tamano())
-            return false;
+            return puntos;
         const int n = p.NumeroCoordenadasEstrato(estrato);
         const bool hayFila =
             estrato <= p.AbscisasEstratos.Filas() && estrato <= p.OrdenadasEstratos.Filas();
         for (int k = 1; hayFila && k <= n && k <= p.AbscisasEstratos.Columnas() &&
                         k <= p.OrdenadasEstratos.Columnas();
              ++k)
-            copia.push_back({p.AbscisasEstratos(estrato, k), p.OrdenadasEstratos(estrato, k)});
-        break;
+            puntos.push_back({p.AbscisasEstratos(estrato, k), p.OrdenadasEstratos(estrato, k)});
+        return puntos;
     }
+    const TablasDeConjunto t = TablasDelConjunto(proyecto_, conjunto);
+    for (int i = 1; i <= t.xs->Tamano() && i <= t.ys->Tamano(); ++i)
+        puntos.push_back({(*t.xs)(i), (*t.ys)(i)});
+    return puntos;
+}
+
+bool EditorCoordenadas::Mostrar(int conjunto, int estrato)
+{
+    const Proyecto& p = proyecto_;
+    switch (conjunto) {
+    case ConjuntoTalud:
+    case ConjuntoFalla:
+    case ConjuntoFreatico:
+        break;
+    case ConjuntoEstratos:
+        if (estrato < 1 || estrato > p.NumeroDeEstratos() ||
+            estrato > p.NumeroCoordenadasEstrato.Tamano())
+            return false;
+        break;
     default:
         return false;
     }
-    puntos_ = std::move(copia);
+    puntos_ = PuntosDelProyecto(conjunto, estrato);
     conjuntoActivo_ = conjunto;
     if (conjunto == ConjuntoEstratos) estratoActivo_ = estrato;
     filaSeleccionada_ = 0;
     return true;
+}
+
+bool EditorCoordenadas::CopiaIgualAlProyecto() const
+{
+    return puntos_ == PuntosDelProyecto(conjuntoActivo_, estratoActivo_);
+}
+
+void EditorCoordenadas::Reponer(int fila, double x, double y)
+{
+    assert(fila >= 1 && fila <= NumeroPuntosEditor() + 1);
+    puntos_.insert(puntos_.begin() + (fila - 1), Punto{x, y});
+    if (filaSeleccionada_ >= fila) ++filaSeleccionada_;
+    proyecto_.DatosGuardados = false;
+}
+
+EditorCoordenadas::Estado EditorCoordenadas::EstadoActual() const
+{
+    return {conjuntoActivo_, estratoActivo_, puntos_, filaSeleccionada_, posicionNuevoEstrato_};
+}
+
+void EditorCoordenadas::Restaurar(const Estado& estado)
+{
+    conjuntoActivo_ = estado.ConjuntoActivo;
+    estratoActivo_ = estado.EstratoActivo;
+    puntos_ = estado.Puntos;
+    filaSeleccionada_ = estado.FilaSeleccionada;
+    posicionNuevoEstrato_ = estado.PosicionNuevoEstrato;
 }
 
 void EditorCoordenadas::MostrarTalud()

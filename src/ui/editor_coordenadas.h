@@ -24,6 +24,21 @@ constexpr int MaximoCantidad = std::numeric_limits<Entero16>::max();
 
 class EditorCoordenadas {
 public:
+    struct Punto {
+        double x;
+        double y;
+        bool operator==(const Punto&) const = default;
+    };
+    // Todo el estado del editor, para deshacer un cambio que lo altera entero (insertar o
+    // eliminar un estrato).
+    struct Estado {
+        int ConjuntoActivo = ConjuntoTalud;
+        int EstratoActivo = 1;
+        std::vector<Punto> Puntos;
+        int FilaSeleccionada = 0;
+        int PosicionNuevoEstrato = 0;
+    };
+
     explicit EditorCoordenadas(Proyecto& proyecto) : proyecto_(proyecto) {}
 
     int ConjuntoActivo() const { return conjuntoActivo_; }
@@ -80,11 +95,20 @@ public:
     // Descarta el nivel freático del proyecto y muestra el talud sin guardar la copia de trabajo.
     void EliminarNivelFreatico();
 
+    // Vuelve a poner en la fila dada (1..n + 1) un punto quitado de ella con Borrar; los
+    // siguientes suben un lugar. Marca el proyecto con cambios de datos.
+    void Reponer(int fila, double x, double y);
+
+    // La copia de trabajo es igual a lo que el proyecto tiene guardado para el conjunto (y el
+    // estrato) en pantalla: no hay puntos escritos que falte pasar al proyecto.
+    bool CopiaIgualAlProyecto() const;
+
+    Estado EstadoActual() const;
+    void Restaurar(const Estado& estado);
+
 private:
-    struct Punto {
-        double x;
-        double y;
-    };
+    // Puntos que el proyecto tiene guardados para un conjunto (y estrato).
+    std::vector<Punto> PuntosDelProyecto(int conjunto, int estrato) const;
 
     Proyecto& proyecto_;
     int conjuntoActivo_ = ConjuntoTalud;

@@ -10,6 +10,8 @@
 #include "model/textos.h"
 #include "output/informe.h"
 #include "rock/parametros_instantaneos.h"
+#include "ui/archivos_recientes.h"
+#include "ui/costumbres_escritorio.h"
 #include "ui/dialogo_archivos.h"
 #include "ui/form14.h"
 #include "ui/form15.h"
@@ -81,7 +83,9 @@ QString RutaComoQString(const std::string& ruta)
 } // namespace
 
 Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : QMainWindow(padre), proyecto_(proyecto), interaccion_(interaccion), editor_(proyecto)
+    : QMainWindow(padre), proyecto_(proyecto), interaccion_(interaccion), editor_(proyecto),
+      historia_(proyecto, editor_,
+                [this](VistaTrasCambio vista, int fila) { RedibujarEditor(vista, fila); })
 {
     setObjectName("Form1");
     ElegirArchivoAbrir = [this] { return ElegirArchivoConDialogo(false); };
@@ -105,6 +109,7 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     constexpr int Alto = 680;
     SeguirCambiosDelUltimoCalculo();
     resize(Ancho, Alto);
+    PrepararCostumbresDeEscritorio();
     // F1 abre la ayuda desde cualquier ventana del programa.
     qApp->installEventFilter(this);
     NuevoProyecto();
@@ -127,7 +132,8 @@ void Form1::CrearMenus()
         QAction* accion = menu->addAction(texto);
         accion->setObjectName(nombre);
         if (orden)
-            connect(accion, &QAction::triggered, this, [orden = std::move(orden)] { orden(); });
+            connect(accion, &QAction::triggered, this,
+                    [this, orden = std::move(orden)] { EjecutarOrden(orden); });
         else
             accion->setEnabled(false);
         return accion;
@@ -177,6 +183,15 @@ void Form1::CrearMenus()
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
     agregar(presentacion, "ResultadosCálculoSuelos", m::ResultadosSuelos);
     agregar(archivo, "MenúArchivoImprimir", m::Imprimir, [this] { Imprimir(); });
+    agregar(archivo, "MenúArchivoExportarPdf", textos::informe::MenuExportarPdf, [this] {
+        GuardarEdicion();
+        const std::string ruta = ExportarInformePdf(proyecto_, interaccion_, this);
+        constexpr int AvisoMs = 8000; // lo que dura el aviso en la barra de estado
+        if (!ruta.empty())
+            statusBar()->showMessage(QString::fromUtf8(textos::informe::PdfEscrito) +
+                                         QFile::decodeName(ruta.c_str()),
+                                     AvisoMs);
+    });
     archivo->addSeparator();
     QAction* salir = archivo->addAction(m::Salir);
     salir->setObjectName("MenúArchivoSalir");
@@ -292,10 +307,16 @@ void Form1::CrearEditor()
     connect(agregar, &QPushButton::clicked, this, &Form1::Agregar);
     connect(modificar, &QPushButton::clicked, this, &Form1::Modificar);
     connect(borrar, &QPushButton::clicked, this, &Form1::Borrar);
-    // Enter en x pasa a y; Enter en y agrega el punto.
-    connect(textoX_, &QLineEdit::returnPressed, textoY_,
-            [this] { textoY_->setFocus(Qt::OtherFocusReason); });
-    connect(textoY_, &QLineEdit::returnPressed, this, &Form1::Agregar);
+    // Enter en x pasa a y; Enter en y agrega el punto y vuelve a x. El cuadro al que se llega
+    // queda con su texto elegido, de modo que lo que se escribe lo reemplaza.
+    auto irA = [](QLineEdit* cuadro) {
+        cuadro->setFocus(Qt::OtherFocusReason);
+        cuadro->selectAll();
+    };
+    connect(textoX_, &QLineEdit::returnPressed, textoY_, [this, irA] { irA(textoY_); });
+    connect(textoY_, &QLineEdit::returnPressed, this, [this, irA] {
+        if (Agregar()) irA(textoX_);
+    });
 
     listaCoordenadas_ = new QTreeWidget(central);
     listaCoordenadas_->setObjectName("ListaCoordenadas");
@@ -315,6 +336,13 @@ void Form1::CrearEditor()
             [this](QTreeWidgetItem* item) { FilaElegida(item); });
     connect(listaCoordenadas_, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* item) { FilaElegida(item); });
+
+    avisoSinPasar_ = new QLabel(textos::AvisoPuntosSinPasar, central);
+    avisoSinPasar_->setObjectName("AvisoPuntosSinPasar");
+    avisoSinPasar_->setWordWrap(true);
+    constexpr int AnchoAvisoEnCaracteres = 40; // el aviso, en unas tres líneas
+    avisoSinPasar_->setMaximumWidth(fontMetrics().averageCharWidth() * AnchoAvisoEnCaracteres);
+    avisoSinPasar_->setVisible(false);
 
     etiquetaDeEstratos_ = new QLabel(textos::EtiquetaSinEstratos, central);
     etiquetaDeEstratos_->setObjectName("EtiquetaDeEstratos");
@@ -348,6 +376,7 @@ void Form1::CrearEditor()
     auto* controles = new QVBoxLayout;
     controles->addLayout(cuadros);
     controles->addLayout(botones);
+    controles->addWidget(avisoSinPasar_);
     controles->addSpacing(fontMetrics().height());
     controles->addLayout(estratos);
     controles->addStretch();
@@ -371,6 +400,20 @@ void Form1::CrearEditor()
     disposicion->addLayout(editor, 1);
 }
 
+void Form1::PrepararCostumbresDeEscritorio()
+{
+    PonerAtajos(*this);
+    // Archivos recientes, tras "Guardar como".
+    QMenu* archivo = findChild<QMenu*>("MenúArchivo");
+    recientes_ = new ArchivosRecientes(archivo, Accion("MenúArchivoGuardarComo"),
+                                       [this](const std::string& ruta) { AbrirArchivo(ruta); });
+    AgregarDeshacerAlMenu(findChild<QMenu*>("MenúCoordenadas"), historia_.Pila());
+    // Deshacer o rehacer un cambio de coordenadas también puede dejar atrás el último cálculo.
+    connect(&historia_.Pila(), &QUndoStack::indexChanged, this,
+            [this] { ultimoResultado_->Revisar(proyecto_, editor_); });
+    RestaurarGeometria(*this);
+}
+
 QAction* Form1::Accion(const char* nombre) const
 {
     auto* accion = findChild<QAction*>(nombre);
@@ -386,11 +429,17 @@ void Form1::ConectarDialogo(const char* elemento, CondicionMenu condicion,
     connect(accion, &QAction::triggered, this, [this, condicion, abrir = std::move(abrir)] {
         if (condicion) {
             if (const auto aviso = condicion(proyecto_)) {
-                interaccion_.Mensaje(aviso->texto, aviso->titulo);
+                // El aviso es el de siempre; si hay puntos escritos que todavía no cuentan en el
+                // proyecto (la causa más común del aviso), se dice debajo.
+                if (editor_.CopiaIgualAlProyecto())
+                    interaccion_.Mensaje(aviso->texto, aviso->titulo);
+                else
+                    interaccion_.MensajeConDetalle(aviso->texto, textos::AvisoPuntosSinPasar,
+                                                   aviso->titulo);
                 return;
             }
         }
-        abrir();
+        EjecutarOrden(abrir);
         vista_->Actualizar();
     });
 }
@@ -481,6 +530,8 @@ void Form1::AdoptarSuperficieCritica(const SuperficieEnsayo& superficie, MetodoB
     GuardarEdicion();
     AdoptarSuperficie(proyecto_, superficie, metodo);
     ReiniciarEstadoCalculo(estado_);
+    // Los cambios de puntos anteriores eran de otra superficie: ya no se deshacen.
+    historia_.Olvidar();
     Mostrar(editor_.ConjuntoActivo(), editor_.EstratoActivo());
     if (const auto m = MetodoDelPrograma(metodo))
         EjecutarCalculo(*m, {});
@@ -494,7 +545,10 @@ void Form1::NuevoProyecto()
 {
     editor_.Reiniciar();
     ReiniciarProyecto(proyecto_);
+    // La cuerda del círculo es de la superficie de falla, que el reinicio vacía.
+    RecalcularCuerdaCirculo(proyecto_);
     ReiniciarEstadoCalculo(estado_);
+    historia_.Olvidar();
     ReiniciarVentana();
     ultimoResultado_->Limpiar();
 }
@@ -513,12 +567,29 @@ void Form1::GuardarEdicion()
 {
     editor_.Guardar();
     proyecto_.Descripcion = textoProyecto_->toPlainText().toStdString();
+    ActualizarAvisoSinPasar();
+}
+
+void Form1::EjecutarOrden(const std::function<void()>& orden)
+{
+    try {
+        orden();
+    } catch (const ErrorVertana& error) {
+        interaccion_.Mensaje(error.what());
+    }
+}
+
+void Form1::OfrecerGuardar()
+{
+    // Tras un guardado que falló (o se canceló) se pregunta otra vez: el proyecto sólo se
+    // descarta cuando la persona contesta No.
+    while (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
+        if (GuardarComo()) return;
 }
 
 void Form1::Nuevo()
 {
-    if (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
-        GuardarComo();
+    OfrecerGuardar();
     NuevoProyecto();
 }
 
@@ -527,15 +598,34 @@ void Form1::Abrir()
     if (!ProyectoGuardado(proyecto_) && !interaccion_.Pregunta(textos::PreguntaAbrirOtro)) return;
     const std::string ruta = ElegirArchivoAbrir();
     if (ruta.empty()) return;
+    LeerArchivo(ruta);
+}
+
+void Form1::AbrirArchivo(const std::string& ruta)
+{
+    if (!QFileInfo::exists(RutaComoQString(ruta))) {
+        // Nada que leer: se avisa y el proyecto en pantalla sigue igual.
+        interaccion_.MensajeConDetalle(textos::ErrorLeyendoArchivo,
+                                       DetalleErrorDeLectura(ruta, nullptr));
+        if (recientes_) recientes_->Quitar(ruta);
+        return;
+    }
+    if (!ProyectoGuardado(proyecto_) && !interaccion_.Pregunta(textos::PreguntaAbrirOtro)) return;
+    LeerArchivo(ruta);
+}
+
+void Form1::LeerArchivo(const std::string& ruta)
+{
     NuevoProyecto();
     // Tras un error de lectura (ya mostrado) se sigue con lo leído, como tras una lectura buena.
-    LeerProyecto(ruta, proyecto_, interaccion_);
+    const bool leido = LeerProyecto(ruta, proyecto_, interaccion_);
     CargarDescripcion();
     proyecto_.ArchivoActual = ruta;
     PonerTituloConArchivo(ruta);
     proyecto_.DatosGuardados = false;
     editor_.MostrarTalud();
     VistaDelConjuntoNuevo();
+    if (leido && recientes_) recientes_->Agregar(ruta);
 }
 
 bool Form1::PuedeGuardar()
@@ -567,6 +657,7 @@ bool Form1::GuardarComo()
     if (!Escribir(ruta)) return false;
     proyecto_.ArchivoActual = ruta;
     PonerTituloConArchivo(ruta);
+    if (recientes_) recientes_->Agregar(ruta);
     return true;
 }
 
@@ -594,16 +685,18 @@ void Form1::CargarArchivoGeometria()
     editor_.Guardar();
     const std::string carpetaPersonal = QFile::encodeName(QDir::homePath()).toStdString();
     if (!CargarGeometria(RutaArchivoGeometria(carpetaPersonal), proyecto_, interaccion_)) return;
+    historia_.Olvidar();
     editor_.MostrarTalud();
     VistaDelConjuntoNuevo();
 }
 
 void Form1::closeEvent(QCloseEvent* evento)
 {
-    // Salir: si hay cambios sin guardar se ofrece guardarlos; el programa termina igual.
-    if (!ProyectoGuardado(proyecto_) && interaccion_.Pregunta(textos::PreguntaGuardarAntes))
-        GuardarComo();
+    // Salir: si hay cambios sin guardar se ofrece guardarlos (otra vez si el guardado falla); el
+    // programa termina cuando queda guardado o la persona contesta No.
+    OfrecerGuardar();
     if (ayuda_) ayuda_->close();
+    RecordarGeometria(*this);
     evento->accept();
 }
 
@@ -633,6 +726,29 @@ void Form1::VistaDelConjuntoNuevo()
     ActualizarVista();
 }
 
+void Form1::RedibujarEditor(VistaTrasCambio vista, int fila)
+{
+    RellenarLista();
+    if (vista == VistaTrasCambio::ConjuntoNuevo) {
+        textoX_->setText(CuadroEnBlanco);
+        textoY_->setText(CuadroEnBlanco);
+    }
+    ActualizarVista();
+    // La fila elegida de la lista es la del editor (ninguna tras borrar la elegida).
+    actualizandoLista_ = true;
+    const int elegida = editor_.FilaSeleccionada();
+    listaCoordenadas_->setCurrentItem(elegida > 0 ? listaCoordenadas_->topLevelItem(elegida - 1)
+                                                  : nullptr);
+    if (elegida == 0) listaCoordenadas_->clearSelection();
+    actualizandoLista_ = false;
+    if (fila > 0) listaCoordenadas_->scrollToItem(listaCoordenadas_->topLevelItem(fila - 1));
+}
+
+void Form1::ActualizarAvisoSinPasar()
+{
+    avisoSinPasar_->setVisible(!editor_.CopiaIgualAlProyecto());
+}
+
 void Form1::ActualizarVista()
 {
     const int conjunto = editor_.ConjuntoActivo();
@@ -653,6 +769,7 @@ void Form1::ActualizarVista()
     if (estratos) listaEstrato_->setCurrentIndex(editor_.EstratoActivo() - 1);
     listaEstrato_->setVisible(estratos);
     suprimirClicEstrato_ = false;
+    ActualizarAvisoSinPasar();
     vista_->Actualizar();
 }
 
@@ -694,15 +811,16 @@ bool Form1::LeerPunto(double& x, double& y)
     return leer(textoX_, "x", x) && leer(textoY_, "y", y);
 }
 
-void Form1::Agregar()
+bool Form1::Agregar()
 {
     double x = 0.0, y = 0.0;
-    if (!LeerPunto(x, y)) return;
+    if (!LeerPunto(x, y)) return false;
     if (!editor_.CabeOtroPunto()) {
         interaccion_.Mensaje(textos::ConjuntoLleno);
-        return;
+        return false;
     }
-    InsertarFilaLista(editor_.Agregar(x, y));
+    historia_.Agregar(x, y);
+    return true;
 }
 
 void Form1::Modificar()
@@ -715,14 +833,7 @@ void Form1::Modificar()
     }
     double x = 0.0, y = 0.0;
     if (!LeerPunto(x, y)) return;
-    actualizandoLista_ = true;
-    delete listaCoordenadas_->takeTopLevelItem(fila - 1);
-    editor_.Borrar(fila);
-    const int nueva = editor_.Agregar(x, y);
-    InsertarFilaLista(nueva);
-    editor_.ElegirFila(nueva);
-    listaCoordenadas_->setCurrentItem(listaCoordenadas_->topLevelItem(nueva - 1));
-    actualizandoLista_ = false;
+    historia_.Modificar(fila, x, y); // el punto nuevo queda elegido
 }
 
 void Form1::Borrar()
@@ -731,12 +842,7 @@ void Form1::Borrar()
     if (elegidas.isEmpty()) return;
     const int fila = listaCoordenadas_->indexOfTopLevelItem(elegidas.constLast()) + 1;
     if (fila < 1) return;
-    actualizandoLista_ = true;
-    delete listaCoordenadas_->takeTopLevelItem(fila - 1);
-    listaCoordenadas_->clearSelection();
-    actualizandoLista_ = false;
-    editor_.Borrar(fila);
-    vista_->Actualizar();
+    historia_.Borrar(fila);
 }
 
 void Form1::FilaElegida(QTreeWidgetItem* item)
@@ -792,8 +898,7 @@ void Form1::InsertarEstrato()
         posicion = ElegirPosicionEstrato();
         if (!posicion) return;
     }
-    editor_.InsertarEstrato(posicion);
-    VistaDelConjuntoNuevo();
+    historia_.InsertarEstrato(posicion);
 }
 
 void Form1::EliminarEstrato()
@@ -808,8 +913,7 @@ void Form1::EliminarEstrato()
         interaccion_.Mensaje(textos::IndiqueSueloORoca);
         return;
     }
-    editor_.EliminarEstratoActivo();
-    VistaDelConjuntoNuevo();
+    historia_.EliminarEstratoActivo();
 }
 
 void Form1::EliminarNivelFreatico()
@@ -820,7 +924,9 @@ void Form1::EliminarNivelFreatico()
         if (enPantalla && editor_.NumeroPuntosEditor() > 0 &&
             interaccion_.Pregunta(textos::PreguntaVaciarFreaticoSinGuardar)) {
             editor_.VaciarCopia();
+            historia_.Olvidar();
             RellenarLista();
+            ActualizarAvisoSinPasar();
         }
         return;
     }
@@ -830,6 +936,7 @@ void Form1::EliminarNivelFreatico()
     }
     if (!interaccion_.Pregunta(textos::PreguntaEliminarFreatico)) return;
     editor_.EliminarNivelFreatico(); // muestra el talud sin guardar la copia de trabajo
+    historia_.Olvidar();
     VistaDelConjuntoNuevo();
 }
 

@@ -7,6 +7,7 @@
 #include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
 #include "ui/condiciones_menu.h"
+#include "ui/deshacer_coordenadas.h"
 #include "ui/editor_coordenadas.h"
 
 #include <QMainWindow>
@@ -27,6 +28,7 @@ class QTreeWidgetItem;
 
 namespace vertana {
 
+class ArchivosRecientes;
 class Interaccion;
 class PanelUltimoCalculo;
 class VentanaAyuda;
@@ -43,6 +45,11 @@ public:
     // Reinicio del proyecto con la parte que toca a la ventana (título, editor, descripción).
     void NuevoProyecto();
 
+    // Abre el archivo dado como lo hace Abrir tras elegirlo (la pregunta de los datos sin
+    // guardar incluida). Un archivo que no existe sólo se avisa y el proyecto queda como estaba.
+    // Lo usan la línea de órdenes y los archivos recientes.
+    void AbrirArchivo(const std::string& ruta);
+
     // Pasa al proyecto lo que la ventana tiene en edición: la copia de trabajo del conjunto en
     // pantalla y la descripción. Lo usan guardar e imprimir.
     void GuardarEdicion();
@@ -58,8 +65,9 @@ public:
     VistaSeccion& Vista() { return *vista_; }
 
     // Deja la superficie hallada por una búsqueda como superficie de falla del proyecto (el
-    // estado del cálculo se reinicia para que la preparación corra de nuevo y el editor vuelve
-    // a leer el conjunto en pantalla) y, con un método del programa, la calcula con él.
+    // estado del cálculo se reinicia para que la preparación corra de nuevo, el editor vuelve
+    // a leer el conjunto en pantalla y olvida lo que podía deshacer) y, con un método del
+    // programa, la calcula con él.
     void AdoptarSuperficieCritica(const SuperficieEnsayo& superficie, MetodoBusqueda metodo);
 
     // Conecta un elemento del menú (por su objectName) con su diálogo y lo habilita: al elegirlo
@@ -88,11 +96,19 @@ private:
     void SeguirCambiosDelUltimoCalculo();
     void CrearMenus();
     void CrearEditor();
+    // Atajos de teclado, archivos recientes, deshacer y rehacer, tamaño y lugar recordados.
+    void PrepararCostumbresDeEscritorio();
     QAction* Accion(const char* nombre) const;
 
+    // Una orden de la ventana: un ErrorVertana se muestra como mensaje y la orden termina.
+    void EjecutarOrden(const std::function<void()>& orden);
+
     // Órdenes de archivo.
+    // Sin guardar: pregunta si se guarda y, mientras el guardado falle, vuelve a preguntar.
+    void OfrecerGuardar();
     void Nuevo();
     void Abrir();
+    void LeerArchivo(const std::string& ruta);
     bool Guardar();
     bool GuardarComo();
     bool PuedeGuardar();
@@ -104,11 +120,13 @@ private:
     // Editor de coordenadas.
     void Mostrar(int conjunto, int estrato);
     void VistaDelConjuntoNuevo();
+    void RedibujarEditor(VistaTrasCambio vista, int fila);
+    void ActualizarAvisoSinPasar();
     void ActualizarVista();
     void RellenarLista();
     void InsertarFilaLista(int fila);
     bool LeerPunto(double& x, double& y);
-    void Agregar();
+    bool Agregar();
     void Modificar();
     void Borrar();
     void FilaElegida(QTreeWidgetItem* item);
@@ -136,6 +154,7 @@ private:
     Proyecto& proyecto_;
     Interaccion& interaccion_;
     EditorCoordenadas editor_;
+    HistoriaCoordenadas historia_; // deshacer y rehacer los cambios del editor
     EstadoCalculo estado_;
     std::optional<ResultadoCalculo> ultimoCalculo_;
     bool suprimirClicEstrato_ = false; // la ventana misma elige una entrada de ListaEstrato
@@ -143,6 +162,8 @@ private:
     bool cargandoDescripcion_ = false; // la ventana misma escribe en TextoProyecto
 
     QLabel* etiquetaCoordenadas_ = nullptr;
+    QLabel* avisoSinPasar_ = nullptr; // los puntos de la lista aún no cuentan en el proyecto
+    ArchivosRecientes* recientes_ = nullptr;
     QLabel* etiquetaDeEstratos_ = nullptr;
     QComboBox* listaEstrato_ = nullptr;
     QLineEdit* textoX_ = nullptr;

@@ -6,10 +6,14 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vertana {
 
@@ -19,6 +23,11 @@ constexpr char FormatoFS[] = "#0.0000";
 constexpr char FormatoAngulo[] = "#0.0000";
 constexpr char FormatoHt[] = "#0.00";
 constexpr int ColumnaDovela = 0, ColumnaAngulo = 1, ColumnaHt = 2, ColumnaNuevoHt = 3;
+// Marca de una celda "Nuevo ht(m)" que la persona cambió con Modificar; las demás conservan el
+// valor completo de ht, que la lista sólo muestra redondeado.
+constexpr int RolModificada = Qt::UserRole;
+// Filas de la lista que se ven sin desplazarla, como mínimo (si las hay).
+constexpr int FilasVisibles = 12;
 
 QString Q(const std::string& texto)
 {
@@ -72,6 +81,12 @@ Form17::Form17(const Proyecto& p, const IteracionJanbuMostrada& pasada, Interacc
     todo->addLayout(edicion);
     todo->addLayout(botones);
 
+    // Enter en el cuadro escribe el valor en la fila elegida; tras las preguntas el foco queda en
+    // Aceptar, de modo que Enter sigue con los ht que se ven.
+    modificar_->setDefault(true);
+    lista_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lista_->header()->setStretchLastSection(false);
+
     connect(modificar_, &QPushButton::clicked, this, &Form17::Modificar);
     connect(aceptar_, &QPushButton::clicked, this, &Form17::Aceptar);
     connect(salir_, &QPushButton::clicked, this, &Form17::Salir);
@@ -100,6 +115,24 @@ void Form17::Llenar()
     };
     fsAnterior_->setText(Q(Formato(historia(n - 1), FormatoFS)));
     fsActual_->setText(Q(Formato(historia(n), FormatoFS)));
+    AjustarTamano();
+}
+
+void Form17::AjustarTamano()
+{
+    // Las cuatro columnas se ven enteras sin desplazar la lista a los lados, y la lista muestra
+    // varias filas a la vez.
+    QHeaderView* encabezado = lista_->header();
+    encabezado->resizeSections(QHeaderView::ResizeToContents);
+    const int marco = 2 * lista_->frameWidth();
+    const int barra = lista_->verticalScrollBar()->sizeHint().width();
+    lista_->setMinimumWidth(encabezado->length() + marco + barra);
+    const int filas = std::min(lista_->topLevelItemCount(), FilasVisibles);
+    const int alto = lista_->topLevelItemCount() > 0 ? lista_->sizeHintForRow(0)
+                                                     : lista_->fontMetrics().height();
+    lista_->setMinimumHeight(encabezado->sizeHint().height() + filas * alto + marco);
+    if (QLayout* disposicion = layout()) disposicion->activate();
+    resize(size().expandedTo(sizeHint()));
 }
 
 bool Form17::Activar()
@@ -115,7 +148,23 @@ bool Form17::Activar()
         return false;
     }
     nuevoValor_->clear();
+    aceptar_->setFocus(Qt::OtherFocusReason);
     return true;
+}
+
+void Form17::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!activarAlMostrarse_) return;
+    activarAlMostrarse_ = false;
+    // Las preguntas se hacen con el diálogo ya en pantalla, para que se vean los valores.
+    QMetaObject::invokeMethod(this, &Form17::ActivarEnPantalla, Qt::QueuedConnection);
+}
+
+void Form17::ActivarEnPantalla()
+{
+    if (!isVisible()) return; // cerrado antes de llegar a preguntar
+    if (!Activar()) accept();
 }
 
 void Form17::Modificar()
@@ -128,6 +177,7 @@ void Form17::Modificar()
     QTreeWidgetItem* fila = lista_->currentItem();
     if (!fila) return;
     fila->setText(ColumnaNuevoHt, Q(Formato(Val(texto), FormatoHt)));
+    fila->setData(ColumnaNuevoHt, RolModificada, true);
 }
 
 void Form17::Aceptar()
@@ -140,8 +190,13 @@ void Form17::Aceptar()
                 return;
             }
     if (trabajo_.Tamano() < filas) trabajo_.RedimensionarConservando(filas);
-    for (int k = 1; k <= filas; ++k)
-        trabajo_(k) = Val(lista_->topLevelItem(k - 1)->text(ColumnaNuevoHt).toStdString());
+    // Las filas que la persona cambió valen lo que dice su celda; las demás conservan su ht
+    // completo: un 0.003 que se ve "0.00" no es un cero escrito por la persona.
+    for (int k = 1; k <= filas; ++k) {
+        const QTreeWidgetItem* fila = lista_->topLevelItem(k - 1);
+        if (fila->data(ColumnaNuevoHt, RolModificada).toBool())
+            trabajo_(k) = Val(fila->text(ColumnaNuevoHt).toStdString());
+    }
     for (int k = 2; k < filas; ++k)
         if (trabajo_(k) == 0.0 && trabajo_(k + 1) == 0.0) {
             ui_.Mensaje(textos::HtIncorrectos, textos::TituloValoresDeHt);
@@ -161,7 +216,9 @@ DecisionJanbu Form17::Mostrar(const Proyecto& p, const IteracionJanbuMostrada& p
                               Interaccion& ui, QWidget* padre)
 {
     Form17 dialogo(p, pasada, ui, padre);
-    if (dialogo.Activar()) dialogo.exec();
+    dialogo.Llenar();
+    dialogo.activarAlMostrarse_ = true;
+    dialogo.exec();
     return dialogo.Decision();
 }
 

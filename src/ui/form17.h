@@ -32,18 +32,25 @@ public:
     void Aceptar();
     void Salir();
 
-    // Abre el diálogo como lo hace el cálculo: Activar y, si hace falta, exec.
+    // Abre el diálogo como lo hace el cálculo: lo muestra lleno y, ya en pantalla, lo activa
+    // (las preguntas); queda abierto sólo si la persona va a editar ht.
     static DecisionJanbu Mostrar(const Proyecto& p, const IteracionJanbuMostrada& pasada,
                                  Interaccion& ui, QWidget* padre);
 
+protected:
+    void showEvent(QShowEvent* evento) override;
+
 private:
     void Llenar();
+    void AjustarTamano();
+    void ActivarEnPantalla();
 
     const Proyecto& p_;
     const IteracionJanbuMostrada& pasada_;
     Interaccion& ui_;
     DecisionJanbu decision_;
-    Tabla<double> trabajo_; // valores de ht del diálogo
+    Tabla<double> trabajo_;           // valores de ht del diálogo
+    bool activarAlMostrarse_ = false; // Mostrar: las preguntas, con el diálogo ya pintado
     QLineEdit* numeroIteracion_;
     QLineEdit* fsAnterior_;
     QLineEdit* fsActual_;

@@ -7,12 +7,14 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "model/validacion.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -35,7 +37,7 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
 {
     ResultadoForm2 r;
     ValoresForm2& v = r.valores;
-    auto rechazo = [&r](const char* texto, const char* titulo = "") {
+    auto rechazo = [&r](const std::string& texto, const char* titulo = "") {
         r.fallo = Fallo{texto, titulo};
         return r;
     };
@@ -132,6 +134,10 @@ ResultadoForm2 ValidarForm2(const Proyecto& p, const EntradaForm2& e, Interaccio
     if (!dovelas) return rechazo(textos::DovelasNoNumerico);
     if (!EsEntero(*dovelas) || !(*dovelas > MinimoDovelas))
         return rechazo(textos::DovelasNoRazonable);
+    // Los rangos de la validación del proyecto (model/validacion.h): |kh| < 1, kv > −1, como
+    // mucho MaximoNumeroDovelas dovelas.
+    if (const auto sismo = ProblemaSismo(*kh, *kv)) return rechazo(*sismo);
+    if (const auto numero = ProblemaNumeroDovelas(*dovelas)) return rechazo(*numero);
     v.CoeficienteSismicoHorizontal = *kh;
     v.CoeficienteSismicoVertical = *kv;
     v.NumeroDovelas = *dovelas;
@@ -232,6 +238,8 @@ void AplicarForm2(Proyecto& p, const ValoresForm2& v)
     if (v.Circulo) {
         p.RadioCirculoFalla = v.Circulo->RadioCirculoFalla;
         p.CuerdaCirculo = v.Circulo->CuerdaCirculo;
+    } else {
+        p.CuerdaCirculo = 0.0; // sólo un círculo único tiene cuerda
     }
     if (v.VariaElRadioSN) {
         p.VariaElRadioSN = v.VariaElRadioSN;
@@ -391,14 +399,16 @@ Form2::Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
 
 void Form2::Activar()
 {
-    if (!proyecto_.TiposDeFallaDefinidos) interaccion_.Mensaje(textos::FaltaGeometriaEntrePuntos);
+    // Los cuadros se llenan ya; los avisos esperan a que el diálogo esté en pantalla. Un aviso
+    // dado mientras el diálogo se abre lo dejaba sin pintar y sin su tamaño.
+    avisos_.clear();
+    if (!proyecto_.TiposDeFallaDefinidos) avisos_.push_back(textos::FaltaGeometriaEntrePuntos);
     if (proyecto_.ParametrosIntroducidos) {
         EntradaForm2 e = EntradaDesdeProyecto(proyecto_);
         if (proyecto_.CuerdaCirculo > 0 &&
             proyecto_.CuerdaCirculo / 2.0 > proyecto_.RadioCirculoFalla) {
             e.DeLaCuerda = Formato(proyecto_.CuerdaCirculo, FormatoCuerda);
-            PonerTexto(cuerda_, e.DeLaCuerda);
-            interaccion_.Mensaje(textos::RadioMenorQueMediaCuerda);
+            avisos_.push_back(textos::RadioMenorQueMediaCuerda);
         }
         Mostrar(e);
         proyecto_.VariaElRadio = proyecto_.VariaElRadioSN.value_or(false);
@@ -407,6 +417,17 @@ void Form2::Activar()
         e.MultiplicadorLagrange1 = e.MultiplicadorLagrange2 = e.FSInicial = Blanco;
         Mostrar(e);
     }
+    if (!avisos_.empty())
+        QMetaObject::invokeMethod(this, &Form2::DarAvisosDeActivacion, Qt::QueuedConnection);
+}
+
+void Form2::DarAvisosDeActivacion()
+{
+    if (!isVisible()) return; // cerrado antes de llegar a avisar
+    const std::vector<std::string> avisos = std::move(avisos_);
+    avisos_.clear();
+    for (const std::string& aviso : avisos)
+        interaccion_.Mensaje(aviso);
 }
 
 void Form2::AceptarClic()

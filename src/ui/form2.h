@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 
@@ -98,7 +99,8 @@ class Form2 : public DialogoActivable {
 public:
     Form2(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre = nullptr);
 
-    // Carga los cuadros desde el proyecto y da los avisos de la activación.
+    // Carga los cuadros desde el proyecto y da los avisos de la activación, éstos con el
+    // diálogo ya en pantalla (para que la persona vea los valores de los que se le avisa).
     void Activar() override;
     // Comprueba y, si todo pasa, guarda y oculta el diálogo.
     void AceptarClic();
@@ -106,9 +108,11 @@ public:
 private:
     EntradaForm2 Entrada() const;
     void Mostrar(const EntradaForm2& entrada);
+    void DarAvisosDeActivacion();
 
     Proyecto& proyecto_;
     Interaccion& interaccion_;
+    std::vector<std::string> avisos_; // de la activación, pendientes de mostrar
 
     QLineEdit* sueloRoca_;
     QLineEdit* metodo_;

@@ -3,6 +3,7 @@
 #include "model/interaccion.h"
 #include "model/numeros.h"
 #include "model/textos.h"
+#include "model/validacion.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,7 +54,7 @@ std::string FormatoDe(int dato, double valor)
 
 } // namespace
 
-ResultadoEstrato ComprobarEstrato(const ValoresEstrato& c, Interaccion& interaccion)
+ResultadoEstrato ComprobarEstrato(const ValoresEstrato& c, int estrato, Interaccion& interaccion)
 {
     ResultadoEstrato r;
     auto rechazo = [&r](const std::string& texto) {
@@ -86,6 +87,19 @@ ResultadoEstrato ComprobarEstrato(const ValoresEstrato& c, Interaccion& interacc
 
     // 4. Un estrato natural no tiene tiempo de construcción.
     if (tipo == "B" && *tiempo != 0) return rechazo(textos::NaturalConTiempo);
+
+    // Rangos de la validación del proyecto (model/validacion.h), sobre los valores tal como se
+    // guardan (con el redondeo de la lista): c ≥ 0, 0 ≤ φ < 90, pesos unitarios > 0, Cv ≥ 0,
+    // t ≥ 0.
+    auto guardado = [](int dato, double valor) { return Val(FormatoDe(dato, valor)); };
+    ValoresEstratoSuelo valores;
+    valores.Cohesion = guardado(Cohesion, *cohesion);
+    valores.Friccion = guardado(Friccion, *friccion);
+    valores.PesoHumedo = guardado(PesoHumedo, *humedo);
+    valores.PesoSaturado = guardado(PesoSaturado, *saturado);
+    valores.Consolidacion = guardado(Consolidacion, *cv);
+    valores.Tiempo = guardado(Tiempo, *tiempo);
+    if (const auto rango = ProblemaRangosEstratoSuelo(valores, estrato)) return rechazo(*rango);
 
     // 5. Peso saturado frente a peso húmedo.
     if (*saturado < *humedo) {
@@ -277,7 +291,7 @@ ValoresEstrato Form5::Cuadros() const
 void Form5::ModificarClic()
 {
     if (filaPulsada_ < 0 || filaPulsada_ >= lista_->topLevelItemCount()) return;
-    const ResultadoEstrato r = ComprobarEstrato(Cuadros(), interaccion_);
+    const ResultadoEstrato r = ComprobarEstrato(Cuadros(), filaPulsada_ + 1, interaccion_);
     if (r.fallo) MostrarFallo(interaccion_, *r.fallo);
     if (r.recargar) CargarCuadrosDesdeFila(filaPulsada_);
     if (r.fallo || r.recargar) return;
@@ -299,6 +313,23 @@ void Form5::AceptarClic()
                                      textos::TituloCaracteristicasDeLosEstratos);
                 return;
             }
+    // Cada fila con la validación del proyecto: una fila que vino de un archivo con valores que
+    // Modificar rechazaría no se archiva.
+    for (int fila = 0; fila < n; ++fila) {
+        ValoresEstratoSuelo v;
+        v.Cohesion = Val(Celda(lista_, fila, Cohesion + 1));
+        v.Friccion = Val(Celda(lista_, fila, Friccion + 1));
+        v.PesoHumedo = Val(Celda(lista_, fila, PesoHumedo + 1));
+        v.PesoSaturado = Val(Celda(lista_, fila, PesoSaturado + 1));
+        v.Tipo = Celda(lista_, fila, TipoEstrato + 1) == "A" ? TipoTerraplen : TipoNatural;
+        v.ParametroPresion = Val(Celda(lista_, fila, ParametroPresion + 1));
+        v.Consolidacion = Val(Celda(lista_, fila, Consolidacion + 1));
+        v.Tiempo = Val(Celda(lista_, fila, Tiempo + 1));
+        if (const auto problema = ProblemaEstratoSuelo(v, fila + 1, true)) {
+            interaccion_.Mensaje(*problema, textos::TituloCaracteristicasDeLosEstratos);
+            return;
+        }
+    }
     Proyecto& p = proyecto_;
     const auto tablas = TablasReales(p);
     for (Tabla<double>* t : tablas)

@@ -29,9 +29,11 @@ struct ResultadoEstrato {
     ValoresEstrato celdas;      // la fila tal como se muestra, si todo pasó
 };
 
-// Comprobaciones de Modificar sobre los textos de los cuadros. Hace las preguntas de los pesos
-// unitarios por la interacción; el rechazo lo devuelve sin mostrarlo.
-ResultadoEstrato ComprobarEstrato(const ValoresEstrato& cuadros, Interaccion& interaccion);
+// Comprobaciones de Modificar sobre los textos de los cuadros del estrato `estrato` (su número,
+// que nombran los mensajes de los rangos). Hace las preguntas de los pesos unitarios por la
+// interacción; el rechazo lo devuelve sin mostrarlo.
+ResultadoEstrato ComprobarEstrato(const ValoresEstrato& cuadros, int estrato,
+                                  Interaccion& interaccion);
 
 class Form5 : public DialogoActivable {
     Q_OBJECT

@@ -59,6 +59,12 @@ FrmAbout::FrmAbout(QWidget* padre) : QDialog(padre)
     auto* aviso = new QLabel(textos::AvisoDeProteccion, this);
     aviso->setObjectName("lblDisclaimer");
     aviso->setWordWrap(true);
+    // Un texto que se parte en líneas no le dice a la caja su alto: se le da el ancho y, con
+    // él, el alto de todas sus líneas, para que nunca quede cortado.
+    constexpr int AnchoAvisoEnCaracteres = 64;
+    const int anchoAviso = aviso->fontMetrics().averageCharWidth() * AnchoAvisoEnCaracteres;
+    aviso->setFixedWidth(anchoAviso);
+    aviso->setMinimumHeight(aviso->heightForWidth(anchoAviso));
 
     auto* aceptar = new QPushButton(textos::AcercaDeAceptar, this);
     aceptar->setObjectName("cmdOK");
@@ -77,8 +83,8 @@ FrmAbout::FrmAbout(QWidget* padre) : QDialog(padre)
     disposicion->addWidget(linea);
     disposicion->addWidget(aviso);
     disposicion->addLayout(filaBoton);
-    constexpr int AnchoCaja = 420; // píxeles; el aviso se parte en varias líneas
-    setFixedWidth(AnchoCaja);
+    // La caja tiene exactamente el tamaño de su contenido.
+    disposicion->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace vertana

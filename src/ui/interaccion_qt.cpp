@@ -8,18 +8,26 @@
 #include "ui/form9.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
+#include <algorithm>
 
 namespace vertana {
 namespace {
 
-// Sin padre propio, el cuadro se centra sobre el diálogo modal o la ventana activa.
+// Sin padre propio, el cuadro se centra sobre el diálogo modal, la ventana activa o, si ninguna
+// lo está (sin gestor de ventanas nadie tiene el foco), la ventana principal visible.
 QWidget* Padre(QWidget* padre)
 {
     if (padre) return padre;
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
-    return QApplication::activeWindow();
+    if (QWidget* activa = QApplication::activeWindow()) return activa;
+    for (QWidget* ventana : QApplication::topLevelWidgets())
+        if (ventana->isVisible() && qobject_cast<QMainWindow*>(ventana)) return ventana;
+    return nullptr;
 }
 
 QString Titulo(const std::string& titulo)
@@ -32,6 +40,31 @@ QString Titulo(const std::string& titulo)
 void InteraccionQt::Mensaje(const std::string& texto, const std::string& titulo)
 {
     QMessageBox::information(Padre(padre_), Titulo(titulo), QString::fromStdString(texto));
+}
+
+void InteraccionQt::MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                                      const std::string& titulo)
+{
+    QMessageBox cuadro(QMessageBox::Information, Titulo(titulo), QString::fromStdString(texto),
+                       QMessageBox::Ok, Padre(padre_));
+    const QString textoDetalle = QString::fromStdString(detalle);
+    cuadro.setInformativeText(textoDetalle);
+    // El detalle lleva rutas y citas del archivo: se puede seleccionar y copiar.
+    cuadro.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Y se lee mejor sin partir sus líneas: el cuadro se ensancha hasta la más larga (con un
+    // máximo, pasado el cual se parte).
+    if (auto* informativo = cuadro.findChild<QLabel*>("qt_msgbox_informativelabel")) {
+        constexpr int MaximoCaracteresPorLinea = 100;
+        constexpr int HolguraEnCaracteres = 2; // lo que el rótulo pierde en sus bordes
+        const QFontMetrics medidas(informativo->font());
+        int ancho = 0;
+        for (const QString& linea : textoDetalle.split('\n'))
+            ancho = std::max(ancho, medidas.horizontalAdvance(linea));
+        ancho += medidas.averageCharWidth() * HolguraEnCaracteres;
+        informativo->setMinimumWidth(
+            std::min(ancho, medidas.averageCharWidth() * MaximoCaracteresPorLinea));
+    }
+    cuadro.exec();
 }
 
 bool InteraccionQt::Pregunta(const std::string& texto, const std::string& titulo)

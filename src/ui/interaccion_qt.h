@@ -13,6 +13,9 @@ public:
     explicit InteraccionQt(QWidget* padre = nullptr) : padre_(padre) {}
 
     void Mensaje(const std::string& texto, const std::string& titulo = {}) override;
+    // El texto en su lugar de siempre y el detalle debajo, como texto informativo del cuadro.
+    void MensajeConDetalle(const std::string& texto, const std::string& detalle,
+                           const std::string& titulo = {}) override;
     bool Pregunta(const std::string& texto, const std::string& titulo = {}) override;
     // Abre Form2 para que la persona corrija los parámetros (el radio del círculo).
     bool ParametrosDeCalculo(Proyecto& p) override;

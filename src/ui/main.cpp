@@ -4,6 +4,7 @@
 #include "ui/interaccion_qt.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -13,5 +14,9 @@ int main(int argc, char** argv)
     vertana::InteraccionQt interaccion;
     vertana::Form1 ventana(proyecto, interaccion);
     ventana.show();
+    // `vertana talud.cod` abre el archivo, ya con la ventana en pantalla.
+    if (const auto archivo = vertana::ArchivoDeLaLineaDeOrdenes(QApplication::arguments()))
+        QTimer::singleShot(0, &ventana,
+                           [&ventana, ruta = *archivo] { ventana.AbrirArchivo(ruta); });
     return QApplication::exec();
 }

@@ -81,5 +81,48 @@ TEST(OrdenInforme, SalidaQueNoEsTextoNiPdfYArchivosQueFallan)
     EXPECT_EQ(FormatoDeSalida("pdf"), FormatoInforme::Desconocido);
 }
 
+// --con-graficos: detrás de las páginas de texto, la sección y los nueve gráficos de esfuerzos,
+// una página cada uno, con sus títulos; sin resultados, la sección sola; en texto no vale.
+TEST(OrdenInforme, ConGraficosAnadeLaSeccionYLosGraficos)
+{
+    CarpetaTemporal carpeta;
+    const std::string calculado = carpeta.Ruta("fk.cod");
+    const std::string original = Clasicos + "fredlund_krahn_1977_caso1.cod";
+    ASSERT_EQ(Cli({"calcular", original, "--metodo", "bishop", "--guardar", calculado}),
+              SalidaCorrecta);
+    std::string texto;
+    ASSERT_EQ(Cli({"informe", calculado}, &texto), SalidaCorrecta);
+    const std::size_t paginasDeTexto = prueba::PaginasDeTexto(texto).size();
+
+    const std::string pdf = carpeta.Ruta("con_graficos.pdf");
+    std::string errores;
+    ASSERT_EQ(Cli({"informe", calculado, "--salida", pdf, "--con-graficos"}, nullptr, &errores),
+              SalidaCorrecta)
+        << errores;
+    constexpr std::size_t Dibujos = 10; // la sección y los nueve gráficos
+    EXPECT_EQ(prueba::PaginasDelPdf(pdf), static_cast<int>(paginasDeTexto + Dibujos));
+    const auto paginas = prueba::TextoDelPdf(pdf);
+    ASSERT_EQ(paginas.size(), paginasDeTexto + Dibujos);
+    EXPECT_NE(paginas[paginasDeTexto].find("GEOMETRIA DEL TALUD"), std::string::npos);
+    EXPECT_NE(paginas[paginasDeTexto].find("FS = "), std::string::npos);
+    EXPECT_NE(paginas[paginasDeTexto + 1].find("Esfuerzos normales efectivos"), std::string::npos);
+    EXPECT_NE(paginas.back().find("Estratos entre los extremos"), std::string::npos);
+
+    // El proyecto sin calcular: la sección sola.
+    std::string sinResultados;
+    ASSERT_EQ(Cli({"informe", original}, &sinResultados), SalidaCorrecta);
+    const std::string soloSeccion = carpeta.Ruta("solo_seccion.pdf");
+    ASSERT_EQ(Cli({"informe", original, "--salida", soloSeccion, "--con-graficos"}),
+              SalidaCorrecta);
+    EXPECT_EQ(prueba::PaginasDelPdf(soloSeccion),
+              static_cast<int>(prueba::PaginasDeTexto(sinResultados).size() + 1));
+
+    const std::string txt = carpeta.Ruta("informe.txt");
+    EXPECT_EQ(Cli({"informe", calculado, "--salida", txt, "--con-graficos"}, nullptr, &errores),
+              SalidaUso);
+    EXPECT_NE(errores.find("--con-graficos necesita un informe en PDF"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(txt));
+}
+
 } // namespace
 } // namespace vertana

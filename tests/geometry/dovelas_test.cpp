@@ -133,7 +133,8 @@ TEST(AsignarMateriales, BaseBajoLaUltimaLineaOCentroFueraDeUnaLineaDetienen)
         EstadoCalculo e;
         PrepararHasta(p, e, ui);
         const ResultadoPreparacion r = AsignarMateriales(p, e);
-        EXPECT_EQ(r.mensaje, textos::CentroFueraDePoligonal(3, 3.75, textos::LineaDelEstrato(1)));
+        EXPECT_EQ(r.mensaje,
+                  textos::CentroFueraDePoligonal(3, 3.75, textos::DeLaLineaDelEstrato(1)));
     }
     {
         // El talud no llega hasta el pie de la superficie: borde 5 (x = 0) fuera del talud.
@@ -145,7 +146,7 @@ TEST(AsignarMateriales, BaseBajoLaUltimaLineaOCentroFueraDeUnaLineaDetienen)
         ASSERT_TRUE(ConstruirZonas(e));
         ASSERT_TRUE(GenerarDovelas(p, e, ui));
         EXPECT_EQ(GeometriaDovelas(p, e).mensaje,
-                  textos::BordeFueraDePoligonal(5, 0, textos::PoligonalTalud));
+                  textos::BordeFueraDePoligonal(5, 0, textos::DeLaSuperficieDelTalud));
     }
 }
 

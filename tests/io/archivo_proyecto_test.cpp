@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -19,7 +20,7 @@ using prueba::Lineas;
 
 const std::string Ejemplos = VERTANA_EJEMPLOS;
 
-// Lo que una lectura sin fallas deja en las banderas que el archivo no lleva.
+// Lo que una lectura sin fallas deja en las banderas y valores que el archivo no lleva.
 Proyecto ComoQuedaTrasLeer(Proyecto p)
 {
     p.InformacionIntroducida = true;
@@ -30,7 +31,13 @@ Proyecto ComoQuedaTrasLeer(Proyecto p)
     p.CargasPuntualesIntroducidas = p.NumeroCargasPuntuales() > 0;
     p.ParametrosInstantaneosCalculados = p.UsaParametrosInstantaneos;
     p.VariaElRadio = false;
+    // La cuerda no va en el archivo: la lectura la deduce de la superficie de falla.
     p.CuerdaCirculo = 0;
+    if (EsCirculoUnico(p) && p.AbscisasFalla.Tamano() >= 2) {
+        const double dx = p.AbscisasFalla(1) - p.AbscisasFalla(2);
+        const double dy = p.OrdenadasFalla(1) - p.OrdenadasFalla(2);
+        p.CuerdaCirculo = std::sqrt(dx * dx + dy * dy);
+    }
     return p;
 }
 

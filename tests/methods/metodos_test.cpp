@@ -145,6 +145,31 @@ TEST(Bishop, FactorInicialLejanoConvergeAlMismoValor)
     EXPECT_NEAR(factores[2], factores[1], ToleranciaFS);
 }
 
+// Con F diminuto la resistencia movilizada (c + σ′·tan φ)/F y mα crecen como 1/F y el cociente
+// de Bishop tiende a 0: F = 0 es un punto fijo espurio. Desde 10⁻⁹ la iteración se queda junto
+// a él; se repite desde 1 y da el factor que da desde 1.5, el publicado (Fredlund y Krahn 1977,
+// Bishop 2.080).
+TEST(Bishop, FactorInicialDiminutoNoSeQuedaJuntoACero)
+{
+    double factores[2];
+    int i = 0;
+    for (double inicial : {1.5, 1e-9}) {
+        Proyecto p = Caso1Con(2);
+        p.FSInicial = inicial;
+        EstadoCalculo e;
+        ReiniciarEstadoCalculo(e);
+        InteraccionLote ui; // continúa tras los chequeos de dovela
+        PrepararRespuestasPorLotes(ui, false);
+        ASSERT_TRUE(EjecutarPreparacion(p, e, ui));
+        ChequeosBishop chequeos;
+        const SolucionBishop r = IteracionBishop(p, e, ui, chequeos);
+        ASSERT_EQ(r.estado, EstadoBishop::Convergio) << inicial;
+        factores[i++] = r.FS;
+    }
+    EXPECT_NEAR(factores[1], factores[0], ToleranciaFS);
+    EXPECT_NEAR(factores[0], 2.080, 0.01);
+}
+
 // Con F inicial 0.1 el pie del círculo da mα < 0.2 (y N < 0 en la corona, como con cualquier F):
 // No abandona el cálculo sin resultados; Sí lo suprime para el resto del cálculo.
 TEST(Bishop, ChequeoDeAngulosNoAbandonaYSiSuprime)
@@ -353,6 +378,7 @@ TEST(Calcular, JsonGuardarYCodigosDeSalida)
     std::ostringstream s3, e3;
     Proyecto roca = Caso1Con(3);
     roca.SueloRoca = Material::Roca;
+    roca.CompresionSimple(1) = 1000.0; // datos de roca válidos: la negativa es la del método
     EscribirProyecto(carpeta.Ruta("roca.cod"), roca);
     EXPECT_EQ(EjecutarCli({"calcular", carpeta.Ruta("roca.cod")}, s3, e3), SalidaSinResultados);
     EXPECT_NE(e3.str().rfind(textos::MaterialEsRoca), std::string::npos);

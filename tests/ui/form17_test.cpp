@@ -5,6 +5,8 @@
 
 #include "model/textos.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -96,8 +98,9 @@ TEST(Form17, EditarHtYAceptar)
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(f.Decision().Decision, DecisionIteracion::Seguir);
     ASSERT_TRUE(f.Decision().ValoresDeHt);
-    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(2), 1.46);
-    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(1), 0.33); // los de la lista, redondeados
+    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(2), 1.46); // el escrito, como se ve
+    // Las filas que la persona no tocó conservan su ht completo, no el redondeado que se ve.
+    EXPECT_DOUBLE_EQ((*f.Decision().ValoresDeHt)(1), 1.0 / 3.0);
 }
 
 TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
@@ -117,6 +120,81 @@ TEST(Form17, SalirPreguntaSiSeUsanLosNuevosHt)
     EXPECT_EQ(f.result(), QDialog::Rejected);
     EXPECT_FALSE(f.Decision().ValoresDeHt);
     EXPECT_TRUE(d.ui.Cumplido());
+}
+
+TEST(Form17, LosHtQueLaPersonaNoTocaSeAceptanAunqueSeVeanComoCero)
+{
+    // Cinco bordes: el último ht es 0 (la superficie sale al talud) y el anterior, 0.003 m, se ve
+    // "0.00". Son los del programa, no ceros escritos: Aceptar los deja pasar tal cual.
+    Datos d;
+    d.p.NumeroPuntosDovelas = 5;
+    d.p.ValoresDeHt = prueba::TablaDe({1.2, 0.8, 0.003, 0.0, 0.0, 0.0});
+    d.pasada.AnguloLineaEmpuje = prueba::TablaDe({0.1, 0.2, 0.3});
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
+    Form17 f(d.p, d.pasada, d.ui);
+    ASSERT_TRUE(f.Activar());
+    auto* lista = f.findChild<QTreeWidget*>("ListaValoresDEht");
+    EXPECT_EQ(lista->topLevelItem(2)->text(3), "0.00");
+    f.findChild<QPushButton*>("BotónAceptar")->click();
+    EXPECT_TRUE(d.ui.Mensajes().empty()) << d.ui.Mensajes().front();
+    ASSERT_TRUE(f.Decision().ValoresDeHt);
+    EXPECT_EQ((*f.Decision().ValoresDeHt)(3), 0.003);
+
+    // Un cero que escribe la persona junto a otro sí se rechaza.
+    Datos e;
+    e.p.NumeroPuntosDovelas = 5;
+    e.p.ValoresDeHt = d.p.ValoresDeHt;
+    e.pasada.AnguloLineaEmpuje = d.pasada.AnguloLineaEmpuje;
+    e.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
+    Form17 g(e.p, e.pasada, e.ui);
+    ASSERT_TRUE(g.Activar());
+    auto* otra = g.findChild<QTreeWidget*>("ListaValoresDEht");
+    otra->setCurrentItem(otra->topLevelItem(2));
+    g.findChild<QLineEdit*>("TextoNuevoValorDeht")->setText("0");
+    g.findChild<QPushButton*>("Modificar")->click();
+    g.findChild<QPushButton*>("BotónAceptar")->click();
+    EXPECT_EQ(e.ui.Mensajes().back(), textos::HtIncorrectos);
+}
+
+// Interacción que, en cada pregunta, anota si Form17 estaba en pantalla con sus valores.
+struct InteraccionQueMira : InteraccionGuionada {
+    std::vector<std::string> fsActualAlPreguntar;
+
+protected:
+    bool Responder(const std::string& texto) override
+    {
+        auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        auto* fs = dialogo ? dialogo->findChild<QLineEdit*>("TextoFsActual") : nullptr;
+        fsActualAlPreguntar.push_back(
+            dialogo && dialogo->isVisible() && fs ? fs->text().toStdString() : "(no se ve)");
+        return InteraccionGuionada::Responder(texto);
+    }
+};
+
+TEST(Form17, SePreguntaConElDialogoEnPantallaYSusCuatroColumnasSeVen)
+{
+    Datos d;
+    InteraccionQueMira ui;
+    ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, true);
+    const DecisionJanbu decision = Form17::Mostrar(d.p, d.pasada, ui, nullptr);
+    EXPECT_EQ(decision.Decision, DecisionIteracion::Salir);
+    EXPECT_EQ(ui.fsActualAlPreguntar, (std::vector<std::string>{"1.3000", "1.3000"}));
+    EXPECT_TRUE(ui.Cumplido());
+
+    Form17 f(d.p, d.pasada, d.ui);
+    d.ui.EsperarPregunta(textos::PreguntaEsLaSolucion, false)
+        .EsperarPregunta(textos::PreguntaSalirDelCalculo, false);
+    ASSERT_TRUE(f.Activar());
+    f.show();
+    auto* lista = f.findChild<QTreeWidget*>("ListaValoresDEht");
+    EXPECT_LE(lista->header()->length(), lista->viewport()->width());
+    for (int c = 0; c < 4; ++c)
+        EXPECT_GE(lista->header()->sectionSize(c), lista->header()->sectionSizeHint(c)) << c;
+    // Tras las preguntas, Enter sigue con los ht que se ven: el foco está en Aceptar.
+    EXPECT_EQ(f.focusWidget(), f.findChild<QPushButton*>("BotónAceptar"));
 }
 
 } // namespace

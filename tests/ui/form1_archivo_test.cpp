@@ -1,4 +1,5 @@
 // Ventana principal: Nuevo, Abrir, Guardar, Guardar como, Salir y el archivo de geometría.
+#include "apoyo/fallos_de_disco.h"
 #include "io/archivo_proyecto.h"
 #include "model/textos.h"
 #include "proyectos_de_prueba.h"
@@ -257,10 +258,13 @@ TEST_F(ArchivoDesdeVentana, UnArchivoMalEscritoSeAvisaYLaVentanaSigueConLoLeido)
     EXPECT_FALSE(p.DatosGuardados);
 }
 
-TEST_F(ArchivoDesdeVentana, NuevoConSiIntentaGuardarYReiniciaIgual)
+// Tras un guardado que no se pudo hacer (aquí falta la información del proyecto) Nuevo vuelve a
+// preguntar; sólo con No descarta el proyecto.
+TEST_F(ArchivoDesdeVentana, NuevoConSiIntentaGuardarYSiFallaPreguntaOtraVez)
 {
     Agregar(1, 1);
-    ui.EsperarPregunta(textos::PreguntaGuardarAntes, true);
+    ui.EsperarPregunta(textos::PreguntaGuardarAntes, true)
+        .EsperarPregunta(textos::PreguntaGuardarAntes, false);
     Menu("ArchivoNuevo");
     EXPECT_EQ(UltimoTitulo(), textos::TituloInformacionAdicional);
     EXPECT_TRUE(Filas().empty());
@@ -276,6 +280,48 @@ TEST_F(ArchivoDesdeVentana, SalirYElBotonDeCierrePreguntanSoloConCambios)
     Agregar(1, 1);
     ui.EsperarPregunta(textos::PreguntaGuardarAntes, false);
     Menu("MenúArchivoSalir");
+    EXPECT_TRUE(ui.Cumplido()) << ::testing::PrintToString(ui.Errores());
+}
+
+// Un guardado que falla (carpeta de sólo lectura, disco lleno) muestra el error, deja el archivo
+// anterior intacto y el proyecto sin guardar; Nuevo y Salir vuelven a preguntar antes de
+// descartarlo.
+TEST_F(ArchivoDesdeVentana, UnGuardadoFallidoDejaElArchivoYNuevoOSalirPreguntanDeNuevo)
+{
+    EscribirSeccion();
+    AceptarDialogos();
+    rutaGuardar = carpeta.Ruta("presa.cod");
+    ui.EsperarPregunta(textos::PreguntaGuardarSinCalcular, true);
+    Menu("MenúArchivoGuardarComo");
+    ASSERT_TRUE(p.DatosGuardados);
+    const std::string anterior = LeerBytes(rutaGuardar);
+
+    Agregar(-5, 0);
+    {
+        prueba::DiscoLleno lleno(16);
+        ui.EsperarPregunta(textos::PreguntaGuardarSinCalcular, true);
+        Menu("MenúArchivoGuardar");
+    }
+    EXPECT_EQ(UltimoMensaje(), "No se pudo escribir el archivo " + rutaGuardar);
+    EXPECT_EQ(LeerBytes(rutaGuardar), anterior);
+    EXPECT_FALSE(p.DatosGuardados);
+
+    prueba::CarpetaSoloLectura soloLectura(carpeta.Raiz());
+    if (!soloLectura.Activa()) GTEST_SKIP() << "no se pudo quitar el permiso de escritura";
+    ui.EsperarPregunta(textos::PreguntaGuardarAntes, true)
+        .EsperarPregunta(textos::PreguntaGuardarSinCalcular, true)
+        .EsperarPregunta(textos::PreguntaSobreescribir, true)
+        .EsperarPregunta(textos::PreguntaGuardarAntes, false);
+    Menu("ArchivoNuevo");
+    EXPECT_EQ(UltimoMensaje(), "No se pudo crear el archivo " + rutaGuardar);
+    EXPECT_EQ(LeerBytes(rutaGuardar), anterior);
+    EXPECT_EQ(p.NumeroCoordenadasTalud(), 0); // con No, Nuevo sí reinicia
+
+    Agregar(1, 1); // esta vez el guardado no pasa sus comprobaciones (falta la información)
+    ui.EsperarPregunta(textos::PreguntaGuardarAntes, true)
+        .EsperarPregunta(textos::PreguntaGuardarAntes, false);
+    Menu("MenúArchivoSalir");
+    EXPECT_EQ(UltimoTitulo(), textos::TituloInformacionAdicional);
     EXPECT_TRUE(ui.Cumplido()) << ::testing::PrintToString(ui.Errores());
 }
 

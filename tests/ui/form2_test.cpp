@@ -3,6 +3,7 @@
 #include "model/textos.h"
 #include "ui/form2.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -76,7 +77,7 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
     const Proyecto antes = p;
 
     struct Paso {
-        const char* mensaje;
+        std::string mensaje;
         const char* titulo;
         const char* cuadro; // se corrige después del rechazo
         const char* texto;
@@ -89,9 +90,13 @@ TEST(Form2, CadaCuadroQueFallaSeDetieneEnSuMensajeYNoGuardaNada)
         {textos::RadioNoPositivo, "", "TextoRadioCírculoFalla", "10x"},
         {textos::RadioNoNumerico, "", "TextoRadioCírculoFalla", "10"},
         {textos::VariaElRadioNoSN, "", "TextoVaríaElRadio", "s"},
-        {textos::SismicoHorizontalNoNumerico, "", "TextoCoeficienteSísmicoHorizontal", "0.1"},
-        {textos::SismicoVerticalNoNumerico, "", "TextoCoeficienteSísmicoVertical", "-0.05"},
-        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "12"},
+        {textos::SismicoHorizontalNoNumerico, "", "TextoCoeficienteSísmicoHorizontal", "-1"},
+        {textos::SismicoVerticalNoNumerico, "", "TextoCoeficienteSísmicoVertical", "-1"},
+        {textos::DovelasNoNumerico, "", "TextoNúmeroDovelas", "501"},
+        // Los rangos de la validación del proyecto: |kh| < 1, kv > −1, a lo sumo 500 dovelas.
+        {textos::SismicoHorizontalFueraDeRango, "", "TextoCoeficienteSísmicoHorizontal", "0.1"},
+        {textos::SismicoVerticalFueraDeRango, "", "TextoCoeficienteSísmicoVertical", "-0.05"},
+        {"El número de dovelas debe ser como máximo 500.", "", "TextoNúmeroDovelas", "12"},
         {textos::GrietaNoNumerica, textos::TituloAbscisaPrimerPuntoGrieta,
          "TextoAbscisaPrimerPuntoGrieta", "0"},
         {textos::GrietaNoNumerica, textos::TituloOrdenadaPrimerPuntoGrieta,
@@ -274,6 +279,24 @@ TEST(Form2, SuperficieCompuestaAnulaElRadioYGuardaElCentroDelTalud)
     EXPECT_EQ(p.CentroCirculoY, 5.0);
 }
 
+TEST(Form2, SuperficieCompuestaNoConservaLaCuerdaDeUnCirculoAnterior)
+{
+    // La cuerda era de un círculo anterior (30 m): con la superficie compuesta ya no hay cuerda y
+    // la próxima activación no avisa del radio (que quedó en 0).
+    Proyecto p = ProyectoCompuesto();
+    p.CuerdaCirculo = 30.0;
+    InteraccionGuionada ui;
+    const ResultadoForm2 r = ValidarForm2(p, EntradaValida(), ui);
+    ASSERT_FALSE(r.fallo);
+    AplicarForm2(p, r.valores);
+    EXPECT_EQ(p.CuerdaCirculo, 0.0);
+    Form2 dialogo(p, ui);
+    Mostrar(dialogo);
+    QCoreApplication::processEvents();
+    for (const std::string& m : ui.Mensajes())
+        EXPECT_NE(m, textos::RadioMenorQueMediaCuerda);
+}
+
 TEST(Form2, NumeroDeDovelasEnteroMayorQueDos)
 {
     const Proyecto p = ProyectoConCirculo(45, 20, 30, 14);
@@ -346,6 +369,7 @@ TEST(Form2, LaActivacionCargaLosValoresAceptadosYAvisa)
     InteraccionGuionada ui;
     Form2 dialogo(p, ui);
     Mostrar(dialogo);
+    QCoreApplication::processEvents(); // los avisos llegan con el diálogo en pantalla
     EXPECT_EQ(ui.Mensajes(), (std::vector<std::string>{textos::FaltaGeometriaEntrePuntos,
                                                        textos::RadioMenorQueMediaCuerda}));
     EXPECT_EQ(Leer(dialogo, "TextoSueloRoca"), "S");

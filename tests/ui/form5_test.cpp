@@ -39,7 +39,7 @@ TEST(Form5, ComprobacionesDeModificar)
 {
     InteraccionGuionada ui;
     auto rechazo = [&ui](const ValoresEstrato& v) {
-        const ResultadoEstrato r = ComprobarEstrato(v, ui);
+        const ResultadoEstrato r = ComprobarEstrato(v, 1, ui);
         return r.fallo ? r.fallo->texto : std::string("(aceptado)");
     };
     ValoresEstrato v = Valores("b", "0");
@@ -49,18 +49,34 @@ TEST(Form5, ComprobacionesDeModificar)
     EXPECT_EQ(rechazo(v), textos::TipoDeEstratoInvalido);
     v = Valores("B", "6");
     EXPECT_EQ(rechazo(v), textos::NaturalConTiempo);
+    // Rangos de la validación del proyecto, con el número del estrato que se modifica; se miran
+    // los valores tal como se guardan (89.999 se muestra y se guarda 90.00).
+    const auto conDato = [](std::size_t k, const char* texto) {
+        ValoresEstrato r = Valores("A", "3");
+        r[k] = texto;
+        return r;
+    };
+    EXPECT_EQ(rechazo(conDato(0, "-1")), "La cohesión del estrato 1 debe ser un número mayor o "
+                                         "igual que cero.");
+    EXPECT_EQ(rechazo(conDato(1, "-10")), textos::FriccionNoValida(1));
+    EXPECT_EQ(rechazo(conDato(1, "89.999")), textos::FriccionNoValida(1));
+    EXPECT_EQ(rechazo(conDato(2, "0.004")), textos::PesoUnitarioHumedoNoValido(1));
+    EXPECT_EQ(rechazo(conDato(3, "-2")), textos::PesoUnitarioSaturadoNoValido(1));
+    EXPECT_EQ(rechazo(conDato(6, "-1")), textos::ConsolidacionNoValida(1));
+    EXPECT_EQ(rechazo(conDato(7, "-3")), textos::TiempoDeConstruccionNoValido(1));
+    EXPECT_EQ(ComprobarEstrato(conDato(0, "-1"), 4, ui).fallo->texto, textos::CohesionNoValida(4));
     v = Valores("B", "0", "2.0", "1.9");
     EXPECT_EQ(rechazo(v), textos::SaturadoMenorQueHumedo);
-    EXPECT_TRUE(ComprobarEstrato(v, ui).recargar);
+    EXPECT_TRUE(ComprobarEstrato(v, 1, ui).recargar);
     EXPECT_TRUE(ui.Preguntas().empty());
 
     ui.EsperarPregunta(textos::PreguntaSaturadoIgualHumedo, false);
-    const ResultadoEstrato no = ComprobarEstrato(Valores("B", "0", "1.9", "1.9"), ui);
+    const ResultadoEstrato no = ComprobarEstrato(Valores("B", "0", "1.9", "1.9"), 1, ui);
     EXPECT_FALSE(no.fallo);
     EXPECT_TRUE(no.recargar);
 
     ui.EsperarPregunta(textos::PreguntaSaturadoMayorHumedo, true);
-    const ResultadoEstrato si = ComprobarEstrato(Valores("b", "0"), ui);
+    const ResultadoEstrato si = ComprobarEstrato(Valores("b", "0"), 1, ui);
     EXPECT_FALSE(si.fallo);
     EXPECT_EQ(si.celdas,
               (ValoresEstrato{"2.35", "30.00", "1.80", "2.00", "B", "0.25", "0.0001235", "0.00"}));
@@ -118,6 +134,31 @@ TEST(Form5, FilasModificadasYAceptarConTodosLosEstratos)
     EXPECT_EQ(p.EstratosCaracterizados, 3);
     EXPECT_FALSE(p.DatosGuardados);
     EXPECT_TRUE(ui.Cumplido());
+}
+
+// Un archivo puede traer valores que Modificar rechazaría: la lista los muestra para corregirlos
+// y Aceptar no los archiva, con el mensaje de la validación que nombra el estrato.
+TEST(Form5, AceptarNoArchivaUnaFilaLeidaQueModificarRechazaria)
+{
+    Proyecto p = ProyectoDeEstratos(2);
+    for (Tabla<double>* t : {&p.CohesionMacizo, &p.FriccionMacizo, &p.PesoUnitarioHumedo,
+                             &p.PesoUnitarioSaturado, &p.ParametroPresionIntersticial,
+                             &p.CoeficienteConsolidacionVertical, &p.TiempoDeConstruccion})
+        *t = TablaDe<double>({1.0, 1.0});
+    p.TipoDeEstrato = TablaDe<Entero16>({2, 2});
+    p.TiempoDeConstruccion = TablaDe<double>({0.0, 0.0});
+    p.FriccionMacizo(2) = 120.0;
+    p.RocaCaracterizada = true;
+    p.EstratosCaracterizados = 2;
+    InteraccionGuionada ui;
+    Form5 dialogo(p, ui, 0);
+    Mostrar(dialogo);
+    EXPECT_EQ(Fila(dialogo, Lista, 1)[2], "120.00");
+    const Proyecto antes = p;
+    Pulsar(dialogo, "Aceptar");
+    EXPECT_EQ(UltimoMensaje(ui).texto, textos::FriccionNoValida(2));
+    EXPECT_EQ(p, antes);
+    EXPECT_TRUE(dialogo.isVisible());
 }
 
 TEST(Form5, EstratoInsertadoDejaSuFilaVaciaYLosDeAbajoBajan)

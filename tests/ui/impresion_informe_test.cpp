@@ -94,7 +94,7 @@ TEST_F(ImpresionDesdeVentana, CancelarElAvanceDetieneLaImpresion)
         visto = avance->value();
         avance->cancel();
     });
-    EXPECT_FALSE(ImprimirInforme(impresora, informe, &ventana, 0));
+    EXPECT_EQ(ImprimirInforme(impresora, informe, &ventana, 0), FinImpresion::Cancelada);
     EXPECT_GE(visto, 1);
     EXPECT_LT(visto, static_cast<int>(informe.Paginas.size()));
     EXPECT_FALSE(std::filesystem::exists(pdf));

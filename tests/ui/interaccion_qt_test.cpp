@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -57,6 +58,33 @@ TEST(InteraccionQt, MensajeConBotonAceptar)
     EXPECT_EQ(botones, QStringList{"Aceptar"});
 }
 
+TEST(InteraccionQt, ElDetalleDeUnMensajeNoPartePorLaMitadLaRutaDelArchivo)
+{
+    InteraccionQt ui;
+    const QString ruta = "Archivo: /proyectos/presas/estudio de estabilidad/talud_danado.cod";
+    const QString linea = "Línea 21, ítem 22 (coordenadas del talud): se esperaba un número.";
+    QString texto, informativo;
+    int anchoRotulo = 0, anchoRuta = 0, anchoLinea = 0;
+    QTimer::singleShot(0, [&] {
+        auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caja, nullptr);
+        texto = caja->text();
+        informativo = caja->informativeText();
+        auto* rotulo = caja->findChild<QLabel*>("qt_msgbox_informativelabel");
+        ASSERT_NE(rotulo, nullptr);
+        anchoRotulo = rotulo->width();
+        anchoRuta = rotulo->fontMetrics().horizontalAdvance(ruta);
+        anchoLinea = rotulo->fontMetrics().horizontalAdvance(linea);
+        caja->accept();
+    });
+    ui.MensajeConDetalle("Error leyendo archivo", (ruta + "\n" + linea).toStdString());
+    EXPECT_EQ(texto, "Error leyendo archivo");
+    EXPECT_EQ(informativo, ruta + "\n" + linea);
+    // Cada línea del detalle cabe entera en el rótulo, sin partirse.
+    EXPECT_GE(anchoRotulo, anchoRuta);
+    EXPECT_GE(anchoRotulo, anchoLinea);
+}
+
 TEST(DialogosDeQt, ElDialogoDeArchivosHablaEspanol)
 {
     QFileDialog dialogo;
@@ -87,19 +115,27 @@ TEST(InteraccionQt, LosParametrosDeCalculoAbrenForm2)
     Proyecto p;
     ReiniciarProyecto(p);
     QString titulo;
-    // Form2 avisa al abrirse que faltan las uniones; luego se cierra el diálogo.
-    QTimer::singleShot(0, [&] {
-        if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+    bool dialogoVisibleAlAvisar = false;
+    // Form2 aparece y, ya en pantalla, avisa que faltan las uniones; tras el aviso se cierra.
+    QTimer reloj;
+    bool avisado = false;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
+            auto* dialogo = qobject_cast<QDialog*>(caja->parentWidget());
+            dialogoVisibleAlAvisar = dialogo && dialogo->isVisible();
+            avisado = true;
             caja->accept();
-        QTimer::singleShot(0, [&] {
-            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialogo, nullptr);
+        } else if (auto* dialogo = qobject_cast<QDialog*>(modal); dialogo && avisado) {
             titulo = dialogo->windowTitle();
             dialogo->done(QDialog::Rejected);
-        });
+        }
     });
+    constexpr int Intervalo = 10; // ms
+    reloj.start(Intervalo);
     ui.ParametrosDeCalculo(p);
     EXPECT_EQ(titulo.toStdString(), "Constantes de cálculo y grieta de tracción");
+    EXPECT_TRUE(dialogoVisibleAlAvisar);
 }
 
 } // namespace

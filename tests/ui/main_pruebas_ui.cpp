@@ -2,14 +2,23 @@
 #include "ui/aplicacion.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Sin pantalla, con una de 1600×1000 como la de trabajo (la de omisión de Qt mide 800×800).
+    const QByteArray plataforma = qgetenv("QT_QPA_PLATFORM");
+    if (plataforma.isEmpty() || plataforma == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VERTANA_PANTALLA_PRUEBA);
+    // La configuración de las pruebas (archivos recientes, tamaño de la ventana) va a una carpeta
+    // de prueba, vacía al empezar, y no toca la de la persona.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication aplicacion(argc, argv);
     vertana::PrepararAplicacion(aplicacion);
+    QSettings().clear();
     // Cerrar la ventana principal en una prueba no debe terminar la aplicación.
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
