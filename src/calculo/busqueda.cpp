@@ -36,6 +36,9 @@ constexpr double Reflexion = 1.0, Expansion = 2.0, Contraccion = 0.5, Encogimien
 constexpr double ToleranciaFactorSimplex = 1e-6;
 constexpr double ToleranciaTamanoSimplex = 1e-4;  // m
 constexpr double PasoRefinamientoRelativo = 0.05; // del radio, si la rejilla no da un paso
+// Un círculo pasa por el punto de paso si su radio difiere de la distancia en menos que esto
+// (fracción del radio; los de la rejilla lo hacen hasta el redondeo).
+constexpr double ToleranciaPuntoDePaso = 1e-12;
 // Poligonal: pasos de los vértices (fracción del ancho entre vértices) y parada.
 constexpr double PasoInicialVertices = 0.25;
 constexpr double PasoMinimoVertices = 0.005; // m
@@ -177,18 +180,39 @@ double Repartido(double a, double b, int n, int k)
     return n <= 1 ? a : a + (b - a) * k / (n - 1);
 }
 
-// Círculos de la rejilla: por centro, radios tangentes a horizontales repartidas entre el fondo
-// de los estratos y la corona del talud.
-std::vector<SuperficieEnsayo> CirculosDeRejilla(const SeccionBusqueda& s, const RejillaCentros& g,
-                                                int radios, std::vector<int>& centroDe)
+// Ordenadas de las horizontales a las que son tangentes los círculos de cada centro.
+std::vector<double> OrdenadasTangentes(const SeccionBusqueda& s, const OpcionesBusqueda& o)
 {
+    std::vector<double> y;
+    for (int k = 0; k < o.Radios; ++k) {
+        if (o.TangenteYMin && o.TangenteYMax)
+            y.push_back(Repartido(*o.TangenteYMin, *o.TangenteYMax, o.Radios, k));
+        else
+            y.push_back(s.YFondo + (s.YCorona - s.YFondo) * k / o.Radios);
+    }
+    return y;
+}
+
+// Círculos de la rejilla: por centro, los radios tangentes a las horizontales, o el que pasa por
+// el punto dado.
+std::vector<SuperficieEnsayo> CirculosDeRejilla(const SeccionBusqueda& s, const OpcionesBusqueda& o,
+                                                std::vector<int>& centroDe)
+{
+    const RejillaCentros& g = *o.Rejilla;
+    const std::vector<double> tangentes = OrdenadasTangentes(s, o);
     std::vector<SuperficieEnsayo> r;
     for (int i = 0; i < g.NX; ++i) {
         for (int j = 0; j < g.NY; ++j) {
             const double xo = Repartido(g.XMin, g.XMax, g.NX, i);
             const double yo = Repartido(g.YMin, g.YMax, g.NY, j);
-            for (int k = 0; k < radios; ++k) {
-                const double yt = s.YFondo + (s.YCorona - s.YFondo) * k / radios;
+            if (o.DefinicionRadios == RadiosDeRejilla::PorPunto) {
+                const double R = std::hypot(xo - o.PuntoDePaso.x, yo - o.PuntoDePaso.y);
+                if (!(R > 0.0)) continue;
+                r.push_back(Circulo(xo, yo, R));
+                centroDe.push_back(i * g.NY + j);
+                continue;
+            }
+            for (const double yt : tangentes) {
                 if (!(yo > yt)) continue;
                 r.push_back(Circulo(xo, yo, yo - yt));
                 centroDe.push_back(i * g.NY + j);
@@ -230,13 +254,19 @@ std::vector<SuperficieEnsayo> CirculosDeEntradaSalida(const SeccionBusqueda& s,
     return r;
 }
 
-// Nelder-Mead sobre (xo, yo, R).
+// Nelder-Mead sobre (xo, yo, R) o, con un punto de paso, sobre (xo, yo) con el radio que llega
+// al punto.
 SuperficieConFactor RefinarCirculo(Coordinador& co, const SuperficieConFactor& inicio,
-                                   const double pasos[3])
+                                   const double pasos[3], const std::optional<Punto2>& paso)
 {
     using V = std::array<double, 3>;
+    const int n = paso ? 2 : 3; // dimensión: n + 1 vértices del símplex
+    auto circulo = [&](const V& v) {
+        const double R = paso ? std::hypot(v[0] - paso->x, v[1] - paso->y) : v[2];
+        return Circulo(v[0], v[1], R);
+    };
     auto f = [&](const V& v) {
-        const EnsayoEvaluado e = co.Evaluar(Circulo(v[0], v[1], v[2]));
+        const EnsayoEvaluado e = co.Evaluar(circulo(v));
         return e.Valido ? e.FactorSeguridad : Infinito();
     };
     V mejor{inicio.Superficie.XCentro, inicio.Superficie.YCentro, inicio.Superficie.Radio};
@@ -247,29 +277,34 @@ SuperficieConFactor RefinarCirculo(Coordinador& co, const SuperficieConFactor& i
         std::array<double, 4> fx;
         x[0] = mejor;
         fx[0] = fMejor;
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < n; ++k) {
             x[k + 1] = mejor;
             x[k + 1][k] += pasos[k] * escala;
             fx[k + 1] = f(x[k + 1]);
         }
-        for (int n = 0; n < EvaluacionesRefinamiento && !co.Parado(); ++n) {
+        for (int iteracion = 0; iteracion < EvaluacionesRefinamiento && !co.Parado(); ++iteracion) {
+            // Vértices de menor a mayor factor (inserción: son a lo sumo cuatro).
             std::array<int, 4> o{0, 1, 2, 3};
-            std::sort(o.begin(), o.end(), [&](int a, int b) { return fx[a] < fx[b]; });
-            const int b = o[0], w = o[3], sw = o[2];
+            for (int i = 1; i <= n; ++i)
+                for (int j = i; j > 0 && fx[o[j]] < fx[o[j - 1]]; --j)
+                    std::swap(o[j], o[j - 1]);
+            const int b = o[0], w = o[n], sw = o[n - 1];
             double tam = 0.0;
-            for (int k = 1; k < 4; ++k)
-                for (int c = 0; c < 3; ++c)
+            for (int k = 1; k <= n; ++k)
+                for (int c = 0; c < n; ++c)
                     tam = std::max(tam, std::fabs(x[o[k]][c] - x[b][c]));
             if (std::isfinite(fx[w]) && fx[w] - fx[b] < ToleranciaFactorSimplex &&
                 tam < ToleranciaTamanoSimplex)
                 break;
-            V cen{0, 0, 0};
-            for (int k = 0; k < 3; ++k)
-                for (int c = 0; c < 3; ++c)
-                    cen[c] += x[o[k]][c] / 3.0;
+            V cen = x[b]; // el radio no usado (con punto de paso) queda como el del mejor
+            for (int c = 0; c < n; ++c) {
+                cen[c] = 0.0;
+                for (int k = 0; k < n; ++k)
+                    cen[c] += x[o[k]][c] / n;
+            }
             auto punto = [&](double t) {
-                V v;
-                for (int c = 0; c < 3; ++c)
+                V v = cen;
+                for (int c = 0; c < n; ++c)
                     v[c] = cen[c] + t * (x[w][c] - cen[c]);
                 return v;
             };
@@ -295,23 +330,23 @@ SuperficieConFactor RefinarCirculo(Coordinador& co, const SuperficieConFactor& i
                     x[w] = xc;
                     fx[w] = fc;
                 } else {
-                    for (int k = 1; k < 4; ++k) {
+                    for (int k = 1; k <= n; ++k) {
                         const int i = o[k];
-                        for (int c = 0; c < 3; ++c)
+                        for (int c = 0; c < n; ++c)
                             x[i][c] = x[b][c] + Encogimiento * (x[i][c] - x[b][c]);
                         fx[i] = f(x[i]);
                     }
                 }
             }
         }
-        for (int k = 0; k < 4; ++k)
+        for (int k = 0; k <= n; ++k)
             if (fx[k] < fMejor) {
                 fMejor = fx[k];
                 mejor = x[k];
             }
         escala *= Encogimiento;
     }
-    SuperficieConFactor r{Circulo(mejor[0], mejor[1], mejor[2]), fMejor};
+    SuperficieConFactor r{circulo(mejor), fMejor};
     co.Mejor(fMejor);
     return r;
 }
@@ -429,6 +464,12 @@ std::optional<std::string> ValidarOpciones(const OpcionesBusqueda& o)
             return std::string(textos::BusquedaTramosNoValidos);
     }
     if (o.Radios < 1) return std::string(textos::BusquedaRejillaNoValida);
+    if (o.TangenteYMin.has_value() != o.TangenteYMax.has_value() ||
+        (o.TangenteYMin && (!Finito(*o.TangenteYMin) || !Finito(*o.TangenteYMax))))
+        return std::string(textos::BusquedaTangentesNoValidas);
+    if (o.DefinicionRadios == RadiosDeRejilla::PorPunto &&
+        (!Finito(o.PuntoDePaso.x) || !Finito(o.PuntoDePaso.y)))
+        return std::string(textos::BusquedaPuntoDePasoNoValido);
     if (o.NoCircular &&
         (o.Metodo == MetodoBusqueda::Fellenius || o.Metodo == MetodoBusqueda::Bishop))
         return std::string(textos::BusquedaNoCircularMetodo);
@@ -580,10 +621,12 @@ ResultadoBusqueda BuscarSuperficieCritica(const Proyecto& p, const OpcionesBusqu
     double pasos[3] = {0.0, 0.0, 0.0};
     if (o.Rejilla) {
         const auto& g = *o.Rejilla;
-        circulos = CirculosDeRejilla(s, g, o.Radios, centroDe);
+        circulos = CirculosDeRejilla(s, o, centroDe);
         pasos[0] = g.NX > 1 ? (g.XMax - g.XMin) / (g.NX - 1) : 0.0;
         pasos[1] = g.NY > 1 ? (g.YMax - g.YMin) / (g.NY - 1) : 0.0;
         pasos[2] = (s.YCorona - s.YFondo) / o.Radios;
+        if (o.TangenteYMin && o.TangenteYMax && o.Radios > 1)
+            pasos[2] = std::fabs(*o.TangenteYMax - *o.TangenteYMin) / (o.Radios - 1);
         r.Mapa.resize(static_cast<std::size_t>(g.NX * g.NY));
         for (int i = 0; i < g.NX; ++i)
             for (int j = 0; j < g.NY; ++j)
@@ -637,7 +680,16 @@ ResultadoBusqueda BuscarSuperficieCritica(const Proyecto& p, const OpcionesBusqu
             for (int k = 0; k < 3; ++k)
                 p3[k] =
                     pasos[k] > 0.0 ? pasos[k] : PasoRefinamientoRelativo * semilla.Superficie.Radio;
-            SuperficieConFactor refinado = RefinarCirculo(co, semilla, p3);
+            // Con un punto de paso los círculos de la rejilla pasan por él; los de la entrada y
+            // la salida, no.
+            const bool porPunto =
+                o.DefinicionRadios == RadiosDeRejilla::PorPunto &&
+                std::fabs(std::hypot(semilla.Superficie.XCentro - o.PuntoDePaso.x,
+                                     semilla.Superficie.YCentro - o.PuntoDePaso.y) -
+                          semilla.Superficie.Radio) <=
+                    ToleranciaPuntoDePaso * semilla.Superficie.Radio;
+            SuperficieConFactor refinado = RefinarCirculo(
+                co, semilla, p3, porPunto ? std::optional<Punto2>(o.PuntoDePaso) : std::nullopt);
             if (co.Parado()) return terminar(EstadoBusqueda::Cancelada, textos::BusquedaCancelada);
             const EnsayoEvaluado e = co.Evaluar(refinado.Superficie);
             if (!e.Valido) continue;

@@ -32,6 +32,7 @@ struct RejillaCentros {
     int NX = 1;
     double YMin = 0.0, YMax = 0.0;
     int NY = 1;
+    bool operator==(const RejillaCentros&) const = default;
 };
 
 // Tramos del talud donde la superficie entra (corona) y sale (pie); sus abscisas en cualquier
@@ -41,15 +42,33 @@ struct TramosEntradaSalida {
     double SalidaX1 = 0.0, SalidaX2 = 0.0;
     int PuntosEntrada = 10;
     int PuntosSalida = 10;
+    bool operator==(const TramosEntradaSalida&) const = default;
+};
+
+struct Punto2 {
+    double x = 0.0, y = 0.0;
+    bool operator==(const Punto2&) const = default;
+};
+
+// Cómo se eligen los radios de cada centro de la rejilla.
+enum class RadiosDeRejilla {
+    // `Radios` círculos tangentes a horizontales repartidas por igual: entre TangenteYMin y
+    // TangenteYMax, las dos incluidas, si se dan; si no, desde el punto más bajo de las líneas
+    // de los estratos (incluido) hasta el más alto del talud (excluido).
+    Tangentes,
+    // Un círculo por centro, el que pasa por PuntoDePaso (por ejemplo el pie del talud).
+    PorPunto,
 };
 
 struct OpcionesBusqueda {
     MetodoBusqueda Metodo = MetodoBusqueda::Bishop;
     std::optional<RejillaCentros> Rejilla;
     std::optional<TramosEntradaSalida> EntradaSalida;
-    // Radios por centro (tangentes a líneas horizontales repartidas entre el punto más bajo de
-    // los estratos y el más alto del talud) o por par de entrada y salida.
+    // Radios por centro de la rejilla (con tangentes) o por par de entrada y salida.
     int Radios = 10;
+    RadiosDeRejilla DefinicionRadios = RadiosDeRejilla::Tangentes;
+    std::optional<double> TangenteYMin, TangenteYMax; // m; las dos o ninguna
+    Punto2 PuntoDePaso;
     bool Refinar = true;     // optimización local (Nelder-Mead) del mejor círculo
     bool NoCircular = false; // después, poligonal optimizada desde el círculo crítico
     int VerticesNoCircular = 8;
@@ -61,10 +80,7 @@ struct OpcionesBusqueda {
     // Evalúa cada ensayo con la preparación general del programa (más lento; para comparar).
     bool EvaluadorGeneral = false;
     int Mejores = 20; // superficies que se conservan, de menor a mayor factor
-};
-
-struct Punto2 {
-    double x = 0.0, y = 0.0;
+    bool operator==(const OpcionesBusqueda&) const = default;
 };
 
 // Una superficie de ensayo: un círculo (centro y radio; sus extremos son sus cruces con el

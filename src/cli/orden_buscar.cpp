@@ -1,5 +1,7 @@
 #include "cli/orden_buscar.h"
 
+#include "calculo/busqueda_ajustes.h"
+
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
@@ -38,16 +40,6 @@ std::optional<std::vector<double>> Numeros(const std::string& texto, std::size_t
     }
     if (v.size() != cuantos) return std::nullopt;
     return v;
-}
-
-std::optional<MetodoBusqueda> MetodoPorNombre(const std::string& nombre)
-{
-    if (nombre == "fellenius") return MetodoBusqueda::Fellenius;
-    if (nombre == "bishop") return MetodoBusqueda::Bishop;
-    if (nombre == "janbu") return MetodoBusqueda::Janbu;
-    if (nombre == "spencer") return MetodoBusqueda::Spencer;
-    if (nombre == "morgenstern-price") return MetodoBusqueda::MorgensternPrice;
-    return std::nullopt;
 }
 
 const char* NombreEstado(EstadoBusqueda e)
@@ -97,6 +89,10 @@ CLI::App* RegistrarOrdenBuscar(CLI::App& app, OpcionesBuscar& o)
     buscar->add_option("--salida", o.salida, "Tramo de salida X3,X4 sobre el talud (m)");
     buscar->add_option("--radios", o.radios, "Radios por centro o por par de entrada y salida")
         ->check(CLI::PositiveNumber);
+    buscar->add_option("--tangentes", o.tangentes,
+                       "Ordenadas Y1,Y2 de la primera y la última horizontal tangente (m)");
+    buscar->add_option("--punto", o.punto,
+                       "Punto X,Y por el que pasan los círculos de la rejilla (m)");
     buscar->add_option("--puntos", o.puntos, "Puntos de entrada y de salida en cada tramo")
         ->check(CLI::PositiveNumber);
     buscar->add_flag("--no-circular", o.noCircular,
@@ -117,7 +113,7 @@ CLI::App* RegistrarOrdenBuscar(CLI::App& app, OpcionesBuscar& o)
 
 std::optional<std::string> OpcionesDeBusqueda(const OpcionesBuscar& o, OpcionesBusqueda& b)
 {
-    const auto metodo = MetodoPorNombre(o.metodo);
+    const auto metodo = MetodoBusquedaPorCodigo(o.metodo);
     if (!metodo) return std::string(ValoresNoValidos) + "--metodo";
     b.Metodo = *metodo;
     if (!o.rejilla.empty()) {
@@ -137,6 +133,18 @@ std::optional<std::string> OpcionesDeBusqueda(const OpcionesBuscar& o, OpcionesB
     }
     if (!b.Rejilla && !b.EntradaSalida) return std::string(FaltaDefinicion);
     b.Radios = o.radios;
+    if (!o.tangentes.empty()) {
+        const auto t = Numeros(o.tangentes, 2);
+        if (!t) return std::string(ValoresNoValidos) + "--tangentes";
+        b.TangenteYMin = (*t)[0];
+        b.TangenteYMax = (*t)[1];
+    }
+    if (!o.punto.empty()) {
+        const auto q = Numeros(o.punto, 2);
+        if (!q) return std::string(ValoresNoValidos) + "--punto";
+        b.DefinicionRadios = RadiosDeRejilla::PorPunto;
+        b.PuntoDePaso = {(*q)[0], (*q)[1]};
+    }
     b.NoCircular = o.noCircular;
     b.VerticesNoCircular = o.vertices;
     b.Refinar = !o.sinRefinar;

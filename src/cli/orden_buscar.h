@@ -20,7 +20,9 @@ struct OpcionesBuscar {
     std::string entrada; // X1,X2
     std::string salida;  // X3,X4
     int radios = 10;
-    int puntos = 10; // puntos de entrada y de salida
+    std::string tangentes; // Y1,Y2: ordenadas de la primera y la última tangente
+    std::string punto;     // X,Y: los círculos de la rejilla pasan por él
+    int puntos = 10;       // puntos de entrada y de salida
     bool noCircular = false;
     int vertices = 8;
     bool sinRefinar = false;

@@ -440,7 +440,8 @@ Escena EscenaSeccion(const Proyecto& proyecto, const OpcionesSeccion& o)
     const double letraTitulo = o.tamanoLetra + AumentoTitulo;
     const double arriba = HolguraBorde + (o.titulo.empty() ? 0.0 : AltoTitulo * letraTitulo);
     const PuntoPx tamanoLeyenda = TamanoLeyenda(leyenda, o.tamanoLetra);
-    const double derecha = HolguraBorde + (leyenda.empty() ? 0.0 : tamanoLeyenda.x + HolguraBorde);
+    const double derecha = HolguraBorde + (leyenda.empty() ? 0.0 : tamanoLeyenda.x + HolguraBorde) +
+                           std::max(0.0, o.reservaDerecha);
 
     Rectangulo mundo;
     if (o.ventana) {

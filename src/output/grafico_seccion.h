@@ -46,6 +46,7 @@ struct OpcionesSeccion {
     std::optional<ConjuntoEnEdicion> edicion;
     std::optional<double> factorSeguridad; // se escribe junto a la superficie
     std::string nombreMetodo;
+    double reservaDerecha = 0.0; // píxeles libres a la derecha para lo que se dibuje encima
 };
 
 // Una carga dibujada: una flecha que termina en el punto donde actúa.

@@ -27,6 +27,7 @@
 #include "ui/form8.h"
 #include "ui/frm_about.h"
 #include "ui/impresion_informe.h"
+#include "ui/menu_busqueda.h"
 #include "ui/menu_graficos.h"
 #include "ui/menu_roca.h"
 #include "ui/panel_ultimo_calculo.h"
@@ -105,6 +106,7 @@ Form1::Form1(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     statusBar()->addPermanentWidget(ultimoResultado_, 1);
     ConectarDialogosDeDatos();
     ConectarGraficos(*this, proyecto_, interaccion_);
+    ConectarBusqueda(*this, proyecto_, interaccion_);
     constexpr int Ancho = 1180; // píxeles: el editor y la vista de la sección
     constexpr int Alto = 680;
     SeguirCambiosDelUltimoCalculo();
@@ -180,6 +182,7 @@ void Form1::CrearMenus()
         EjecutarCalculo(proyecto_.MetodoDeCalculo, opciones);
     });
     agregar(calcular, "MenúContrasteRiguroso", textos::MenuContraste, [this] { Contrastar(); });
+    agregar(calcular, "MenúBúsquedaSuperficieCrítica", m::BusquedaSuperficieCritica);
     archivo->addSeparator();
     QMenu* presentacion = submenu(archivo, "MenúPresentación", m::Presentacion);
     agregar(presentacion, "ResultadosCálculoRocas", m::ResultadosRocas);
@@ -537,6 +540,22 @@ void Form1::Contrastar()
     if (resultados.front().Estado == EstadoDelCalculo::Rechazado) return; // ya se dijo por qué
     DialogoContraste dialogo(proyecto_, resultados, this);
     dialogo.exec();
+}
+
+void Form1::AdoptarSuperficieCritica(const SuperficieEnsayo& superficie, MetodoBusqueda metodo)
+{
+    GuardarEdicion();
+    AdoptarSuperficie(proyecto_, superficie, metodo);
+    ReiniciarEstadoCalculo(estado_);
+    // Los cambios de puntos anteriores eran de otra superficie: ya no se deshacen.
+    historia_.Olvidar();
+    Mostrar(editor_.ConjuntoActivo(), editor_.EstratoActivo());
+    if (const auto m = MetodoDelPrograma(metodo))
+        EjecutarCalculo(*m, {});
+    else
+        interaccion_.Mensaje(textos::BusquedaAdoptadaSinCalculo, textos::TituloBusqueda);
+    vista_->Actualizar();
+    ultimoResultado_->Revisar(proyecto_, editor_);
 }
 
 void Form1::NuevoProyecto()

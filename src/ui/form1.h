@@ -2,6 +2,7 @@
 // las órdenes de archivo (Nuevo, Abrir, Guardar, Guardar como, Salir, archivo de geometría).
 #pragma once
 
+#include "calculo/busqueda.h"
 #include "calculo/calculo.h"
 #include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
@@ -60,6 +61,14 @@ public:
     EstadoCalculo& Estado() { return estado_; }
     // Lo que devolvió el último cálculo pedido desde el menú.
     const std::optional<ResultadoCalculo>& UltimoCalculo() const { return ultimoCalculo_; }
+    // La vista de la sección junto al editor.
+    VistaSeccion& Vista() { return *vista_; }
+
+    // Deja la superficie hallada por una búsqueda como superficie de falla del proyecto (el
+    // estado del cálculo se reinicia para que la preparación corra de nuevo, el editor vuelve
+    // a leer el conjunto en pantalla y olvida lo que podía deshacer) y, con un método del
+    // programa, la calcula con él.
+    void AdoptarSuperficieCritica(const SuperficieEnsayo& superficie, MetodoBusqueda metodo);
 
     // Conecta un elemento del menú (por su objectName) con su diálogo y lo habilita: al elegirlo
     // se comprueba la condición (si la hay) y, si falla, se muestra su aviso; si no, se abre.

@@ -1,6 +1,8 @@
 #include "ui/vista_seccion.h"
 
 #include "model/textos.h"
+#include "output/escena_busqueda.h"
+#include "ui/dialogo_busqueda.h"
 #include "ui/lienzo_escena.h"
 #include "ui/ventana_grafico.h"
 
@@ -134,7 +136,20 @@ OpcionesSeccion VistaSeccion::Opciones(double ancho, double alto) const
 
 Escena VistaSeccion::EscenaEn(double ancho, double alto) const
 {
+    if (ConBusqueda())
+        return EscenaSeccionConBusqueda(proyecto_, Opciones(ancho, alto), busqueda_->dibujo);
     return EscenaSeccion(proyecto_, Opciones(ancho, alto));
+}
+
+void VistaSeccion::MostrarBusqueda(std::shared_ptr<const BusquedaEnVista> busqueda)
+{
+    busqueda_ = std::move(busqueda);
+    AjustarATodo();
+}
+
+bool VistaSeccion::ConBusqueda() const
+{
+    return busqueda_ && BusquedaVigente(busqueda_->alBuscar, proyecto_, Opciones(1.0, 1.0).edicion);
 }
 
 Escena VistaSeccion::EscenaActual() const

@@ -12,6 +12,7 @@
 #include "ui/editor_coordenadas.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -20,6 +21,7 @@ namespace vertana {
 
 class Interaccion;
 class LienzoSeccion;
+struct BusquedaEnVista;
 
 class VistaSeccion : public QWidget {
 public:
@@ -42,6 +44,13 @@ public:
     // La ventana del mundo fijada por el zoom (vacía: toda la sección).
     const std::optional<Rectangulo>& Ventana() const { return ventana_; }
 
+    // El resultado de una búsqueda de la superficie crítica, dibujado encima mientras valga
+    // para el proyecto (BusquedaVigente); nullptr lo quita. Muestra toda la sección y la
+    // búsqueda.
+    void MostrarBusqueda(std::shared_ptr<const BusquedaEnVista> busqueda);
+    // La escena de ahora incluye la búsqueda.
+    bool ConBusqueda() const;
+
 private:
     void Exportar();
 
@@ -53,6 +62,7 @@ private:
     LienzoSeccion* lienzo_ = nullptr;
     QCheckBox* escalasIguales_ = nullptr;
     std::optional<Rectangulo> ventana_;
+    std::shared_ptr<const BusquedaEnVista> busqueda_;
 };
 
 } // namespace vertana

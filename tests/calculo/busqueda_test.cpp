@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -276,6 +277,69 @@ TEST(Busqueda, OrdenBuscarGuardaLaSuperficieCritica)
     EXPECT_EQ(EjecutarCli({"buscar", Dato("acads_1a.cod"), "--rejilla", "20,50,x,36,60,7"}, salida3,
                           errores3),
               SalidaUso);
+
+    // Con --punto los círculos pasan por el pie; un punto mal escrito no se acepta.
+    std::ostringstream salida4, errores4;
+    ASSERT_EQ(EjecutarCli({"buscar", Dato("acads_1a.cod"), "--rejilla", "20,50,7,36,60,7",
+                           "--punto", "30,25", "--json"},
+                          salida4, errores4),
+              SalidaCorrecta)
+        << errores4.str();
+    const auto c = nlohmann::json::parse(salida4.str())["superficie"];
+    EXPECT_NEAR(
+        std::hypot(c["centro"]["x"].get<double>() - 30.0, c["centro"]["y"].get<double>() - 25.0),
+        c["radio"].get<double>(), 1e-9);
+    std::ostringstream salida5, errores5;
+    EXPECT_EQ(EjecutarCli(
+                  {"buscar", Dato("acads_1a.cod"), "--rejilla", "20,50,7,36,60,7", "--punto", "30"},
+                  salida5, errores5),
+              SalidaUso);
+    EXPECT_EQ(errores5.str(), "Valores no válidos en --punto\n");
+}
+
+// Radios por un punto: cada círculo de la rejilla, y el refinado, pasan por el pie (30, 25) de
+// ACADS 1(a). El círculo crítico publicado de ese talud (c′ pequeña, λ = γH·tan φ′/c′ ≈ 24) es
+// un círculo de pie poco hondo, así que la búsqueda restringida llega también al valor publicado
+// (Bishop 0.987 + 1 %) y no baja del mínimo de la búsqueda libre. Con tangentes dadas, sin
+// refinar, cada círculo es tangente a una de las horizontales repartidas entre ellas.
+TEST(Busqueda, RadiosPorUnPuntoYTangentesDadas)
+{
+    const Proyecto p = Leer(Dato("acads_1a.cod"));
+    OpcionesBusqueda o = ConRejilla(MetodoBusqueda::Bishop, RejillaAcads);
+    const ResultadoBusqueda libre = BuscarSuperficieCritica(p, o);
+    ASSERT_EQ(libre.Estado, EstadoBusqueda::Hallada);
+
+    o.DefinicionRadios = RadiosDeRejilla::PorPunto;
+    o.PuntoDePaso = {30.0, 25.0};
+    const ResultadoBusqueda porPie = BuscarSuperficieCritica(p, o);
+    ASSERT_EQ(porPie.Estado, EstadoBusqueda::Hallada) << porPie.Mensaje;
+    auto pasaPorElPie = [](const SuperficieEnsayo& c) {
+        return std::fabs(std::hypot(c.XCentro - 30.0, c.YCentro - 25.0) - c.Radio) <=
+               1e-9 * c.Radio;
+    };
+    EXPECT_TRUE(pasaPorElPie(porPie.Critica));
+    for (const auto& m : porPie.Mejores)
+        EXPECT_TRUE(pasaPorElPie(m.Superficie));
+    EXPECT_NEAR(porPie.Critica.Puntos.back().x, 30.0, 1e-6); // sale por el pie
+    EXPECT_LE(porPie.FactorSeguridad, 0.987 * 1.01);
+    EXPECT_GE(porPie.FactorSeguridad, libre.FactorSeguridad - 1e-3);
+    // Un centro por círculo: 13 × 13 ensayos en la rejilla.
+    EXPECT_LE(porPie.Ensayos, libre.Ensayos);
+
+    OpcionesBusqueda t = ConRejilla(MetodoBusqueda::Bishop, RejillaAcads, 5);
+    t.Refinar = false;
+    t.TangenteYMin = 22.0;
+    t.TangenteYMax = 26.0; // horizontales en 22, 23, 24, 25 y 26
+    const ResultadoBusqueda tangentes = BuscarSuperficieCritica(p, t);
+    ASSERT_EQ(tangentes.Estado, EstadoBusqueda::Hallada);
+    for (const auto& m : tangentes.Mejores) {
+        const double fondo = m.Superficie.YCentro - m.Superficie.Radio;
+        EXPECT_NEAR(fondo, std::round(fondo), 1e-9);
+        EXPECT_GE(fondo, 22.0 - 1e-9);
+        EXPECT_LE(fondo, 26.0 + 1e-9);
+    }
+    t.TangenteYMax.reset();
+    EXPECT_EQ(BuscarSuperficieCritica(p, t).Mensaje, textos::BusquedaTangentesNoValidas);
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 // su tamaño con lo que Qt dice que necesita: sizeHint de la ventana, minimumSizeHint de rótulos y
 // botones, heightForWidth de un rótulo que se parte en líneas, sectionSizeHint de cada columna.
 #include "apoyo/interaccion_guionada.h"
+#include "calculo/busqueda_ajustes.h"
 #include "calculo/calculo.h"
 #include "geometry/estado_calculo.h"
 #include "model/textos.h"
 #include "rock/parametros_instantaneos.h"
 #include "ui/dialogo_archivos.h"
+#include "ui/dialogo_busqueda.h"
 #include "ui/form1.h"
 #include "ui/form10.h"
 #include "ui/form11.h"
@@ -265,6 +267,10 @@ std::vector<std::string> MedirTodo(const std::string& archivo, std::set<std::str
         Form14 d(p, ui);
         ui.Medir(d, "Form14");
     }
+    {
+        DialogoBusqueda d(p, ui, AjustesPorOmision(p));
+        ui.Medir(d, "DialogoBusqueda");
+    }
     // Las ventanas de los gráficos, como las abre el menú Gráfico (la geometría y cada gráfico de
     // esfuerzos).
     ventana.findChild<QAction*>("GráficoGeometría")->trigger();
@@ -320,9 +326,10 @@ TEST(TamanoDeLosDialogos, NingunoSeAbreMasChicoQueLoQueNecesitaNiConAlgoCortado)
         ADD_FAILURE() << problema;
     // Todos los diálogos del programa pasaron por la medida.
     for (const char* nombre :
-         {"Form1",  "Form2",  "Form3",    "Form4",  "Form5",  "Form6",        "Form7",   "Form8",
-          "Form10", "Form11", "Form14",   "Form15", "Form16", "Form19",       "form9",   "Form13",
-          "Form17", "Form18", "frmAbout", "Ayuda",  "Abrir",  "Guardar como", "Imprimir"})
+         {"Form1",    "Form2",  "Form3",  "Form4",        "Form5",    "Form6",
+          "Form7",    "Form8",  "Form10", "Form11",       "Form14",   "Form15",
+          "Form16",   "Form19", "form9",  "Form13",       "Form17",   "Form18",
+          "frmAbout", "Ayuda",  "Abrir",  "Guardar como", "Imprimir", "DialogoBusqueda"})
         EXPECT_TRUE(medidos.contains(nombre)) << nombre;
 }
 
