@@ -207,7 +207,7 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     };
 
     // Datos que un diálogo rechazaría: nada se toca.
-    if (const auto problema = PrimerProblemaDeDatos(p, p.MetodoDeCalculo)) {
+    if (const auto problema = PrimerProblemaDeDatos(p, p.MetodoDeCalculo, e.PartidaAutomatica)) {
         observada.Entregar(problema->Texto, problema->Titulo);
         return terminar(EstadoDelCalculo::Rechazado);
     }

@@ -247,6 +247,7 @@ ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
     // persona, si da alguno.
     for (int intento = 0; !CirculoUnicoDeCalculo(p) && intento < IntentosCentroDeMomentos &&
                           (r.estado == EstadoBishop::MomentoNulo ||
+                           r.estado == EstadoBishop::NoPositivo ||
                            (r.estado == EstadoBishop::Convergio && r.FS <= 0.0));
          ++intento) {
         const std::optional<PuntoCentro> dado = ui.CentroDeMomentos(p, CentroSugeridoDeMomentos(p));

@@ -50,22 +50,25 @@ private:
     std::vector<ProblemaDeDatos>& destino_;
 };
 
-void ParametrosDeCalculo(const Proyecto& p, Metodo metodo, Lista& lista)
+void ParametrosDeCalculo(const Proyecto& p, Metodo metodo, bool partidaAutomatica, Lista& lista)
 {
     const std::string titulo = textos::TituloParametrosIniciales;
-    if (metodo == Metodo::Variacional) {
+    // Con la partida automática el método variacional no usa los valores de partida escritos.
+    const bool usaPartida = !(metodo == Metodo::Variacional && partidaAutomatica);
+    if (metodo == Metodo::Variacional && usaPartida) {
         if (!Finito(p.MultiplicadorLagrange1))
             lista.Agregar(textos::PrimerMultiplicadorNoNumerico, titulo);
         if (!Finito(p.MultiplicadorLagrange2))
             lista.Agregar(textos::SegundoMultiplicadorNoNumerico, titulo);
     }
-    if (metodo == Metodo::Variacional || metodo == Metodo::Bishop || metodo == Metodo::Janbu) {
+    if (usaPartida &&
+        (metodo == Metodo::Variacional || metodo == Metodo::Bishop || metodo == Metodo::Janbu)) {
         if (!Finito(p.FSInicial))
             lista.Agregar(textos::FSNoNumerico, titulo);
         else if (!(p.FSInicial > 0.0))
             lista.Agregar(textos::FSNoPositivo, titulo);
     }
-    if (metodo == Metodo::Variacional && p.SueloRoca == Material::Suelo &&
+    if (metodo == Metodo::Variacional && usaPartida && p.SueloRoca == Material::Suelo &&
         !Finito(p.EsfuerzoInicialCresta))
         lista.Agregar(textos::EsfuerzoInicialNoNumerico, titulo);
     if (EsCirculoUnico(p) && !Finito(p.RadioCirculoFalla))
@@ -249,11 +252,12 @@ std::optional<std::string> ProblemaNumeroDovelas(double n)
     return std::nullopt;
 }
 
-std::vector<ProblemaDeDatos> ProblemasDeDatos(const Proyecto& p, Metodo metodo)
+std::vector<ProblemaDeDatos> ProblemasDeDatos(const Proyecto& p, Metodo metodo,
+                                              bool partidaAutomatica)
 {
     std::vector<ProblemaDeDatos> problemas;
     Lista lista(problemas);
-    ParametrosDeCalculo(p, metodo, lista);
+    ParametrosDeCalculo(p, metodo, partidaAutomatica, lista);
     if (p.SueloRoca == Material::Suelo)
         EstratosDeSuelo(p, lista);
     else if (p.SueloRoca == Material::Roca)
@@ -263,9 +267,10 @@ std::vector<ProblemaDeDatos> ProblemasDeDatos(const Proyecto& p, Metodo metodo)
     return problemas;
 }
 
-std::optional<ProblemaDeDatos> PrimerProblemaDeDatos(const Proyecto& p, Metodo metodo)
+std::optional<ProblemaDeDatos> PrimerProblemaDeDatos(const Proyecto& p, Metodo metodo,
+                                                     bool partidaAutomatica)
 {
-    std::vector<ProblemaDeDatos> problemas = ProblemasDeDatos(p, metodo);
+    std::vector<ProblemaDeDatos> problemas = ProblemasDeDatos(p, metodo, partidaAutomatica);
     if (problemas.empty()) return std::nullopt;
     return problemas.front();
 }

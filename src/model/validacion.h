@@ -44,10 +44,13 @@ struct ProblemaDeDatos {
 };
 
 // Todos los problemas de los datos del proyecto, en el orden de los diálogos: parámetros de
-// cálculo, estratos, coordenadas, cargas. `metodo` decide qué valores de partida se usan.
-std::vector<ProblemaDeDatos> ProblemasDeDatos(const Proyecto& p, Metodo metodo);
+// cálculo, estratos, coordenadas, cargas. `metodo` decide qué valores de partida se usan; con
+// `partidaAutomatica` el método variacional no usa los escritos (FS, σo, multiplicadores).
+std::vector<ProblemaDeDatos> ProblemasDeDatos(const Proyecto& p, Metodo metodo,
+                                              bool partidaAutomatica = false);
 // El primero, o nada si los datos sirven.
-std::optional<ProblemaDeDatos> PrimerProblemaDeDatos(const Proyecto& p, Metodo metodo);
+std::optional<ProblemaDeDatos> PrimerProblemaDeDatos(const Proyecto& p, Metodo metodo,
+                                                     bool partidaAutomatica = false);
 
 // Reglas de un valor, que los diálogos aplican a lo que la persona escribe. Devuelven el mensaje
 // del primer fallo o nada.

@@ -141,12 +141,13 @@ TEST(Janbu, CirculoSinFriccionComoElEquilibrioDeMomentos)
     }
 }
 
-// Sin peso ni cargas nada empuja la masa: no hay factor que cumpla el equilibrio de fuerzas. El
-// cálculo termina sin resultados ni factor, con el mensaje, y la línea de órdenes sale con 3.
+// Una aceleración sísmica hacia el talud (kh = −0.9) empuja la masa cuesta arriba: ningún factor
+// positivo cumple el equilibrio de fuerzas. El cálculo termina sin resultados ni factor, con el
+// mensaje, y la línea de órdenes sale con 3.
 TEST(Janbu, SinSolucionNoDaFactor)
 {
     Proyecto p = LeerFK(50);
-    p.PesoUnitarioHumedo(1) = p.PesoUnitarioSaturado(1) = 0.0;
+    p.CoeficienteSismicoHorizontal = -0.9;
     InteraccionLote ui;
     const ResultadoCalculo r = PorLotes(p, Metodo::Janbu, ui);
     EXPECT_EQ(r.Estado, EstadoDelCalculo::Limite);
