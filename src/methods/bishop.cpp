@@ -245,10 +245,10 @@ ResultadoMetodo MetodoBishop(Proyecto& p, EstadoCalculo& e, Interaccion& ui,
     // En una superficie compuesta, un centro que no sirve (sin momento motor o con un factor que
     // no es positivo; p. ej. el que fijan los parámetros de cálculo) se cambia por el que dé la
     // persona, si da alguno.
-    for (int intento = 0; !CirculoUnicoDeCalculo(p) && intento < IntentosCentroDeMomentos &&
-                          (r.estado == EstadoBishop::MomentoNulo ||
-                           r.estado == EstadoBishop::NoPositivo ||
-                           (r.estado == EstadoBishop::Convergio && r.FS <= 0.0));
+    for (int intento = 0;
+         !CirculoUnicoDeCalculo(p) && intento < IntentosCentroDeMomentos &&
+         (r.estado == EstadoBishop::MomentoNulo || r.estado == EstadoBishop::NoPositivo ||
+          (r.estado == EstadoBishop::Convergio && r.FS <= 0.0));
          ++intento) {
         const std::optional<PuntoCentro> dado = ui.CentroDeMomentos(p, CentroSugeridoDeMomentos(p));
         if (!dado) break;
