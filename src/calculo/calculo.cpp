@@ -280,6 +280,12 @@ ResultadoCalculo Calcular(Proyecto& p, EstadoCalculo& e, Metodo metodo,
     return terminar(EstadoDelCalculo::Convergido);
 }
 
+const char* NombreDelMetodoGuardado(const Proyecto& p)
+{
+    return NombreDeMetodo(p.MetodoDeCalculo,
+                          p.SueloRoca == Material::Roca && !p.UsaParametrosInstantaneos);
+}
+
 const char* NombreDeMetodo(Metodo metodo, bool enRocas)
 {
     if (enRocas && metodo == Metodo::Janbu) return textos::NombreMetodoJanbuRoca;

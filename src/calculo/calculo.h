@@ -75,5 +75,8 @@ ResultadoMetodo CorrerMetodoEnRocas(Proyecto& p, EstadoCalculo& e, Metodo metodo
 // Nombre de un método para mostrarlo en los resultados (enRocas: su versión para macizos
 // rocosos, la de Janbu o la variacional).
 const char* NombreDeMetodo(Metodo metodo, bool enRocas = false);
+// El del cálculo cuyos resultados guarda el proyecto: en un macizo rocoso, el método para rocas,
+// salvo tras un cálculo con parámetros instantáneos (que es el de suelos).
+const char* NombreDelMetodoGuardado(const Proyecto& p);
 
 } // namespace vertana

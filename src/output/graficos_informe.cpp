@@ -26,7 +26,7 @@ Escena EscenaDelInforme(const Proyecto& p, const DibujoDelInforme& dibujo, doubl
         opciones.colorEjes = colores::Rojo;
         if (p.HayResultados) {
             opciones.factorSeguridad = FactorDeSeguridadGuardado(p);
-            opciones.nombreMetodo = NombreDeMetodo(p.MetodoDeCalculo);
+            opciones.nombreMetodo = NombreDelMetodoGuardado(p);
         }
         return EscenaSeccion(p, opciones);
     }

@@ -182,8 +182,9 @@ std::optional<ParametrosDeReglaPuntual> ParametrosPuntualesDeDovela(double sigma
     if (!(d >= 0.0)) return std::nullopt;
     ParametrosDeReglaPuntual r;
     r.Theta = std::atan(std::sqrt(d));
-    r.FriccionGrados = Grados(r.Theta);
-    const double c = resistenciaCorte - std::tan(r.Theta) * esfuerzoNormal;
+    r.Friccion = std::asin((d - 1.0) / (d + 1.0));
+    r.FriccionGrados = Grados(r.Friccion);
+    const double c = resistenciaCorte - std::tan(r.Friccion) * esfuerzoNormal;
     r.Cohesion = c < 0.0 ? 0.0 : c;
     return r;
 }

@@ -91,14 +91,17 @@ struct ParametrosInstantaneosBalmer {
 std::optional<ParametrosInstantaneosBalmer> InstantaneosDeBalmer(double sigma3, double m, double s,
                                                                  double a, double sigmaCi);
 
-// Regla puntual de los parámetros instantáneos de una dovela de roca, con σ1, σ3 de la dovela
-// (método variacional en rocas), m y σci de su estrato, τf = F·τ y σ′ del cálculo anterior:
-//   D = 1 + m·σci/(2·(σ1 − σ3)), θ = atan(√D), c = τf − tan θ·σ′ (0 si resulta negativa),
-// y θ queda como ángulo de fricción. D es dσ1/dσ3 del criterio con a = 0.5, así que
-// tan θ = √D = tan(45° + φi/2): θ es el ángulo del plano de rotura, mayor que el φi de Balmer.
+// Regla puntual (Balmer) de los parámetros instantáneos de una dovela de roca, con σ1, σ3 de la
+// dovela (método variacional en rocas), m y σci de su estrato, τf = F·τ y σ′ del cálculo anterior:
+//   D = 1 + m·σci/(2·(σ1 − σ3)) = dσ1/dσ3 del criterio con a = 0.5,
+//   θ = atan(√D) = 45° + φi/2 (el ángulo del plano de rotura),
+//   sen φi = (D − 1)/(D + 1), es decir φi = 2θ − 90° (Balmer, 1952),
+//   c = τf − tan φi·σ′ (0 si resulta negativa).
+// φi es el ángulo de fricción de la tangente a la envolvente de Mohr en el punto de la dovela.
 struct ParametrosDeReglaPuntual {
-    double Theta = 0.0;          // radianes
-    double FriccionGrados = 0.0; // θ·180/π
+    double Theta = 0.0;          // θ, radianes
+    double Friccion = 0.0;       // φi, radianes
+    double FriccionGrados = 0.0; // φi·180/π
     double Cohesion = 0.0;       // ≥ 0
 };
 

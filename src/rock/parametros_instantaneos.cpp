@@ -2,6 +2,7 @@
 
 #include "model/textos.h"
 #include "model/unidades.h"
+#include "rock/hoek_brown.h"
 
 #include <algorithm>
 #include <cmath>
@@ -198,17 +199,13 @@ void ParametrosPuntuales(Proyecto& p, EstadoCalculo& e)
         e.Dovelas.CompresionSimpleDovela.Tamano() < nd)
         return;
     for (int k = 1; k <= nd; ++k) {
-        const double diferencia =
-            p.EsfuerzoPrincipalMayorDovela(k) - p.EsfuerzoPrincipalMenorDovela(k);
-        if (!(diferencia > 0.0)) continue;
-        const double D =
-            1.0 + p.ParametroMDovela(k) * e.Dovelas.CompresionSimpleDovela(k) / (2.0 * diferencia);
-        if (!(D >= 0.0) || !std::isfinite(D)) continue;
-        const double theta = std::atan(std::sqrt(D));
-        double c = e.ResistenciaCorteDovela(k) - std::tan(theta) * e.EsfuerzoNormalPrevioDovela(k);
-        if (c < 0.0) c = 0.0;
+        const auto regla = ParametrosPuntualesDeDovela(
+            p.EsfuerzoPrincipalMayorDovela(k), p.EsfuerzoPrincipalMenorDovela(k),
+            p.ParametroMDovela(k), e.Dovelas.CompresionSimpleDovela(k), e.ResistenciaCorteDovela(k),
+            e.EsfuerzoNormalPrevioDovela(k));
+        if (!regla || !std::isfinite(regla->Friccion)) continue;
         // tan φ queda como ángulo en radianes: el método la recalcula desde φ antes de usarla.
-        Asignar(p, e, k, c, theta, Grados(theta));
+        Asignar(p, e, k, regla->Cohesion, regla->Friccion, regla->FriccionGrados);
     }
 }
 

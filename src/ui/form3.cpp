@@ -48,7 +48,7 @@ Escena Form3::Construir(double ancho, double alto) const
     o.dovelas = &estado_.Dovelas;
     if (o.conDovelas && proyecto_.HayResultados) {
         o.factorSeguridad = FactorDeSeguridadGuardado(proyecto_);
-        o.nombreMetodo = NombreDeMetodo(proyecto_.MetodoDeCalculo);
+        o.nombreMetodo = NombreDelMetodoGuardado(proyecto_);
     }
     return EscenaSeccion(proyecto_, o);
 }

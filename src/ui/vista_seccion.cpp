@@ -126,10 +126,10 @@ OpcionesSeccion VistaSeccion::Opciones(double ancho, double alto) const
     // El factor de seguridad es el del último cálculo o el guardado con el proyecto.
     if (ultimoCalculo_ && ultimoCalculo_->FactorSeguridad && proyecto_.HayResultados) {
         o.factorSeguridad = ultimoCalculo_->FactorSeguridad;
-        o.nombreMetodo = NombreDeMetodo(ultimoCalculo_->MetodoCalculado);
+        o.nombreMetodo = NombreDeMetodo(ultimoCalculo_->MetodoCalculado, ultimoCalculo_->EnRocas);
     } else if (proyecto_.HayResultados) {
         o.factorSeguridad = FactorDeSeguridadGuardado(proyecto_);
-        o.nombreMetodo = NombreDeMetodo(proyecto_.MetodoDeCalculo);
+        o.nombreMetodo = NombreDelMetodoGuardado(proyecto_);
     }
     return o;
 }

@@ -64,6 +64,10 @@ TEST(InstantaneosEnRoca, LasTresFormasTrasLosDosMetodosEnRoca)
             enRocas.EnRocas = true;
             const ResultadoCalculo roca = Calcular(p, e, metodo, enRocas, ui);
             ASSERT_TRUE(roca.Convergio()) << caso << ": " << roca.Mensaje;
+            // La sección y el informe nombran el método en rocas, y tras el segundo cálculo el de
+            // suelos.
+            EXPECT_STREQ(NombreDelMetodoGuardado(p), NombreDeMetodo(metodo, true)) << caso;
+            EXPECT_STRNE(NombreDeMetodo(metodo, true), NombreDeMetodo(metodo)) << caso;
 
             InteraccionLote ui2;
             PrepararRespuestasPorLotes(ui2, false);
@@ -75,10 +79,12 @@ TEST(InstantaneosEnRoca, LasTresFormasTrasLosDosMetodosEnRoca)
             EXPECT_TRUE(segundo.ConParametrosInstantaneos);
             EXPECT_FALSE(segundo.EnRocas);
             EXPECT_TRUE(p.UsaParametrosInstantaneos);
+            EXPECT_STREQ(NombreDelMetodoGuardado(p), NombreDeMetodo(metodo)) << caso;
             ComprobarCirculosDeMohr(p, *segundo.FactorSeguridad);
             // Entre puntos la recta de cada dovela pasa (casi) por los puntos (σ′, F·τ) del
-            // primer cálculo: el factor no cambia más que por la secante.
-            if (definicion == DefinicionInstantaneos::EntrePuntos) {
+            // primer cálculo, y en la forma puntual es la tangente a la envolvente en ellos: el
+            // factor no cambia más que por la secante o por la discretización.
+            if (definicion != DefinicionInstantaneos::PorPantalla) {
                 EXPECT_NEAR(*segundo.FactorSeguridad, *roca.FactorSeguridad,
                             0.01 * *roca.FactorSeguridad)
                     << caso;

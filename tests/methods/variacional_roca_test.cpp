@@ -314,6 +314,31 @@ TEST(VariacionalRoca, LinealizadoEnLaSolucionDaElFactorDelMetodoParaSuelos)
     EXPECT_EQ(p.MultiplicadorLagrange1, 30.0);
 }
 
+// La regla puntual (Balmer) linealiza la envolvente con los σ1, σ3 de cada dovela de la solución:
+// el segundo cálculo, por el método variacional para suelos con esas c y φ, da el factor del
+// método en rocas.
+TEST(VariacionalRoca, ReglaPuntualDaElFactorDelMetodoEnRocas)
+{
+    Proyecto p = Ejemplo();
+    EstadoCalculo e;
+    InteraccionRoca ui;
+    const ResultadoCalculo roca = CalcularRoca(p, e, ui);
+    ASSERT_TRUE(roca.Convergio()) << roca.Mensaje;
+
+    p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::Puntuales;
+    PrepararRespuestasInstantaneas(ui, p);
+    OpcionesCalculo instantaneo;
+    instantaneo.ParametrosInstantaneos = true;
+    const ResultadoCalculo suelo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, ui);
+    ASSERT_TRUE(suelo.Convergio()) << suelo.Mensaje;
+    EXPECT_NEAR(*suelo.FactorSeguridad, *roca.FactorSeguridad, 0.01 * *roca.FactorSeguridad);
+    // Fricción instantánea de Balmer, no el ángulo del plano de rotura (45° + φi/2).
+    for (int i = 1; i < p.NumeroPuntosDovelas; ++i) {
+        EXPECT_GT(p.FriccionDovela(i), 0.0) << i;
+        EXPECT_LT(p.FriccionDovela(i), 75.0) << i;
+    }
+}
+
 TEST(VariacionalRoca, PartidaAutomaticaYPartidaDelUsuario)
 {
     Proyecto p = Ejemplo();

@@ -168,25 +168,34 @@ TEST(HoekBrown, EnvolventeGeneralizadaComoLimiteDeCirculos)
 
 TEST(HoekBrown, ReglaPuntualDeParametrosInstantaneos)
 {
-    // A mano: σ1 = 300, σ3 = 100, m = 2, σci = 1000 → D = 1 + 2000/400 = 6, θ = atan √6 =
-    // 67.792345°; τf = 200, σ′ = 50 → c = 200 − √6·50 = 77.525513.
+    // A mano: σ1 = 300, σ3 = 100, m = 2, σci = 1000 → D = 1 + 2000/400 = 6, sen φi = 5/7,
+    // φi = 45.584691°, tan φi = 5/√24; τf = 200, σ′ = 50 → c = 200 − 50·5/√24 = 148.968964.
     const auto r = ParametrosPuntualesDeDovela(300.0, 100.0, 2.0, 1000.0, 200.0, 50.0);
     ASSERT_TRUE(r);
-    EXPECT_NEAR(r->FriccionGrados, 67.792345, 1e-6);
-    EXPECT_NEAR(r->Cohesion, 77.525513, 1e-6);
-    // Con σ′ = 100, c = 200 − 244.9 < 0: queda 0 y θ no cambia.
-    const auto negativa = ParametrosPuntualesDeDovela(300.0, 100.0, 2.0, 1000.0, 200.0, 100.0);
+    EXPECT_NEAR(r->FriccionGrados, 45.584691, 1e-6);
+    EXPECT_NEAR(r->Cohesion, 148.968964, 1e-6);
+    EXPECT_NEAR(r->Theta, std::atan(std::sqrt(6.0)), Tol);
+    // Con σ′ = 250, c = 200 − 255.2 < 0: queda 0 y φi no cambia.
+    const auto negativa = ParametrosPuntualesDeDovela(300.0, 100.0, 2.0, 1000.0, 200.0, 250.0);
     EXPECT_EQ(negativa->Cohesion, 0.0);
-    EXPECT_NEAR(negativa->Theta, r->Theta, Tol);
+    EXPECT_NEAR(negativa->Friccion, r->Friccion, Tol);
     EXPECT_FALSE(ParametrosPuntualesDeDovela(100.0, 100.0, 2.0, 1000.0, 200.0, 50.0));
 
-    // Sobre la envolvente de a = 0.5, θ es el ángulo del plano de rotura, 45° + φi/2, con el φi
-    // de Hoek (1990).
-    const double m = 10.0, s = 1.0, sigmaCi = 100.0, sigma3 = 20.0;
-    const double sigma1 = sigma3 + std::sqrt(m * sigmaCi * sigma3 + s * sigmaCi * sigmaCi);
-    const auto p = PuntoDeLaEnvolvente(sigma3, m, s, 0.5, sigmaCi);
-    const auto regla = ParametrosPuntualesDeDovela(sigma1, sigma3, m, sigmaCi, p->Tau, p->SigmaN);
-    EXPECT_NEAR(regla->Theta, Pi() / 4.0 + Hoek1990(p->SigmaN, m, s, sigmaCi).phi / 2.0, 1e-10);
+    // Sobre la envolvente de a = 0.5, en el punto (σn, τ) del círculo de σ1, σ3, φi es el de
+    // Hoek (1990) y la recta pasa por ese punto: la misma c y φ que la linealización de Balmer.
+    const double m = 10.0, s = 1.0, sigmaCi = 100.0;
+    for (double sigma3 : {0.0, 5.0, 20.0, 80.0}) {
+        const double sigma1 = sigma3 + std::sqrt(m * sigmaCi * sigma3 + s * sigmaCi * sigmaCi);
+        const auto p = PuntoDeLaEnvolvente(sigma3, m, s, 0.5, sigmaCi);
+        ASSERT_TRUE(p);
+        const auto regla =
+            ParametrosPuntualesDeDovela(sigma1, sigma3, m, sigmaCi, p->Tau, p->SigmaN);
+        ASSERT_TRUE(regla);
+        const EnvolventeHoek hoek = Hoek1990(p->SigmaN, m, s, sigmaCi);
+        EXPECT_NEAR(regla->Friccion, hoek.phi, 1e-9) << sigma3;
+        EXPECT_NEAR(regla->Theta, Pi() / 4.0 + hoek.phi / 2.0, 1e-9) << sigma3;
+        EXPECT_NEAR(regla->Cohesion, hoek.tau - p->SigmaN * std::tan(hoek.phi), 1e-7) << sigma3;
+    }
 }
 
 TEST(HoekBrown, Sigma3InicialDelMetodoVariacional)

@@ -116,12 +116,13 @@ TEST(ParametrosInstantaneos, TramoConEsfuerzosIgualesConservaLosPropios)
         d.Esperar(k, 2.0, 0.36397023426620234, 20.0);
 }
 
-// Rocas, caso puntual: m = 1, σci = 50, σ1 − σ3 = 25 → D = 1 + 50/50 = 2, θ = atan √2 =
-// 54.73561°. Dovela 1: c = 30 − √2·10 = 15.85786. Dovela 2: c = 20 − √2·25 < 0 → 0, θ igual.
-// tan φ queda en radianes hasta que el método la recalcula.
+// Rocas, caso puntual (Balmer): m = 1, σci = 50, σ1 − σ3 = 25 → D = 1 + 50/50 = 2,
+// sen φi = 1/3, φi = 19.471221°, tan φi = 1/√8. Dovela 1: c = 30 − 10/√8 = 26.464466.
+// Dovela 2: c = 20 − 70/√8 < 0 → 0, φi igual. tan φ queda en radianes hasta que el método la
+// recalcula.
 TEST(ParametrosInstantaneos, PuntualEnRocas)
 {
-    Dovelas d(1, {10, 25}, {30, 20});
+    Dovelas d(1, {10, 70}, {30, 20});
     d.p.SueloRoca = Material::Roca;
     d.p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::Puntuales;
     d.p.EsfuerzoPrincipalMayorDovela.Redimensionar(2);
@@ -136,11 +137,11 @@ TEST(ParametrosInstantaneos, PuntualEnRocas)
     }
     InteraccionGuionada ui;
     CalcularParametrosInstantaneos(d.p, d.e, ui);
-    const double theta = 0.9553166181245093; // atan(√2)
-    d.Esperar(1, 30.0 - std::sqrt(2.0) * 10.0, theta, 54.73561);
-    d.Esperar(2, 0.0, theta, 54.73561);
+    const double phi = std::asin(1.0 / 3.0);
+    d.Esperar(1, 30.0 - 10.0 / std::sqrt(8.0), phi, 19.471221);
+    d.Esperar(2, 0.0, phi, 19.471221);
     RecalcularTangentesDeFriccion(d.p, d.e);
-    EXPECT_NEAR(d.e.Dovelas.TangenteFriccionDovela(1), std::sqrt(2.0), 1e-6);
+    EXPECT_NEAR(d.e.Dovelas.TangenteFriccionDovela(1), 1.0 / std::sqrt(8.0), 1e-6);
     EXPECT_TRUE(ui.Eventos().empty());
 
     // Con suelos el caso puntual no cambia nada.
