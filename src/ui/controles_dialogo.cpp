@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vertana {
 
@@ -129,6 +132,26 @@ QHBoxLayout* FilaDeBotones(std::initializer_list<QWidget*> botones)
     for (QWidget* boton : botones)
         fila->addWidget(boton);
     return fila;
+}
+
+void RepartirColumnas(QTreeWidget* lista)
+{
+    QHeaderView* encabezado = lista->header();
+    const int columnas = encabezado->count();
+    if (columnas == 0) return;
+    std::vector<int> anchos(static_cast<std::size_t>(columnas));
+    int usado = 0;
+    for (int k = 0; k < columnas; ++k) {
+        lista->resizeColumnToContents(k);
+        const int ancho = encabezado->sectionSize(k);
+        anchos[static_cast<std::size_t>(k)] = ancho;
+        usado += ancho;
+    }
+    const int disponible =
+        lista->maximumViewportSize().width() - lista->verticalScrollBar()->sizeHint().width();
+    const int sobrante = std::max(0, disponible - usado) / columnas;
+    for (int k = 0; k < columnas; ++k)
+        encabezado->resizeSection(k, anchos[static_cast<std::size_t>(k)] + sobrante);
 }
 
 } // namespace vertana

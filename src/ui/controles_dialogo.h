@@ -60,6 +60,9 @@ int FilaDe(const QTreeWidget* lista, const QTreeWidgetItem* elemento);
 int FilaSeleccionada(const QTreeWidget* lista);
 // Texto de una celda en UTF-8.
 std::string Celda(const QTreeWidget* lista, int fila, int columna);
+// Cada columna con el ancho de su contenido y lo que sobra del ancho visible repartido por igual;
+// el lugar de la barra vertical se reserva siempre (aparece cuando llegan más filas).
+void RepartirColumnas(QTreeWidget* lista);
 
 // Fila de botones de un diálogo, alineados a la derecha en el orden dado.
 QHBoxLayout* FilaDeBotones(std::initializer_list<QWidget*> botones);

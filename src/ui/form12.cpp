@@ -13,10 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <vector>
 
 namespace vertana {
@@ -154,25 +152,7 @@ void Form12::Activar()
 void Form12::resizeEvent(QResizeEvent* evento)
 {
     DialogoActivable::resizeEvent(evento);
-    RepartirColumnas();
-}
-
-void Form12::RepartirColumnas()
-{
-    QHeaderView* encabezado = tabla_->header();
-    const int columnas = encabezado->count();
-    std::vector<int> anchos(static_cast<std::size_t>(columnas));
-    int usado = 0;
-    for (int k = 0; k < columnas; ++k) {
-        tabla_->resizeColumnToContents(k);
-        anchos[static_cast<std::size_t>(k)] = encabezado->sectionSize(k);
-        usado += encabezado->sectionSize(k);
-    }
-    const int disponible =
-        tabla_->maximumViewportSize().width() - tabla_->verticalScrollBar()->sizeHint().width();
-    const int sobrante = std::max(0, disponible - usado) / columnas;
-    for (int k = 0; k < columnas; ++k)
-        encabezado->resizeSection(k, anchos[static_cast<std::size_t>(k)] + sobrante);
+    RepartirColumnas(tabla_);
 }
 
 void Form12::LlenarTabla()
@@ -198,7 +178,7 @@ void Form12::LlenarTabla()
             fila << DeLaTabla(*t, k, FormatoTabla);
         InsertarFila(tabla_, k - 1, fila);
     }
-    RepartirColumnas();
+    RepartirColumnas(tabla_);
 }
 
 } // namespace vertana

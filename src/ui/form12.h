@@ -33,7 +33,6 @@ protected:
 
 private:
     void LlenarTabla();
-    void RepartirColumnas();
 
     Proyecto& proyecto_;
     Interaccion& interaccion_;

@@ -13,10 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <vector>
 
 namespace vertana {
@@ -149,27 +147,7 @@ void Form14::Activar()
 void Form14::resizeEvent(QResizeEvent* evento)
 {
     DialogoActivable::resizeEvent(evento);
-    RepartirColumnas();
-}
-
-void Form14::RepartirColumnas()
-{
-    QHeaderView* encabezado = tabla_->header();
-    const int columnas = encabezado->count();
-    std::vector<int> anchos(static_cast<std::size_t>(columnas));
-    int usado = 0;
-    for (int k = 0; k < columnas; ++k) {
-        tabla_->resizeColumnToContents(k);
-        const int ancho = encabezado->sectionSize(k);
-        anchos[static_cast<std::size_t>(k)] = ancho;
-        usado += ancho;
-    }
-    // El lugar de la barra vertical se reserva siempre: aparece después de este cálculo.
-    const int disponible =
-        tabla_->maximumViewportSize().width() - tabla_->verticalScrollBar()->sizeHint().width();
-    const int sobrante = std::max(0, disponible - usado) / columnas;
-    for (int k = 0; k < columnas; ++k)
-        encabezado->resizeSection(k, anchos[static_cast<std::size_t>(k)] + sobrante);
+    RepartirColumnas(tabla_);
 }
 
 void Form14::LlenarTabla()
@@ -193,7 +171,7 @@ void Form14::LlenarTabla()
             fila << DeLaTabla(*t, s, FormatoTabla);
         InsertarFila(tabla_, s - 1, fila);
     }
-    RepartirColumnas();
+    RepartirColumnas(tabla_);
 }
 
 } // namespace vertana

@@ -31,7 +31,6 @@ protected:
 private:
     void LlenarTabla();
     // Cada columna con el ancho de su contenido y, si sobra espacio, el sobrante repartido.
-    void RepartirColumnas();
 
     Proyecto& proyecto_;
     Interaccion& interaccion_;
