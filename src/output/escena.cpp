@@ -40,19 +40,6 @@ int CaracteresUtf8(const std::string& texto)
     return n;
 }
 
-Texto NuevoTexto(std::string contenido, PuntoPx ancla, double tamano, AlineacionH h, AlineacionV v,
-                 Color color)
-{
-    Texto t;
-    t.texto = std::move(contenido);
-    t.ancla = ancla;
-    t.tamano = tamano;
-    t.h = h;
-    t.v = v;
-    t.color = color;
-    return t;
-}
-
 // Marcas de un eje de `largo` píxeles en el que cada valor ocupa `espacio(marcas)` píxeles.
 template <typename Espacio>
 MarcasEje MarcasQueCaben(double min, double max, double largo, double pasoMinimo, Espacio espacio)
@@ -386,6 +373,30 @@ Rectangulo DibujarLeyenda(Escena& escena, const std::vector<EntradaLeyenda>& ent
     }
     escena.leyenda.insert(escena.leyenda.end(), entradas.begin(), entradas.end());
     return caja;
+}
+
+Linea LineaEnArea(std::vector<PuntoPx> puntos, Color color, double grosor, Trazado trazado)
+{
+    Linea l;
+    l.puntos = std::move(puntos);
+    l.color = color;
+    l.grosor = grosor;
+    l.trazado = trazado;
+    l.enArea = true;
+    return l;
+}
+
+Texto NuevoTexto(std::string contenido, PuntoPx ancla, double tamano, AlineacionH h, AlineacionV v,
+                 Color color)
+{
+    Texto t;
+    t.texto = std::move(contenido);
+    t.ancla = ancla;
+    t.tamano = tamano;
+    t.h = h;
+    t.v = v;
+    t.color = color;
+    return t;
 }
 
 } // namespace vertana

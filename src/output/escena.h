@@ -179,4 +179,10 @@ Rectangulo DibujarLeyenda(Escena& escena, const std::vector<EntradaLeyenda>& ent
 // Ancho y alto de esa leyenda.
 PuntoPx TamanoLeyenda(const std::vector<EntradaLeyenda>& entradas, double tamanoLetra);
 
+// Una línea recortada al área de dibujo y un texto sin fondo.
+Linea LineaEnArea(std::vector<PuntoPx> puntos, Color color, double grosor,
+                  Trazado trazado = Trazado::Continuo);
+Texto NuevoTexto(std::string contenido, PuntoPx ancla, double tamano, AlineacionH h, AlineacionV v,
+                 Color color);
+
 } // namespace vertana

@@ -76,40 +76,6 @@ bool HayCritica(const DibujoBusqueda& d)
     return d.resultado.Estado == EstadoBusqueda::Hallada && d.resultado.Critica.Puntos.size() >= 2;
 }
 
-std::vector<PuntoPx> APixeles(const Transformacion& t, const std::vector<PuntoXY>& puntos)
-{
-    std::vector<PuntoPx> r;
-    r.reserve(puntos.size());
-    for (const PuntoXY& q : puntos)
-        r.push_back(t.Pixel(q.x, q.y));
-    return r;
-}
-
-Linea LineaEnArea(std::vector<PuntoPx> puntos, Color color, double grosor,
-                  Trazado trazado = Trazado::Continuo)
-{
-    Linea l;
-    l.puntos = std::move(puntos);
-    l.color = color;
-    l.grosor = grosor;
-    l.trazado = trazado;
-    l.enArea = true;
-    return l;
-}
-
-Texto NuevoTexto(std::string contenido, PuntoPx ancla, double tamano, AlineacionH h, AlineacionV v,
-                 Color color)
-{
-    Texto t;
-    t.texto = std::move(contenido);
-    t.ancla = ancla;
-    t.tamano = tamano;
-    t.h = h;
-    t.v = v;
-    t.color = color;
-    return t;
-}
-
 std::vector<EntradaLeyenda> EntradasLeyenda(const DibujoBusqueda& d,
                                             const std::optional<EscalaFactores>& escala)
 {

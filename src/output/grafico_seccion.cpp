@@ -166,37 +166,10 @@ std::vector<double> AbscisasDeBordes(const Proyecto& p)
     return xs;
 }
 
-std::vector<PuntoPx> APixeles(const Transformacion& t, const std::vector<PuntoXY>& puntos)
-{
-    std::vector<PuntoPx> px;
-    px.reserve(puntos.size());
-    for (const PuntoXY& q : puntos)
-        px.push_back(t.Pixel(q.x, q.y));
-    return px;
-}
-
-Linea LineaEnArea(std::vector<PuntoPx> puntos, Color color, double grosor,
-                  Trazado trazado = Trazado::Continuo)
-{
-    Linea l;
-    l.puntos = std::move(puntos);
-    l.color = color;
-    l.grosor = grosor;
-    l.trazado = trazado;
-    l.enArea = true;
-    return l;
-}
-
 Texto Etiqueta(std::string contenido, PuntoPx ancla, double tamano, AlineacionH h, AlineacionV v,
                Color color)
 {
-    Texto t;
-    t.texto = std::move(contenido);
-    t.ancla = ancla;
-    t.tamano = tamano;
-    t.h = h;
-    t.v = v;
-    t.color = color;
+    Texto t = NuevoTexto(std::move(contenido), ancla, tamano, h, v, color);
     t.fondo = true;
     return t;
 }
@@ -658,6 +631,15 @@ PreparacionGeometria PrepararGraficoGeometria(Proyecto& p, Interaccion& ui)
         p.CuerdaCirculo = cuerda;
     }
     return r;
+}
+
+std::vector<PuntoPx> APixeles(const Transformacion& t, const std::vector<PuntoXY>& puntos)
+{
+    std::vector<PuntoPx> px;
+    px.reserve(puntos.size());
+    for (const PuntoXY& q : puntos)
+        px.push_back(t.Pixel(q.x, q.y));
+    return px;
 }
 
 } // namespace vertana

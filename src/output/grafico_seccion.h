@@ -87,6 +87,8 @@ GeometriaSeccion CalcularGeometriaSeccion(const Proyecto& p, const OpcionesSecci
 
 // La escena de la sección en un lienzo de o.ancho × o.alto píxeles.
 Escena EscenaSeccion(const Proyecto& p, const OpcionesSeccion& o);
+// Puntos del dibujo en píxeles.
+std::vector<PuntoPx> APixeles(const Transformacion& t, const std::vector<PuntoXY>& puntos);
 
 // Colores.
 Color ColorDeEstrato(int estrato);      // relleno del estrato (1, 2, ...), repetidos cada 8
