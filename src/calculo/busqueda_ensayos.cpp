@@ -72,15 +72,16 @@ PoligonalSeccion::PoligonalSeccion(const std::vector<double>& x, const std::vect
     yMax_ = *std::max_element(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
-std::optional<double> PoligonalSeccion::Ordenada(double x, std::size_t& pista) const
+double PoligonalSeccion::Buscar(double x, std::size_t& pista) const
 {
-    if (tramos_.empty() || !(x >= xMin_ && x <= xMax_)) return std::nullopt;
+    const double nada = std::numeric_limits<double>::quiet_NaN();
+    if (tramos_.empty() || !(x >= xMin_ && x <= xMax_)) return nada;
     std::size_t k = std::min(pista, tramos_.size() - 1);
     while (k > 0 && x < tramos_[k].xIzq)
         --k;
     while (k + 1 < tramos_.size() && x > tramos_[k].xDer)
         ++k;
-    if (x < tramos_[k].xIzq || x > tramos_[k].xDer) return std::nullopt;
+    if (x < tramos_[k].xIzq || x > tramos_[k].xDer) return nada;
     pista = k;
     const Tramo& t = tramos_[k];
     return (x - t.xa) * t.m + t.ya;
@@ -361,9 +362,9 @@ private:
                 if (!std::isfinite(d_.yBordes[k])) return false;
             }
             if (bordesTalud) {
-                const auto t = s_.Talud.Ordenada(d_.bordes[k], pistaTalud);
-                if (!t) return false;
-                d_.tBordes[k] = *t;
+                const double t = s_.Talud.OrdenadaONaN(d_.bordes[k], pistaTalud);
+                if (std::isnan(t)) return false;
+                d_.tBordes[k] = t;
             }
         }
         const bool valorAbsoluto = entrada.y < salida.y;
@@ -380,9 +381,8 @@ private:
             const double xc = d_.xc[s];
             const double dx = d_.bordes[s] - d_.bordes[s + 1];
             const double yb = YSuperficie(sup, xc);
-            const auto ytOpt = s_.Talud.Ordenada(xc, pistaTaludCentro);
-            if (!ytOpt || !std::isfinite(yb)) return false;
-            const double yt = *ytOpt;
+            const double yt = s_.Talud.OrdenadaONaN(xc, pistaTaludCentro);
+            if (std::isnan(yt) || !std::isfinite(yb)) return false;
             if (!(yt > yb)) return false;
             d_.dx[s] = dx;
             d_.yb[s] = yb;
@@ -410,9 +410,9 @@ private:
 
             // Estrato de la base.
             for (std::size_t i = 0; i < ne; ++i) {
-                const auto y = s_.Estratos[i].Ordenada(xc, pistasEstratos_[i]);
-                if (!y) return false;
-                d_.lineas[i] = *y;
+                const double y = s_.Estratos[i].OrdenadaONaN(xc, pistasEstratos_[i]);
+                if (std::isnan(y)) return false;
+                d_.lineas[i] = y;
             }
             std::size_t eb = ne;
             if (yb > d_.lineas[0]) {
@@ -429,9 +429,8 @@ private:
             double nf = yb, u = 0.0, q = 0.0, h = yt - yb;
             bool aguaSobreBase = false;
             if (s_.Freatico) {
-                const auto v = s_.Freatico->Ordenada(xc, pistaFreatico);
-                if (!v) return false;
-                nf = *v;
+                nf = s_.Freatico->OrdenadaONaN(xc, pistaFreatico);
+                if (std::isnan(nf)) return false;
                 aguaSobreBase = nf > yb;
                 if (aguaSobreBase) {
                     u = nf - yb;

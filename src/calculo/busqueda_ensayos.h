@@ -17,6 +17,7 @@
 
 #include "calculo/busqueda.h"
 
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -41,7 +42,22 @@ public:
     PoligonalSeccion(const std::vector<double>& x, const std::vector<double>& y);
 
     // Ordenada en x; nada fuera de la poligonal. `pista` guarda el último tramo usado.
-    std::optional<double> Ordenada(double x, std::size_t& pista) const;
+    std::optional<double> Ordenada(double x, std::size_t& pista) const
+    {
+        const double y = OrdenadaONaN(x, pista);
+        if (std::isnan(y)) return std::nullopt;
+        return y;
+    }
+    // Lo mismo para los ensayos, sin std::optional: NaN fuera de la poligonal. Una x dentro del
+    // tramo de la pista (lo común entre dovelas vecinas) no recorre nada.
+    double OrdenadaONaN(double x, std::size_t& pista) const
+    {
+        if (pista < tramos_.size()) {
+            const Tramo& t = tramos_[pista];
+            if (x >= t.xIzq && x <= t.xDer) return (x - t.xa) * t.m + t.ya;
+        }
+        return Buscar(x, pista);
+    }
     std::optional<double> Ordenada(double x) const
     {
         std::size_t pista = 0;
@@ -61,6 +77,8 @@ public:
     const std::vector<Tramo>& Tramos() const { return tramos_; }
 
 private:
+    double Buscar(double x, std::size_t& pista) const;
+
     std::vector<Tramo> tramos_; // ordenados por xIzq creciente
     double xMin_ = 0.0, xMax_ = 0.0, yMin_ = 0.0, yMax_ = 0.0;
 };
