@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
@@ -14,8 +15,14 @@ int main(int argc, char** argv)
     if (plataforma.isEmpty() || plataforma == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VERTANA_PANTALLA_PRUEBA);
     // La configuración de las pruebas (archivos recientes, tamaño de la ventana) va a una carpeta
-    // de prueba, vacía al empezar, y no toca la de la persona.
+    // de prueba, vacía al empezar, y no toca la de la persona. Una carpeta por proceso: ctest corre
+    // varias pruebas a la vez y no deben verse los archivos recientes de otra.
     QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir configuracion;
+    if (configuracion.isValid()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuracion.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, configuracion.path());
+    }
     QApplication aplicacion(argc, argv);
     vertana::PrepararAplicacion(aplicacion);
     QSettings().clear();
