@@ -358,4 +358,36 @@ std::string CarpetaTemporal::Ruta(const std::string& nombre) const
     return (std::filesystem::path(raiz_) / nombre).string();
 }
 
+Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
+{
+    Equilibrio r;
+    const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
+    for (int i = 1; i <= p.NumeroPuntosDovelas - 1; ++i) {
+        const double X1 = e.Dovelas.AbscisaBordeDovela(i), X2 = e.Dovelas.AbscisaBordeDovela(i + 1);
+        const double Y1 = e.Dovelas.OrdenadaBordeDovela(i),
+                     Y2 = e.Dovelas.OrdenadaBordeDovela(i + 1);
+        const double b = X1 - X2, m = (Y1 - Y2) / (X1 - X2);
+        const double x = p.AbscisaCentroDovela(i), y = p.OrdenadaCentroDovela(i);
+        const double t = p.OrdenadaTaludDovela(i);
+        const double sigma = p.EsfuerzoNormalDovela(i), tau = p.EsfuerzoTangencialDovela(i);
+        const double peso = p.PesoUnitarioDovela(i) * (t - y) * b;
+        const double Fx = b * (tau - m * sigma) - kh * peso;
+        const double Fy = b * (m * tau + sigma) - (1.0 + kv) * peso;
+        r.H += Fx;
+        r.V += Fy;
+        r.M += x * b * (m * tau + sigma) - y * b * (tau - m * sigma) - x * (1.0 + kv) * peso +
+               (t + y) / 2.0 * kh * peso;
+        // Cargas uniformes verticales sobre el talud (qy hacia abajo), en el centro de la dovela.
+        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
+            if (!(p.CargaUniformeXo(j) <= x && x <= p.CargaUniformeXf(j))) continue;
+            r.V -= p.CargaUniformeQy(j) * b;
+            r.M -= x * p.CargaUniformeQy(j) * b;
+        }
+    }
+    return r;
+}
+
+// Las sumas de fuerzas (ton) y de momentos (ton·m) se anulan dentro de la tolerancia de la
+// iteración.
+
 } // namespace vertana::prueba

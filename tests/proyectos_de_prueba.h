@@ -2,6 +2,7 @@
 // con pocos decimales (1/3, π...), de modo que una escritura que redondea se nota.
 #pragma once
 
+#include "geometry/estado_calculo.h"
 #include "model/proyecto.h"
 
 #include <string>
@@ -47,6 +48,16 @@ std::string LeerBytes(const std::string& ruta);
 std::vector<std::string> Lineas(const std::string& contenido);
 
 // Carpeta temporal propia de una prueba, vacía, que se borra al destruirse.
+// Equilibrio de la masa con los esfuerzos devueltos, recalculado con la geometría de los bordes
+// de dovela: fuerza en la base (τ·b − σ·b·m, τ·b·m + σ·b) en el centro de la base, peso
+// γ·(t − y)·b, sismo kh·peso a media altura de la columna y cargas uniformes verticales en el
+// centro de la dovela; en equilibrio las tres sumas son 0.
+struct Equilibrio {
+    double H = 0.0, V = 0.0, M = 0.0;
+};
+
+Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e);
+
 class CarpetaTemporal {
 public:
     CarpetaTemporal();

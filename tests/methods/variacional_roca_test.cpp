@@ -103,33 +103,6 @@ EnvolventeHoek Hoek1990(double sigmaN, double m, double s, double sigmaCi)
     return {(1.0 / std::tan(phi) - std::cos(phi)) * m * sigmaCi / 8.0, phi};
 }
 
-// Suma de fuerzas y momentos sobre la masa con los esfuerzos totales devueltos: en la base de
-// cada dovela (τ·b − σ·b·m, τ·b·m + σ·b) en el centro, el peso γ·(t − y)·b y el sismo.
-struct Equilibrio {
-    double H = 0.0, V = 0.0, M = 0.0;
-};
-
-Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
-{
-    Equilibrio r;
-    const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
-    for (int i = 1; i <= p.NumeroPuntosDovelas - 1; ++i) {
-        const double X1 = e.Dovelas.AbscisaBordeDovela(i), X2 = e.Dovelas.AbscisaBordeDovela(i + 1);
-        const double Y1 = e.Dovelas.OrdenadaBordeDovela(i),
-                     Y2 = e.Dovelas.OrdenadaBordeDovela(i + 1);
-        const double b = X1 - X2, m = (Y1 - Y2) / (X1 - X2);
-        const double x = p.AbscisaCentroDovela(i), y = p.OrdenadaCentroDovela(i);
-        const double t = p.OrdenadaTaludDovela(i);
-        const double sigma = p.EsfuerzoNormalDovela(i), tau = p.EsfuerzoTangencialDovela(i);
-        const double peso = p.PesoUnitarioDovela(i) * (t - y) * b;
-        r.H += b * (tau - m * sigma) - kh * peso;
-        r.V += b * (m * tau + sigma) - (1.0 + kv) * peso;
-        r.M += x * b * (m * tau + sigma) - y * b * (tau - m * sigma) - x * (1.0 + kv) * peso +
-               (t + y) / 2.0 * kh * peso;
-    }
-    return r;
-}
-
 // Los esfuerzos de cada dovela sobre la envolvente de Hoek-Brown y la masa en equilibrio.
 void ComprobarSolucion(const Proyecto& p, const EstadoCalculo& e, double F)
 {
@@ -154,7 +127,7 @@ void ComprobarSolucion(const Proyecto& p, const EstadoCalculo& e, double F)
     EXPECT_NEAR(p.SumaEsfuerzosPrincipalesMayores, suma1, 1e-9);
     EXPECT_NEAR(p.SumaEsfuerzosPrincipalesMenores, suma3, 1e-9);
     // Las sumas de la iteración (ton/m y ton·m/m) divididas por F.
-    const Equilibrio eq = EquilibrioDeResultados(p, e);
+    const prueba::Equilibrio eq = prueba::EquilibrioDeResultados(p, e);
     EXPECT_NEAR(eq.H, 0.0, 1e-3);
     EXPECT_NEAR(eq.V, 0.0, 1e-3);
     EXPECT_NEAR(eq.M, 0.0, 9e-3);

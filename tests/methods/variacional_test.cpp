@@ -11,6 +11,8 @@
 #include "model/dialogos_calculo.h"
 #include "model/textos.h"
 
+#include "proyectos_de_prueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -125,45 +127,7 @@ TEST_F(VariacionalFK, PrimeraSolucionAnulaLosResiduosDeDovela)
         EXPECT_NEAR(G[static_cast<std::size_t>(i)], 0.0, 1e-8) << "dovela " << i + 1;
 }
 
-// Equilibrio de la masa con los esfuerzos devueltos, recalculado con la geometría de los bordes
-// de dovela: fuerza en la base (τ·b − σ·b·m, τ·b·m + σ·b) en el centro de la base, peso
-// γ·(t − y)·b y sismo kh·peso a media altura de la columna.
-struct Equilibrio {
-    double H = 0.0, V = 0.0, M = 0.0;
-};
-
-Equilibrio EquilibrioDeResultados(const Proyecto& p, const EstadoCalculo& e)
-{
-    Equilibrio r;
-    const double kh = p.CoeficienteSismicoHorizontal, kv = p.CoeficienteSismicoVertical;
-    for (int i = 1; i <= p.NumeroPuntosDovelas - 1; ++i) {
-        const double X1 = e.Dovelas.AbscisaBordeDovela(i), X2 = e.Dovelas.AbscisaBordeDovela(i + 1);
-        const double Y1 = e.Dovelas.OrdenadaBordeDovela(i),
-                     Y2 = e.Dovelas.OrdenadaBordeDovela(i + 1);
-        const double b = X1 - X2, m = (Y1 - Y2) / (X1 - X2);
-        const double x = p.AbscisaCentroDovela(i), y = p.OrdenadaCentroDovela(i);
-        const double t = p.OrdenadaTaludDovela(i);
-        const double sigma = p.EsfuerzoNormalDovela(i), tau = p.EsfuerzoTangencialDovela(i);
-        const double peso = p.PesoUnitarioDovela(i) * (t - y) * b;
-        const double Fx = b * (tau - m * sigma) - kh * peso;
-        const double Fy = b * (m * tau + sigma) - (1.0 + kv) * peso;
-        r.H += Fx;
-        r.V += Fy;
-        r.M += x * b * (m * tau + sigma) - y * b * (tau - m * sigma) - x * (1.0 + kv) * peso +
-               (t + y) / 2.0 * kh * peso;
-        // Cargas uniformes verticales sobre el talud (qy hacia abajo), en el centro de la dovela.
-        for (int j = 1; j <= p.NumeroCargasUniformes(); ++j) {
-            if (!(p.CargaUniformeXo(j) <= x && x <= p.CargaUniformeXf(j))) continue;
-            r.V -= p.CargaUniformeQy(j) * b;
-            r.M -= x * p.CargaUniformeQy(j) * b;
-        }
-    }
-    return r;
-}
-
-// Las sumas de fuerzas (ton) y de momentos (ton·m) se anulan dentro de la tolerancia de la
-// iteración.
-void ComprobarEquilibrio(const Equilibrio& r, const std::string& caso = "")
+void ComprobarEquilibrio(const prueba::Equilibrio& r, const std::string& caso = "")
 {
     EXPECT_NEAR(r.H, 0.0, 2e-3) << caso;
     EXPECT_NEAR(r.V, 0.0, 2e-3) << caso;
@@ -188,7 +152,7 @@ TEST_F(VariacionalFK, EsfuerzosDevueltosEstanEnEquilibrio)
     InteraccionLote ui;
     ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados) << ui.Eventos().back().texto;
     EXPECT_EQ(ui.Eventos().back().texto, textos::FinVariacional);
-    ComprobarEquilibrio(EquilibrioDeResultados(p, e));
+    ComprobarEquilibrio(prueba::EquilibrioDeResultados(p, e));
     EXPECT_TRUE(p.HayResultados);
     EXPECT_TRUE(e.HistoriaEsfuerzosNormales.Vacia());
 }
@@ -223,7 +187,7 @@ TEST(Variacional, ProblemasClasicos)
         // Sin cargas ni grieta la masa está en equilibrio con los esfuerzos devueltos.
         if (p.AlturaAguaGrieta == 0.0 && p.NumeroCargasUniformes() == 0 &&
             p.NumeroCargasPuntuales() == 0)
-            ComprobarEquilibrio(EquilibrioDeResultados(p, e), c.archivo);
+            ComprobarEquilibrio(prueba::EquilibrioDeResultados(p, e), c.archivo);
     }
 }
 
@@ -266,7 +230,7 @@ TEST(Variacional, CargaEnFranjaEnEquilibrio)
     InteraccionLote ui;
     ASSERT_EQ(CalcularPorLotes(p, e, ui), FinCalculo::Resultados);
     EXPECT_NEAR(Factor(p), 1.0, 0.03);
-    ComprobarEquilibrio(EquilibrioDeResultados(p, e));
+    ComprobarEquilibrio(prueba::EquilibrioDeResultados(p, e));
 }
 
 TEST(Variacional, ComprobacionesDeEntrada)
@@ -397,7 +361,7 @@ TEST(Variacional, PartidaAutomaticaNoDependeDeLosValoresDados)
         if (referencia == 0.0) referencia = Factor(p);
         EXPECT_NEAR(Factor(p), referencia, 1e-6);
         EXPECT_NEAR(Factor(p), 2.073, 0.01 * 2.073); // Spencer (Fredlund y Krahn 1977)
-        ComprobarEquilibrio(EquilibrioDeResultados(p, e));
+        ComprobarEquilibrio(prueba::EquilibrioDeResultados(p, e));
         // Los valores de partida de la persona quedan como estaban.
         EXPECT_EQ(p.MultiplicadorLagrange1, v.xc);
         EXPECT_EQ(p.EsfuerzoInicialCresta, v.sigmaO);

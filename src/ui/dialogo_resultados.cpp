@@ -1,4 +1,4 @@
-#include "ui/form12.h"
+#include "ui/dialogo_resultados.h"
 
 #include "model/interaccion.h"
 #include "model/numeros.h"
@@ -25,43 +25,54 @@ constexpr char FormatoHoekBrown[] = "#0.000000"; // m y s de la base (o c y φ i
 constexpr char FormatoMultiplicador[] = "#0.000";
 constexpr char FormatoFS[] = "#0.000";
 constexpr char FormatoSuma[] = "#0.00";
+// Texto de un cuadro de resultados antes de llenarlo: un blanco.
 constexpr char CuadroEnBlanco[] = " ";
 constexpr int AnchoCuadroEnCaracteres = 14;
-constexpr int FilasVisibles = 12;
-constexpr int AnchoDialogo = 1180; // píxeles: las catorce columnas sin apretarse
+constexpr int FilasVisibles = 12; // alto de la tabla, en filas
+// Píxeles: las doce columnas de suelos, o las catorce de rocas, sin apretarse.
+constexpr int AnchoDialogoSuelos = 1060;
+constexpr int AnchoDialogoRocas = 1180;
 
 QString Q(const std::string& texto)
 {
     return QString::fromStdString(texto);
 }
 
+// Valor k de una tabla del proyecto con formato; un blanco si la tabla no lo tiene.
 QString DeLaTabla(const Tabla<double>& t, int k, const char* formato)
 {
     return k >= 1 && k <= t.Tamano() ? Q(Formato(t(k), formato)) : QString(CuadroEnBlanco);
 }
 
+template <std::size_t N> QStringList Columnas(const char* const (&textos)[N])
+{
+    QStringList r;
+    for (const char* c : textos)
+        r << c;
+    return r;
+}
+
 } // namespace
 
-Form12::Form12(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
-    : DialogoActivable(padre), proyecto_(proyecto), interaccion_(interaccion)
+DialogoResultados::DialogoResultados(Material material, Proyecto& proyecto,
+                                     Interaccion& interaccion, QWidget* padre)
+    : DialogoActivable(padre), material_(material), proyecto_(proyecto), interaccion_(interaccion)
 {
-    setObjectName("Form12");
-    setWindowTitle(textos::TituloForm12);
+    const bool roca = material_ == Material::Roca;
+    setObjectName(roca ? "Form12" : "Form14");
+    setWindowTitle(roca ? textos::TituloForm12 : textos::TituloForm14);
     setModal(true);
 
-    auto* marco = new QGroupBox(textos::MarcoResultadosRocas, this);
+    auto* marco =
+        new QGroupBox(roca ? textos::MarcoResultadosRocas : textos::MarcoResultadosSuelos, this);
     marco->setObjectName("MarcoResultados");
-    QStringList columnas;
-    for (const char* c : textos::ColumnasResultadosRocas)
-        columnas << c;
-    tabla_ = CrearLista(marco, "ResultadosDelCálculo", columnas);
+    tabla_ = CrearLista(marco, "ResultadosDelCálculo",
+                        roca ? Columnas(textos::ColumnasResultadosRocas)
+                             : Columnas(textos::ColumnasResultadosSuelos));
     tabla_->header()->setSectionResizeMode(QHeaderView::Interactive);
     tabla_->header()->setStretchLastSection(false);
     tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tabla_->setMinimumHeight(tabla_->fontMetrics().lineSpacing() * FilasVisibles);
-    auto* nota = new QLabel(textos::NotaInstantaneosForm12, marco);
-    nota->setObjectName("EtiquetaNotaInstantáneos");
-    nota->setWordWrap(true);
 
     const int ancho = fontMetrics().averageCharWidth() * AnchoCuadroEnCaracteres;
     auto cuadro = [&](const char* nombre) {
@@ -75,8 +86,10 @@ Form12::Form12(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     sumaNormalesTotales_ = cuadro("TextoSumaEsfuerzosNormalesTotales");
     sumaNormalesEfectivos_ = cuadro("TextoSumaEsfuerzosNormalesEfectivos");
     sumaTangenciales_ = cuadro("TextoSumaEsfuerzosTangenciales");
-    sumaPrincipalesMayores_ = cuadro("TextoSumaEsfuerzosPrincipalesMayores");
-    sumaPrincipalesMenores_ = cuadro("TextoSumaEsfuerzosPrincipalesMenores");
+    if (roca) {
+        sumaPrincipalesMayores_ = cuadro("TextoSumaEsfuerzosPrincipalesMayores");
+        sumaPrincipalesMenores_ = cuadro("TextoSumaEsfuerzosPrincipalesMenores");
+    }
     primerMultiplicador_ = cuadro("TextoPrimerMultiplicador");
     segundoMultiplicador_ = cuadro("TextoSegundoMultiplicador");
     QFont negrita = factorDeSeguridad_->font();
@@ -91,20 +104,27 @@ Form12::Form12(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     fila(sumas, textos::EtiquetaSumaNormalesTotales, sumaNormalesTotales_);
     fila(sumas, textos::EtiquetaSumaNormalesEfectivos, sumaNormalesEfectivos_);
     fila(sumas, textos::EtiquetaSumaTangenciales, sumaTangenciales_);
-    auto* principales = new QFormLayout;
-    fila(principales, textos::EtiquetaSumaPrincipalesMayores, sumaPrincipalesMayores_);
-    fila(principales, textos::EtiquetaSumaPrincipalesMenores, sumaPrincipalesMenores_);
-    fila(principales, textos::EtiquetaMultiplicadorMu1Mu2, primerMultiplicador_);
-    fila(principales, textos::EtiquetaMultiplicadorInversaMu2, segundoMultiplicador_);
+    auto* segunda = new QFormLayout;
+    if (roca) {
+        fila(segunda, textos::EtiquetaSumaPrincipalesMayores, sumaPrincipalesMayores_);
+        fila(segunda, textos::EtiquetaSumaPrincipalesMenores, sumaPrincipalesMenores_);
+    }
+    fila(segunda, textos::EtiquetaMultiplicadorMu1Mu2, primerMultiplicador_);
+    fila(segunda, textos::EtiquetaMultiplicadorInversaMu2, segundoMultiplicador_);
     auto* valores = new QHBoxLayout;
     valores->addLayout(sumas);
     valores->addSpacing(fontMetrics().averageCharWidth() * 4);
-    valores->addLayout(principales);
+    valores->addLayout(segunda);
     valores->addStretch(1);
 
     auto* enMarco = new QVBoxLayout(marco);
     enMarco->addWidget(tabla_, 1);
-    enMarco->addWidget(nota);
+    if (roca) {
+        auto* nota = new QLabel(textos::NotaInstantaneosForm12, marco);
+        nota->setObjectName("EtiquetaNotaInstantáneos");
+        nota->setWordWrap(true);
+        enMarco->addWidget(nota);
+    }
     enMarco->addLayout(valores);
 
     anclajes_ = new CalculadoraAnclajes(proyecto_, interaccion_, this);
@@ -116,10 +136,10 @@ Form12::Form12(Proyecto& proyecto, Interaccion& interaccion, QWidget* padre)
     todo->addWidget(marco, 1);
     todo->addWidget(anclajes_);
     todo->addLayout(FilaDeBotones({salir}));
-    resize(AnchoDialogo, sizeHint().height());
+    resize(roca ? AnchoDialogoRocas : AnchoDialogoSuelos, sizeHint().height());
 }
 
-void Form12::Activar()
+void DialogoResultados::Activar()
 {
     const Proyecto& p = proyecto_;
     if (!p.HayResultados) {
@@ -127,8 +147,9 @@ void Form12::Activar()
                              textos::TituloSinCalculoCompleto);
         return;
     }
-    setWindowTitle(p.UsaParametrosInstantaneos ? textos::TituloForm12Instantaneos
-                                               : textos::TituloForm12);
+    if (material_ == Material::Roca)
+        setWindowTitle(p.UsaParametrosInstantaneos ? textos::TituloForm12Instantaneos
+                                                   : textos::TituloForm12);
     LlenarTabla();
 
     for (QLineEdit* c : {primerMultiplicador_, segundoMultiplicador_, factorDeSeguridad_})
@@ -143,37 +164,47 @@ void Form12::Activar()
     sumaNormalesTotales_->setText(Q(Formato(p.SumaEsfuerzosNormalesTotales, FormatoSuma)));
     sumaNormalesEfectivos_->setText(Q(Formato(p.SumaEsfuerzosNormalesEfectivos, FormatoSuma)));
     sumaTangenciales_->setText(Q(Formato(p.SumaEsfuerzosTangenciales, FormatoSuma)));
-    sumaPrincipalesMayores_->setText(Q(Formato(p.SumaEsfuerzosPrincipalesMayores, FormatoSuma)));
-    sumaPrincipalesMenores_->setText(Q(Formato(p.SumaEsfuerzosPrincipalesMenores, FormatoSuma)));
+    if (material_ == Material::Roca) {
+        sumaPrincipalesMayores_->setText(
+            Q(Formato(p.SumaEsfuerzosPrincipalesMayores, FormatoSuma)));
+        sumaPrincipalesMenores_->setText(
+            Q(Formato(p.SumaEsfuerzosPrincipalesMenores, FormatoSuma)));
+    }
     anclajes_->Cargar();
     anclajes_->EnfocarDatos();
 }
 
-void Form12::resizeEvent(QResizeEvent* evento)
+void DialogoResultados::resizeEvent(QResizeEvent* evento)
 {
     DialogoActivable::resizeEvent(evento);
     RepartirColumnas(tabla_);
 }
 
-void Form12::LlenarTabla()
+void DialogoResultados::LlenarTabla()
 {
     const Proyecto& p = proyecto_;
-    // En un cálculo con parámetros instantáneos las columnas "m" y "s" llevan c y φ.
-    const bool instantaneos = p.UsaParametrosInstantaneos;
-    const Tabla<double>& m = instantaneos ? p.CohesionDovela : p.ParametroMDovela;
-    const Tabla<double>& s = instantaneos ? p.FriccionDovela : p.ParametroSDovela;
+    const bool roca = material_ == Material::Roca;
+    // La resistencia de la base: c y φ en suelos; m y s en rocas, salvo tras un cálculo con
+    // parámetros instantáneos, en que las columnas "m" y "s" llevan c y φ.
+    const bool cohesionYFriccion = !roca || p.UsaParametrosInstantaneos;
+    const Tabla<double>& r1 = cohesionYFriccion ? p.CohesionDovela : p.ParametroMDovela;
+    const Tabla<double>& r2 = cohesionYFriccion ? p.FriccionDovela : p.ParametroSDovela;
+    const char* formatoResistencia = roca ? FormatoHoekBrown : FormatoTabla;
     const Tabla<double>* antes[] = {&p.AnchoDovela, &p.AbscisaCentroDovela, &p.OrdenadaTaludDovela,
                                     &p.OrdenadaCentroDovela, &p.PresionPorosDovela};
-    const Tabla<double>* despues[] = {
-        &p.PesoUnitarioDovela,           &p.EsfuerzoNormalDovela,
-        &p.EsfuerzoEfectivoDovela,       &p.EsfuerzoTangencialDovela,
-        &p.EsfuerzoPrincipalMenorDovela, &p.EsfuerzoPrincipalMayorDovela};
+    std::vector<const Tabla<double>*> despues = {&p.PesoUnitarioDovela, &p.EsfuerzoNormalDovela,
+                                                 &p.EsfuerzoEfectivoDovela,
+                                                 &p.EsfuerzoTangencialDovela};
+    if (roca) {
+        despues.push_back(&p.EsfuerzoPrincipalMenorDovela);
+        despues.push_back(&p.EsfuerzoPrincipalMayorDovela);
+    }
     tabla_->clear();
     for (int k = 1; k < p.NumeroPuntosDovelas; ++k) {
         QStringList fila{Q(Formato(k, FormatoTabla))};
         for (const Tabla<double>* t : antes)
             fila << DeLaTabla(*t, k, FormatoTabla);
-        fila << DeLaTabla(m, k, FormatoHoekBrown) << DeLaTabla(s, k, FormatoHoekBrown);
+        fila << DeLaTabla(r1, k, formatoResistencia) << DeLaTabla(r2, k, formatoResistencia);
         for (const Tabla<double>* t : despues)
             fila << DeLaTabla(*t, k, FormatoTabla);
         InsertarFila(tabla_, k - 1, fila);
