@@ -2,8 +2,6 @@
 
 #include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
-#include "io/archivo_proyecto.h"
-#include "model/error.h"
 #include "model/numeros.h"
 #include "model/textos.h"
 #include "model/unidades.h"
@@ -146,14 +144,7 @@ nlohmann::ordered_json AnclajesGuardadosJson(const Proyecto& p)
 int OrdenAnclajes(const OpcionesAnclajes& o, std::ostream& salida, std::ostream& errores)
 {
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
-            errores << ev.texto << ": " << o.archivo << '\n';
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(o.archivo, p, errores)) return SalidaArchivo;
     const GeometriaAnclajes g = GeometriaParaAnclajes(p);
     const CalculoAnclajes c = CalcularAnclajes(p, g, o.entrada);
     if (o.comoJson) salida << AnclajesJson(p, g, c).dump(2) << '\n';
@@ -166,12 +157,7 @@ int OrdenAnclajes(const OpcionesAnclajes& o, std::ostream& salida, std::ostream&
     if (!o.comoJson) salida << Texto(p, g, c);
     if (!o.guardarEn.empty()) {
         GuardarAnclajes(p, c);
-        try {
-            EscribirProyecto(o.guardarEn, p);
-        } catch (const ErrorVertana& error) {
-            errores << error.what() << '\n';
-            return SalidaArchivo;
-        }
+        if (!GuardarParaCli(o.guardarEn, p, errores)) return SalidaArchivo;
     }
     return SalidaCorrecta;
 }

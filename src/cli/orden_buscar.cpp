@@ -5,8 +5,6 @@
 #include "cli/interaccion_lote.h"
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
-#include "io/archivo_proyecto.h"
-#include "model/error.h"
 #include "model/numeros.h"
 
 #include <sstream>
@@ -218,14 +216,7 @@ int OrdenBuscar(const OpcionesBuscar& o, std::ostream& salida, std::ostream& err
         return SalidaUso;
     }
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
-            errores << ev.texto << ": " << o.archivo << '\n';
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(o.archivo, p, errores)) return SalidaArchivo;
     const ResultadoBusqueda r = BuscarSuperficieCritica(p, b);
     if (o.comoJson)
         salida << BusquedaJson(r, b.Metodo).dump(2) << '\n';
@@ -246,12 +237,7 @@ int OrdenBuscar(const OpcionesBuscar& o, std::ostream& salida, std::ostream& err
             PrepararRespuestasPorLotes(ui, false);
             Calcular(p, e, *m, {}, ui);
         }
-        try {
-            EscribirProyecto(o.guardarEn, p);
-        } catch (const ErrorVertana& error) {
-            errores << error.what() << '\n';
-            return SalidaArchivo;
-        }
+        if (!GuardarParaCli(o.guardarEn, p, errores)) return SalidaArchivo;
     }
     return SalidaCorrecta;
 }

@@ -5,7 +5,6 @@
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
 #include "io/archivo_proyecto.h"
-#include "model/error.h"
 #include "model/numeros.h"
 #include "model/textos.h"
 
@@ -254,16 +253,7 @@ void PrepararRespuestasInstantaneas(InteraccionLote& ui, const Proyecto& p)
 int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream& errores)
 {
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos()) {
-            errores << ev.texto << ": " << o.archivo << '\n';
-            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
-        }
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(o.archivo, p, errores)) return SalidaArchivo;
     if (o.metodo) p.MetodoDeCalculo = *o.metodo;
     if (o.definicion) p.DefinicionParametrosInstantaneos = *o.definicion;
     if (o.centro && !AplicarCentro(p, *o.centro)) {
@@ -323,12 +313,7 @@ int OrdenCalcular(const OpcionesCalcular& o, std::ostream& salida, std::ostream&
         return SalidaSinResultados;
     }
     if (!o.guardarEn.empty()) {
-        try {
-            EscribirProyecto(o.guardarEn, p);
-        } catch (const ErrorVertana& error) {
-            errores << error.what() << '\n';
-            return SalidaArchivo;
-        }
+        if (!GuardarParaCli(o.guardarEn, p, errores)) return SalidaArchivo;
     }
     return SalidaCorrecta;
 }

@@ -3,7 +3,6 @@
 #include "cli/interaccion_lote.h"
 #include "cli/ordenes.h"
 #include "geometry/preparacion.h"
-#include "io/archivo_proyecto.h"
 #include "io/codigos.h"
 #include "model/numeros.h"
 #include "model/textos.h"
@@ -161,16 +160,7 @@ int OrdenDovelas(const std::string& archivo, bool comoJson, bool desembalseRapid
                  std::ostream& salida, std::ostream& errores)
 {
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos()) {
-            errores << ev.texto << ": " << archivo << '\n';
-            if (!ev.detalle.empty()) errores << ev.detalle << '\n';
-        }
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(archivo, p, errores)) return SalidaArchivo;
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     e.DesembalseRapido = desembalseRapido;

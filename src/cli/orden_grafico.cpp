@@ -4,7 +4,6 @@
 #include "cli/orden_calcular.h"
 #include "cli/ordenes.h"
 #include "dibujo/pintor_escena.h"
-#include "io/archivo_proyecto.h"
 #include "model/textos.h"
 #include "output/grafico_esfuerzos.h"
 #include "output/grafico_seccion.h"
@@ -59,14 +58,7 @@ int OrdenGrafico(const OpcionesGraficoCli& o, std::ostream& salida, std::ostream
     }
 
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& e : lectura.Eventos())
-            errores << e.texto << ": " << o.archivo << '\n';
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(o.archivo, p, errores)) return SalidaArchivo;
     EstadoCalculo estado;
     ReiniciarEstadoCalculo(estado);
     std::optional<ResultadoCalculo> calculo;

@@ -85,12 +85,7 @@ int OrdenInforme(const std::string& archivo, const std::string& destino, bool co
         return SalidaUso;
     }
     Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    const bool leido = LeerProyecto(archivo, p, lectura);
-    for (const auto& ev : lectura.Eventos())
-        errores << ev.texto << ": " << archivo << '\n';
-    if (!leido) return SalidaArchivo;
+    if (!LeerParaCli(archivo, p, errores)) return SalidaArchivo;
 
     const Informe informe = GenerarInforme(p);
     bool escrito = true;

@@ -2,7 +2,6 @@
 
 #include "cli/ordenes.h"
 #include "geometry/estado_calculo.h"
-#include "io/archivo_proyecto.h"
 #include "model/numeros.h"
 #include "model/unidades.h"
 
@@ -112,14 +111,7 @@ int OrdenCalcularRiguroso(const OpcionesCalcular& o, std::ostream& salida, std::
         return SalidaUso;
     }
     Proyecto p;
-    ReiniciarProyecto(p);
-    {
-        InteraccionLote lectura;
-        const bool leido = LeerProyecto(o.archivo, p, lectura);
-        for (const auto& ev : lectura.Eventos())
-            errores << ev.texto << ": " << o.archivo << '\n';
-        if (!leido) return SalidaArchivo;
-    }
+    if (!LeerParaCli(o.archivo, p, errores)) return SalidaArchivo;
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui(false);

@@ -3,7 +3,6 @@
 #include "cli/interaccion_lote.h"
 #include "cli/orden_dovelas.h"
 #include "cli/ordenes.h"
-#include "io/archivo_proyecto.h"
 #include "model/macizo_rocoso.h"
 #include "model/numeros.h"
 #include "model/textos.h"
@@ -166,12 +165,7 @@ int OrdenRoca(const std::string& archivo, bool comoJson, std::ostream& salida,
               std::ostream& errores)
 {
     Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    const bool leido = LeerProyecto(archivo, p, lectura);
-    for (const auto& ev : lectura.Eventos())
-        errores << ev.texto << ": " << archivo << '\n';
-    if (!leido) return SalidaArchivo;
+    if (!LeerParaCli(archivo, p, errores)) return SalidaArchivo;
     if (p.SueloRoca != Material::Roca) {
         errores << AvisoNoEsRoca << '\n';
         return SalidaPreparacion;

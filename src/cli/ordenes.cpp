@@ -34,9 +34,11 @@ std::string NombreMaterial(Material material)
     }
 }
 
-// Lee un proyecto; los mensajes de la lectura van a la salida de errores.
+} // namespace
+
 bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
 {
+    ReiniciarProyecto(p);
     InteraccionLote interaccion;
     const bool leido = LeerProyecto(ruta, p, interaccion);
     for (const auto& e : interaccion.Eventos()) {
@@ -46,7 +48,16 @@ bool LeerParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
     return leido;
 }
 
-} // namespace
+bool GuardarParaCli(const std::string& ruta, Proyecto& p, std::ostream& errores)
+{
+    try {
+        EscribirProyecto(ruta, p);
+    } catch (const ErrorVertana& error) {
+        errores << error.what() << '\n';
+        return false;
+    }
+    return true;
+}
 
 nlohmann::ordered_json ResumenJson(const Proyecto& p)
 {

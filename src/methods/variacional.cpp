@@ -108,6 +108,24 @@ ResultadoMetodo ConPartidaAutomatica(Proyecto& p, EstadoCalculo& e, DatosVariaci
 
 } // namespace
 
+bool ComprobarMetodoVariacional(const Proyecto& p, Interaccion& ui)
+{
+    if (p.MetodoDeCalculo == Metodo::Bishop || p.MetodoDeCalculo == Metodo::Fellenius ||
+        p.MetodoDeCalculo == Metodo::Janbu) {
+        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
+        return false;
+    }
+    return true;
+}
+
+void PrepararHistoriaVariacional(Proyecto& p, EstadoCalculo& e, int filasEsfuerzos)
+{
+    p.HistoriaMu1Mu2.Redimensionar(MaximoIteracionesVariacional);
+    p.HistoriaInversaMu2.Redimensionar(MaximoIteracionesVariacional);
+    p.HistoriaFS.Redimensionar(MaximoIteracionesVariacional);
+    e.HistoriaEsfuerzosNormales.Redimensionar(filasEsfuerzos, MaximoIteracionesVariacional);
+}
+
 ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interaccion& ui)
 {
     const auto detenido = ResultadoMetodo::Sin(FinCalculo::Detenido);
@@ -117,11 +135,7 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
         ui.Mensaje(textos::MaterialEsRoca, textos::TituloNoEsSuelo);
         return detenido;
     }
-    if (p.MetodoDeCalculo == Metodo::Bishop || p.MetodoDeCalculo == Metodo::Fellenius ||
-        p.MetodoDeCalculo == Metodo::Janbu) {
-        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return detenido;
-    }
+    if (!ComprobarMetodoVariacional(p, ui)) return detenido;
     if (!ComprobarCaminoInstantaneo(p, e, ui)) return detenido;
 
     // 5-6. Preparación de la superficie y de las dovelas, con los parámetros instantáneos.
@@ -133,10 +147,7 @@ ResultadoMetodo ProcesoIterativoEnSuelos(Proyecto& p, EstadoCalculo& e, Interacc
     }
 
     // 7-8. Historia y datos de las dovelas.
-    p.HistoriaMu1Mu2.Redimensionar(MaximoIteracionesVariacional);
-    p.HistoriaInversaMu2.Redimensionar(MaximoIteracionesVariacional);
-    p.HistoriaFS.Redimensionar(MaximoIteracionesVariacional);
-    e.HistoriaEsfuerzosNormales.Redimensionar(nd + 1, MaximoIteracionesVariacional);
+    PrepararHistoriaVariacional(p, e, nd + 1);
     const DatosVariacional datos = DatosDeDovelas(p, e, e.DesembalseRapido);
     // La historia de los esfuerzos queda sólo tras un chequeo fallido, para Form13.
     auto terminar = [&](ResultadoMetodo r) {

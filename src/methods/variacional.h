@@ -16,6 +16,12 @@ constexpr double ToleranciaMomentosVariacional = 0.009; // |ΣM| (ton·m/m)
 // Iteraciones que caben en la historia (k = 1..100).
 constexpr int MaximoIteracionesVariacional = 100;
 
+// Común a los métodos variacionales de suelos y de rocas: el método del proyecto debe ser el
+// variacional (si no, el aviso "no ha seleccionado este método" y false); la historia de
+// MaximoIteracionesVariacional iteraciones, con `filasEsfuerzos` esfuerzos por iteración.
+bool ComprobarMetodoVariacional(const Proyecto& p, Interaccion& ui);
+void PrepararHistoriaVariacional(Proyecto& p, EstadoCalculo& e, int filasEsfuerzos);
+
 // Orden ProcesoIterativoEnSuelos. Lee el proyecto (xc, yc, FS y σo iniciales, sismo, grieta,
 // cargas) y la tabla de dovelas; escribe la historia (NumeroIteraciones, HistoriaMu1Mu2,
 // HistoriaInversaMu2, HistoriaFS), en el estado del cálculo las tres sumas, SigmaMinimoDovela y

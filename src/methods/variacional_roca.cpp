@@ -261,11 +261,7 @@ ResultadoMetodo ProcesoIterativoEnRocas(Proyecto& p, EstadoCalculo& e, Interacci
         ui.Mensaje(textos::MaterialEsSuelo, textos::TituloNoEsRoca);
         return detenido;
     }
-    if (p.MetodoDeCalculo == Metodo::Bishop || p.MetodoDeCalculo == Metodo::Fellenius ||
-        p.MetodoDeCalculo == Metodo::Janbu) {
-        ui.Mensaje(textos::MetodoNoSeleccionado, textos::TituloNoEsMetodo);
-        return detenido;
-    }
+    if (!ComprobarMetodoVariacional(p, ui)) return detenido;
     if (p.UsaParametrosInstantaneos) {
         ui.Mensaje(textos::CalculandoConInstantaneos, textos::TituloNoEsMetodo);
         return detenido;
@@ -280,10 +276,7 @@ ResultadoMetodo ProcesoIterativoEnRocas(Proyecto& p, EstadoCalculo& e, Interacci
     }
 
     // 3-6. Historia y valores de partida.
-    p.HistoriaMu1Mu2.Redimensionar(MaximoIteracionesVariacional);
-    p.HistoriaInversaMu2.Redimensionar(MaximoIteracionesVariacional);
-    p.HistoriaFS.Redimensionar(MaximoIteracionesVariacional);
-    e.HistoriaEsfuerzosNormales.Redimensionar(nd, MaximoIteracionesVariacional);
+    PrepararHistoriaVariacional(p, e, nd);
     e.SigmaMinimoDovela.Redimensionar(nd);
     const DatosVariacionalRoca datos = DatosDeDovelasRoca(p, e);
     for (int i = 1; i <= nd; ++i) {
