@@ -1,6 +1,10 @@
 #include "proyectos_de_prueba.h"
 
+#include "apoyo/interaccion_guionada.h"
+#include "io/archivo_proyecto.h"
 #include "io/codigos.h"
+
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <filesystem>
@@ -10,6 +14,15 @@
 #include <unistd.h>
 
 namespace vertana::prueba {
+
+Proyecto Leido(const std::string& ruta)
+{
+    Proyecto p;
+    ReiniciarProyecto(p);
+    InteraccionGuionada lectura;
+    EXPECT_TRUE(LeerProyecto(ruta, p, lectura)) << ruta;
+    return p;
+}
 
 void FijarPuntos(Tabla<double>& xs, Tabla<double>& ys,
                  const std::vector<std::pair<double, double>>& puntos)

@@ -11,6 +11,9 @@
 
 namespace vertana::prueba {
 
+// El proyecto de un archivo, leído desde cero; una falla de la prueba si no se pudo leer.
+Proyecto Leido(const std::string& ruta);
+
 // Fija una poligonal: sus tablas de abscisas y ordenadas.
 void FijarPuntos(Tabla<double>& xs, Tabla<double>& ys,
                  const std::vector<std::pair<double, double>>& puntos);

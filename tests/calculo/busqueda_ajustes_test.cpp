@@ -4,6 +4,8 @@
 #include "cli/interaccion_lote.h"
 #include "io/archivo_proyecto.h"
 
+#include "proyectos_de_prueba.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -16,11 +18,7 @@ namespace {
 
 Proyecto Acads1a()
 {
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote ui;
-    EXPECT_TRUE(LeerProyecto(std::string(VERTANA_DATOS_PRUEBA) + "/busqueda/acads_1a.cod", p, ui));
-    return p;
+    return prueba::Leido(std::string(VERTANA_DATOS_PRUEBA) + "/busqueda/acads_1a.cod");
 }
 
 // ACADS 1(a): talud (70,35)-(50,35)-(30,25)-(20,25), H = 10 m, pie (30, 25), corona (50, 35),

@@ -8,6 +8,8 @@
 #include "cli/ordenes.h"
 #include "io/archivo_proyecto.h"
 
+#include "proyectos_de_prueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,15 +23,6 @@ namespace {
 std::string Dato(const std::string& nombre)
 {
     return std::string(VERTANA_DATOS_PRUEBA) + "/busqueda/" + nombre;
-}
-
-Proyecto Leer(const std::string& ruta)
-{
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote ui;
-    EXPECT_TRUE(LeerProyecto(ruta, p, ui)) << ruta;
-    return p;
 }
 
 OpcionesBusqueda ConRejilla(MetodoBusqueda metodo, RejillaCentros g, int radios = 12)
@@ -74,7 +67,7 @@ TEST(Busqueda, ProblemasPublicados)
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.archivo) + " " + NombreMetodoBusqueda(c.metodo));
-        const Proyecto p = Leer(Dato(c.archivo));
+        const Proyecto p = prueba::Leido(Dato(c.archivo));
         OpcionesBusqueda o = ConRejilla(c.metodo, c.rejilla);
         o.NoCircular = c.noCircular;
         const ResultadoBusqueda r = BuscarSuperficieCritica(p, o);
@@ -92,7 +85,7 @@ TEST(Busqueda, ProblemasPublicados)
 // del valor de referencia (1.00) más 1 %.
 TEST(Busqueda, JanbuEnAcads1a)
 {
-    const Proyecto p = Leer(Dato("acads_1a.cod"));
+    const Proyecto p = prueba::Leido(Dato("acads_1a.cod"));
     const ResultadoBusqueda r =
         BuscarSuperficieCritica(p, ConRejilla(MetodoBusqueda::Janbu, {22, 46, 7, 38, 56, 7}, 8));
     ASSERT_EQ(r.Estado, EstadoBusqueda::Hallada) << r.Mensaje;
@@ -106,7 +99,7 @@ TEST(Busqueda, JanbuEnAcads1a)
 TEST(Busqueda, ElCalculoCompletoReproduceLaSuperficie)
 {
     const std::string archivo = Dato("capas_freatico.cod");
-    const Proyecto p = Leer(archivo);
+    const Proyecto p = prueba::Leido(archivo);
     for (const MetodoBusqueda metodo :
          {MetodoBusqueda::Bishop, MetodoBusqueda::Fellenius, MetodoBusqueda::Spencer}) {
         SCOPED_TRACE(NombreMetodoBusqueda(metodo));
@@ -120,7 +113,7 @@ TEST(Busqueda, ElCalculoCompletoReproduceLaSuperficie)
         AdoptarSuperficie(adoptado, r.Critica, metodo);
         const auto ruta = std::filesystem::temp_directory_path() / "vertana_busqueda_adoptada.cod";
         EscribirProyecto(ruta.string(), adoptado);
-        Proyecto leido = Leer(ruta.string());
+        Proyecto leido = prueba::Leido(ruta.string());
         std::filesystem::remove(ruta);
         EXPECT_EQ(leido.NumeroCoordenadasFalla(), static_cast<int>(r.Critica.Puntos.size()));
         if (const auto m = MetodoDelPrograma(metodo)) {
@@ -150,7 +143,7 @@ TEST(Busqueda, ElCalculoCompletoReproduceLaSuperficie)
 TEST(Busqueda, EvaluadorRapidoIgualAlGeneral)
 {
     constexpr double FactorConSentido = 3.0;
-    const Proyecto p = Leer(Dato("capas_freatico.cod"));
+    const Proyecto p = prueba::Leido(Dato("capas_freatico.cod"));
     SeccionBusqueda s;
     ASSERT_FALSE(ArmarSeccion(p, s));
     int comparados = 0;
@@ -185,7 +178,7 @@ TEST(Busqueda, EvaluadorRapidoIgualAlGeneral)
 // entrega superficie.
 TEST(Busqueda, CanceladaDejaElProyectoIgual)
 {
-    const Proyecto original = Leer(Dato("acads_1c.cod"));
+    const Proyecto original = prueba::Leido(Dato("acads_1c.cod"));
     Proyecto p = original;
     OpcionesBusqueda o = ConRejilla(MetodoBusqueda::Bishop, RejillaAcads, 40);
     int avisos = 0;
@@ -207,7 +200,7 @@ TEST(Busqueda, CanceladaDejaElProyectoIgual)
 
 TEST(Busqueda, RechazaOpcionesYProyectosQueNoPermitenBuscar)
 {
-    Proyecto p = Leer(Dato("acads_1a.cod"));
+    Proyecto p = prueba::Leido(Dato("acads_1a.cod"));
     OpcionesBusqueda sinDefinicion;
     EXPECT_EQ(BuscarSuperficieCritica(p, sinDefinicion).Mensaje, textos::BusquedaSinDefinicion);
     OpcionesBusqueda bishopNoCircular = ConRejilla(MetodoBusqueda::Bishop, RejillaAcads);
@@ -226,7 +219,7 @@ TEST(Busqueda, RechazaOpcionesYProyectosQueNoPermitenBuscar)
 // de entrada y salida dan círculos que entran y salen en ellos.
 TEST(Busqueda, LimitesYTramosDeEntradaYSalida)
 {
-    const Proyecto p = Leer(Dato("acads_1a.cod"));
+    const Proyecto p = prueba::Leido(Dato("acads_1a.cod"));
     OpcionesBusqueda o;
     o.Metodo = MetodoBusqueda::Bishop;
     o.EntradaSalida = TramosEntradaSalida{50.0, 60.0, 28.0, 32.0, 6, 6};
@@ -304,7 +297,7 @@ TEST(Busqueda, OrdenBuscarGuardaLaSuperficieCritica)
 // refinar, cada círculo es tangente a una de las horizontales repartidas entre ellas.
 TEST(Busqueda, RadiosPorUnPuntoYTangentesDadas)
 {
-    const Proyecto p = Leer(Dato("acads_1a.cod"));
+    const Proyecto p = prueba::Leido(Dato("acads_1a.cod"));
     OpcionesBusqueda o = ConRejilla(MetodoBusqueda::Bishop, RejillaAcads);
     const ResultadoBusqueda libre = BuscarSuperficieCritica(p, o);
     ASSERT_EQ(libre.Estado, EstadoBusqueda::Hallada);

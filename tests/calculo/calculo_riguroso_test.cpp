@@ -11,6 +11,8 @@
 #include "methods/dovelas_rigurosas.h"
 #include "model/textos.h"
 
+#include "proyectos_de_prueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,11 +25,7 @@ const std::string Clasicos = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/";
 
 Proyecto Leer(const std::string& archivo)
 {
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    EXPECT_TRUE(LeerProyecto(Clasicos + archivo, p, lectura)) << archivo;
-    return p;
+    return prueba::Leido(Clasicos + archivo);
 }
 
 // Tras un cálculo de Bishop, el contraste pregunta como un método (desembalse, primera vez),

@@ -7,6 +7,8 @@
 #include "model/textos.h"
 #include "proyectos_de_prueba.h"
 
+#include "correr_cli.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -19,17 +21,8 @@ using prueba::CarpetaTemporal;
 const std::string CasoFredlundKrahn =
     std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
 
-struct Salidas {
-    int codigo;
-    std::string salida, errores;
-};
-
-Salidas Cli(const std::vector<std::string>& argumentos)
-{
-    std::ostringstream salida, errores;
-    const int codigo = EjecutarCli(argumentos, salida, errores);
-    return {codigo, salida.str(), errores.str()};
-}
+using Salidas = prueba::SalidaCli;
+constexpr auto Cli = prueba::CorrerCli;
 
 std::vector<std::string> Anclajes(const std::string& archivo, const std::string& fs,
                                   const std::string& diametro)

@@ -4,6 +4,8 @@
 #include "cli/ordenes.h"
 #include "proyectos_de_prueba.h"
 
+#include "correr_cli.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,17 +17,8 @@ namespace {
 const std::string Clasicos = std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/";
 const std::string CasoFK = Clasicos + "fredlund_krahn_1977_caso1.cod";
 
-struct Salida {
-    int codigo = 0;
-    std::string salida, errores;
-};
-
-Salida Correr(const std::vector<std::string>& argumentos)
-{
-    std::ostringstream salida, errores;
-    const int codigo = EjecutarCli(argumentos, salida, errores);
-    return {codigo, salida.str(), errores.str()};
-}
+using Salida = prueba::SalidaCli;
+constexpr auto Correr = prueba::CorrerCli;
 
 // Spencer 2.073 con θ = 14.81° (Fredlund y Krahn 1977, tabla 2; el ángulo publicado no concuerda
 // del todo con su λ, de ahí el grado de tolerancia) y Morgenstern-Price 2.076 (tabla 3), con la

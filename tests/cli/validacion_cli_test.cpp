@@ -10,6 +10,8 @@
 #include "model/textos.h"
 #include "proyectos_de_prueba.h"
 
+#include "correr_cli.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -24,17 +26,8 @@ using prueba::LeerBytes;
 const std::string Caso1 =
     std::string(VERTANA_DATOS_PRUEBA) + "/clasicos/fredlund_krahn_1977_caso1.cod";
 
-struct Salida {
-    int codigo = 0;
-    std::string salida, errores;
-};
-
-Salida Correr(const std::vector<std::string>& argumentos)
-{
-    std::ostringstream salida, errores;
-    const int codigo = EjecutarCli(argumentos, salida, errores);
-    return {codigo, salida.str(), errores.str()};
-}
+using Salida = prueba::SalidaCli;
+constexpr auto Correr = prueba::CorrerCli;
 
 bool TerminaCon(const std::string& texto, const std::string& fin)
 {

@@ -26,11 +26,7 @@ constexpr double Grado = std::numbers::pi / 180.0;
 
 Proyecto LeerFK()
 {
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    EXPECT_TRUE(LeerProyecto(Clasicos + "fredlund_krahn_1977_caso1.cod", p, lectura));
-    return p;
+    return prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
 }
 
 struct Cargas {

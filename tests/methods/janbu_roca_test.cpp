@@ -115,10 +115,7 @@ TEST(JanbuRoca, NegativasEnOrden)
     const Caso casos[] = {
         // Un proyecto de suelos (con datos de suelos válidos): sólo el aviso.
         {[](Proyecto& p) {
-             InteraccionLote lectura;
-             ReiniciarProyecto(p);
-             LeerProyecto(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod", p,
-                          lectura);
+             p = prueba::Leido(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod");
              p.MetodoDeCalculo = Metodo::Janbu;
          },
          textos::JanbuEnRoca},

@@ -401,10 +401,7 @@ TEST(VariacionalRoca, AceptarEnForm9YComprobacionesDeEntrada)
     const Caso casos[] = {
         // Un proyecto de suelos (con datos de suelos válidos).
         {[](Proyecto& q) {
-             InteraccionLote lectura;
-             ReiniciarProyecto(q);
-             LeerProyecto(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod", q,
-                          lectura);
+             q = prueba::Leido(std::string(VERTANA_EJEMPLOS) + "/talud_homogeneo_bishop.cod");
              q.MetodoDeCalculo = Metodo::Variacional;
          },
          textos::MaterialEsSuelo, textos::TituloNoEsRoca},

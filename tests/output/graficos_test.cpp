@@ -11,6 +11,8 @@
 #include "output/grafico_esfuerzos.h"
 #include "output/grafico_seccion.h"
 
+#include "proyectos_de_prueba.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,18 +31,9 @@ constexpr double Pie = 0.3048;
 constexpr double XcFK = 60 * Pie, YcFK = 90 * Pie, RFK = 80 * Pie;
 constexpr double AnchoFK = 180 * Pie, AltoFK = 60 * Pie;
 
-Proyecto Leer(const std::string& ruta)
-{
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    EXPECT_TRUE(LeerProyecto(ruta, p, lectura)) << ruta;
-    return p;
-}
-
 Proyecto Calculado(const std::string& ruta, Metodo metodo)
 {
-    Proyecto p = Leer(ruta);
+    Proyecto p = prueba::Leido(ruta);
     EstadoCalculo e;
     ReiniciarEstadoCalculo(e);
     InteraccionLote ui;
@@ -140,7 +133,7 @@ TEST(Perfiles, MinimoConCruceYPoligonosDeEstratos)
     // (60,13); línea 2 en y = 0). A mano: el estrato 1 es max(0, talud − línea 1), que se anula
     // entre x = 15 y x = 270/13; su área es 7.5 + 80.1282 + 153.3333 = 240.9615 m²; el 2 es el
     // resto de los 900 m² bajo el talud.
-    const Proyecto p = Leer(Ejemplos + "talud_estratificado_janbu.cod");
+    const Proyecto p = prueba::Leido(Ejemplos + "talud_estratificado_janbu.cod");
     const GeometriaSeccion g = CalcularGeometriaSeccion(p, {});
     ASSERT_EQ(g.estratos.size(), 2u);
     const double a = 270.0 / 13.0;
@@ -171,7 +164,7 @@ TEST(Perfiles, MinimoConCruceYPoligonosDeEstratos)
 // misma escala en x y en y, centrada en el área del dibujo.
 TEST(Seccion, FredlundKrahnExtensionMarcasYSuperficieEnSusPixeles)
 {
-    const Proyecto p = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod");
+    const Proyecto p = prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
     OpcionesSeccion o;
     o.leyenda = false;
     o.extremos = false;
@@ -227,7 +220,7 @@ TEST(Seccion, FredlundKrahnExtensionMarcasYSuperficieEnSusPixeles)
 TEST(Seccion, TextosDentroDelDibujoSinMontarseYFactorDeSeguridad)
 {
     for (const char* archivo : {"talud_estratificado_janbu.cod", "talud_homogeneo_bishop.cod"}) {
-        const Proyecto p = Leer(Ejemplos + archivo);
+        const Proyecto p = prueba::Leido(Ejemplos + archivo);
         OpcionesSeccion o;
         o.titulo = textos::TituloGeometriaTalud;
         o.factorSeguridad = 1.234;
@@ -254,7 +247,7 @@ TEST(Seccion, TextosDentroDelDibujoSinMontarseYFactorDeSeguridad)
 
 TEST(Seccion, ConjuntoEnEdicionYPuntoElegido)
 {
-    Proyecto p = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod");
+    Proyecto p = prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
     OpcionesSeccion o;
     o.edicion = ConjuntoEnEdicion{1, 1, {{54.864, 18.288}, {36.576, 18.288}, {0, 2020}}, 3};
     const GeometriaSeccion g = CalcularGeometriaSeccion(p, o);
@@ -286,7 +279,7 @@ TEST(Seccion, PreparacionDeLaGeometriaDelTalud)
     EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloSinTalud);
 
     // Sin centro guardado, el centro del círculo de 80 pies por sus dos puntos es el publicado.
-    Proyecto p = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod");
+    Proyecto p = prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
     p.CentroCirculoX = p.CentroCirculoY = 0;
     p.CentroCirculoXGuardado = p.CentroCirculoYGuardado = 0;
     ui.EsperarPregunta(textos::PreguntaModificoSuperficie, true);
@@ -316,7 +309,7 @@ TEST(Seccion, PreparacionDeLaGeometriaDelTalud)
 TEST(GraficosEsfuerzos, SinResultadosAvisa)
 {
     InteraccionGuionada ui;
-    const Proyecto p = Leer(Clasicos + "fredlund_krahn_1977_caso1.cod");
+    const Proyecto p = prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
     EXPECT_FALSE(ComprobarResultadosGrafico(p, ui));
     EXPECT_EQ(ui.Eventos().back().texto, textos::SinCalculoEsfuerzos);
     EXPECT_EQ(ui.Eventos().back().titulo, textos::TituloSinCalculoEsfuerzos);

@@ -90,15 +90,6 @@ double Numero(const std::string& s)
     return std::stod(s);
 }
 
-Proyecto Leido(const std::string& ruta)
-{
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionLote lectura;
-    EXPECT_TRUE(LeerProyecto(ruta, p, lectura)) << ruta;
-    return p;
-}
-
 // Fredlund y Krahn (1977), caso 1, calculado por Bishop: talud 2:1 de 40 pies sobre una base a
 // 20 pies, c = 600 psf, φ = 20°, γ = 120 pcf, círculo de centro (120, 90) pies y radio 80 pies,
 // reflejado x' = 180 − x; en el programa γ/γw y c/γw se conservan (γw = 1 ton/m3).
@@ -112,7 +103,7 @@ class InformeFredlundKrahn : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        p = Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
+        p = prueba::Leido(Clasicos + "fredlund_krahn_1977_caso1.cod");
         EstadoCalculo e;
         ReiniciarEstadoCalculo(e);
         InteraccionLote ui;
@@ -455,7 +446,8 @@ TEST(Informe, GrietaCargasYSeccionesSinDatos)
 // El ejemplo de macizo rocoso (sin resultados) y una roca calculada con parámetros instantáneos.
 TEST(Informe, MacizoRocoso)
 {
-    const Proyecto ejemplo = Leido(std::string(VERTANA_EJEMPLOS) + "/talud_roca_variacional.cod");
+    const Proyecto ejemplo =
+        prueba::Leido(std::string(VERTANA_EJEMPLOS) + "/talud_roca_variacional.cod");
     const auto lineas = Contenido(GenerarInforme(ejemplo));
     const std::size_t i = Buscar(lineas, "Propiedades geomecánicas de los estratos");
     EXPECT_EQ(SinBlancosDelante(lineas[i + 1].texto),

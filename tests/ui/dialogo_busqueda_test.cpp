@@ -42,11 +42,7 @@ std::string RutaAcads1a()
 
 Proyecto Acads1a()
 {
-    Proyecto p;
-    ReiniciarProyecto(p);
-    InteraccionGuionada ui;
-    EXPECT_TRUE(LeerProyecto(RutaAcads1a(), p, ui));
-    return p;
+    return prueba::Leido(RutaAcads1a());
 }
 
 // Una rejilla pequeña sobre la cara del talud de ACADS 1(a).
