@@ -297,6 +297,17 @@ TEST(VariacionalRoca, ReglaPuntualDaElFactorDelMetodoEnRocas)
     InteraccionRoca ui;
     const ResultadoCalculo roca = CalcularRoca(p, e, ui);
     ASSERT_TRUE(roca.Convergio()) << roca.Mensaje;
+    // Fricción instantánea de Balmer de cada dovela con los σ1, σ3 de la solución en roca:
+    // D = dσ1/dσ3 = 1 + m·σci/(2·(σ1 − σ3)), sen φi = (D − 1)/(D + 1); no el ángulo del plano
+    // de rotura, atan √D = 45° + φi/2.
+    std::vector<double> esperada;
+    for (int i = 1; i < p.NumeroPuntosDovelas; ++i) {
+        const double D =
+            1.0 +
+            p.ParametroMDovela(i) * e.Dovelas.CompresionSimpleDovela(i) /
+                (2.0 * (p.EsfuerzoPrincipalMayorDovela(i) - p.EsfuerzoPrincipalMenorDovela(i)));
+        esperada.push_back(std::asin((D - 1.0) / (D + 1.0)) * 180.0 / Pi);
+    }
 
     p.DefinicionParametrosInstantaneos = DefinicionInstantaneos::Puntuales;
     PrepararRespuestasInstantaneas(ui, p);
@@ -305,11 +316,8 @@ TEST(VariacionalRoca, ReglaPuntualDaElFactorDelMetodoEnRocas)
     const ResultadoCalculo suelo = Calcular(p, e, p.MetodoDeCalculo, instantaneo, ui);
     ASSERT_TRUE(suelo.Convergio()) << suelo.Mensaje;
     EXPECT_NEAR(*suelo.FactorSeguridad, *roca.FactorSeguridad, 0.01 * *roca.FactorSeguridad);
-    // Fricción instantánea de Balmer, no el ángulo del plano de rotura (45° + φi/2).
-    for (int i = 1; i < p.NumeroPuntosDovelas; ++i) {
-        EXPECT_GT(p.FriccionDovela(i), 0.0) << i;
-        EXPECT_LT(p.FriccionDovela(i), 75.0) << i;
-    }
+    for (int i = 1; i < p.NumeroPuntosDovelas; ++i)
+        EXPECT_NEAR(p.FriccionDovela(i), esperada[Ind(i - 1)], 1e-9) << i;
 }
 
 TEST(VariacionalRoca, PartidaAutomaticaYPartidaDelUsuario)

@@ -2,8 +2,10 @@
 // "Valores de partida automáticos" de Form2 y el cálculo que la usa, los ht cambiados en Form17
 // entre pasadas de Janbu y el diálogo del centro de momentos de una superficie compuesta.
 #include "ayuda_dialogos.h"
+#include "calculo/calculo.h"
 #include "calculo/marco_relativo.h"
 #include "model/textos.h"
+#include "proyectos_de_prueba.h"
 #include "ui/dialogo_centro.h"
 #include "ui/dialogo_contraste.h"
 #include "ui/form17.h"
@@ -254,13 +256,34 @@ TEST_F(VentanaConClasico, JanbuConUnHtCambiadoEnForm17)
     EXPECT_GT(std::fabs(p.HistoriaFS(p.NumeroIteraciones) - conHtDelPrograma), 1e-4);
 }
 
+// Bishop sobre Chen y Shao con el centro de momentos (5.7735, 10) fijado en el proyecto, por el
+// cálculo sin ventana: lo que la ventana debe dar cuando la persona escribe ese centro.
+double BishopChenShaoConCentroFijado()
+{
+    Proyecto q = prueba::Leido(std::string(VERTANA_DATOS_PRUEBA) +
+                               "/clasicos/chen_shao_1988_carga_en_corona.cod");
+    q.MetodoDeCalculo = Metodo::Bishop;
+    const PuntoDeReferencia esquina = ReferenciaDeLaSeccion(q);
+    q.CentroCirculoXGuardado = 5.7735 - esquina.x;
+    q.CentroCirculoYGuardado = 10.0 - esquina.y;
+    EstadoCalculo e;
+    ReiniciarEstadoCalculo(e);
+    InteraccionGuionada ui;
+    ui.EsperarPregunta(textos::PreguntaDesembalseRapido, false)
+        .EsperarPregunta(textos::PreguntaEsfuerzoEfectivoNulo, true);
+    const ResultadoCalculo r = Calcular(q, e, Metodo::Bishop, {}, ui);
+    EXPECT_TRUE(r.Convergio()) << r.Mensaje;
+    return r.FactorSeguridad.value_or(0.0);
+}
+
 // Una superficie compuesta leída de un archivo no trae su centro de momentos: Bishop abre el
 // diálogo "Centro de momentos" con un centro propuesto. Si la persona sale, el mensaje dice dónde
 // darlo y no hay resultados; si escribe el centro del arco del mecanismo, Bishop calcula con él
-// (el mismo factor que vertana-cli calcular --centro=5.7735,10). Lo mismo cuando el centro que hay
+// (el mismo factor que con ese centro fijado en el proyecto). Lo mismo cuando el centro que hay
 // da un factor negativo.
 TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
 {
+    const double conElCentro = BishopChenShaoConCentroFijado();
     Abrir("chen_shao_1988_carga_en_corona.cod");
     p.MetodoDeCalculo = Metodo::Bishop;
     InteraccionGuionada enElDialogo;
@@ -306,7 +329,7 @@ TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
     const PuntoDeReferencia esquina = ReferenciaDeLaSeccion(p);
     EXPECT_NEAR(p.CentroCirculoXGuardado, 5.7735 - esquina.x, 1e-12);
     EXPECT_NEAR(p.CentroCirculoYGuardado, 10.0 - esquina.y, 1e-12);
-    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), conElCentro, 1e-9);
 
     // Un centro guardado bajo el arco, en (8.5, 5), da un factor negativo (vertana-cli calcular
     // --centro=8.5,5 termina en el límite): Bishop vuelve a pedir el centro.
@@ -321,7 +344,7 @@ TEST_F(VentanaConClasico, BishopEnUnaSuperficieCompuestaPideElCentro)
     EXPECT_TRUE(ui.Cumplido()) << (ui.Errores().empty() ? "" : ui.Errores().front());
     EXPECT_EQ(ui.VecesCentroDeMomentos(), 3);
     EXPECT_NEAR(p.CentroCirculoXGuardado, 5.7735 - esquina.x, 1e-12);
-    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), 1.321, 5e-4);
+    EXPECT_NEAR(p.HistoriaFS(p.NumeroIteraciones), conElCentro, 1e-9);
 }
 
 // El diálogo del centro: propone el centro dado con tres decimales y no acepta cuadros que no
