@@ -350,7 +350,6 @@ int EjecutarCli(const std::vector<std::string>& argumentos, std::ostream& salida
 
     try {
         Proyecto p;
-        ReiniciarProyecto(p);
         if (*resumen) {
             if (!LeerParaCli(archivo, p, errores)) return SalidaArchivo;
             if (comoJson)
